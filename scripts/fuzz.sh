@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang (address and undefined-behaviour sanitizers) and runs
+# each for a bounded time, starting from its seed corpus. Usage: scripts/fuzz.sh [SECONDS]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-60}
+scripts/install-deps.sh
+if [ ! -f fuzz/CMakeLists.txt ]; then
+  echo "fuzz: no targets"
+  exit 0
+fi
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DXVEXO_CORE_ONLY=ON -DXVEXO_FUZZ=ON -DXVEXO_TESTS=OFF -DXVEXO_BENCH=OFF
+cmake --build build-fuzz
+shopt -s nullglob
+for target in build-fuzz/bin/fuzz_*; do
+  name=$(basename "$target")
+  corpus=build-fuzz/corpus/$name
+  mkdir -p "$corpus"
+  seeds=fuzz/corpus/${name#fuzz_}
+  echo "fuzz: $name for ${seconds}s"
+  "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+            "$corpus" $( [ -d "$seeds" ] && echo "$seeds" ) 2>&1 | tail -n 12
+  # libFuzzer exits non-zero on a crash; pipefail carries it out.
+done

@@ -1,0 +1,142 @@
+#pragma once
+// The rules engine: one Go position with its whole history.
+
+#include <cstdint>
+#include <functional>
+
+#include "rules/point_stack.h"
+#include "rules/position.h"
+
+namespace xvexo {
+
+class TGoBoard;
+
+// A point changed: (X, Y) now shows Colour with value code Value.
+using TPointEvent = std::function<void(TGoBoard& Sender, int32_t X, int32_t Y, int32_t Value,
+                                       uint8_t Colour)>;
+// A move, a pass or a step back has completed.
+using TMoveEvent = std::function<void(TGoBoard& Sender, const TMoveInfo& Info)>;
+
+// Applies the rules (captures, no suicide, simple ko), keeps the history and the capture log,
+// steps back and forth, numbers stones, and reports every changed point through events. It
+// knows nothing of drawing, sound or records. All state lives in fixed arrays.
+class TGoBoard {
+public:
+    // Point events: OnPutStone for a non-zero value code, OnRedrawPoint for value 0. Both are
+    // raised only while OnPutStone is assigned, except a removal, which needs only
+    // OnRedrawPoint. Raised synchronously from inside the operation.
+    TPointEvent OnPutStone;
+    TPointEvent OnRedrawPoint;
+    TMoveEvent OnMove;
+
+    // Numbering from Numbering; position, history and arrays from Position; prisoners 0;
+    // EndIndex = MoveIndex.
+    TGoBoard(const TNumbering& Numbering, const TPosition& Position);
+
+    // Back to an empty board of Size lines (at most 19); numbering, PendingNumber and the
+    // handlers stay.
+    void Reset(int Size);
+
+    // Copies the position, the whole history and the capture log (not HandicapLayout).
+    void GetPosition(TPosition& P) const;
+    // Loads what GetPosition copies. SetEnd: EndIndex = MoveIndex. MarkLast: OnPutStone with
+    // 501 for the last stone, not stored. No other event.
+    void SetPosition(const TPosition& P, bool MarkLast, bool SetEnd);
+    // Loads side to move, handicap count, capture log, history, points and value codes;
+    // keeps Size, prisoners and MoveIndex; EndIndex = MoveIndex.
+    void LoadHistory(const TPosition& P);
+
+    // Places 2..19 handicap stones on a 19-line board (white then moves first).
+    void SetHandicap(int32_t Count, uint8_t Layout);
+
+    // Plays a stone of the side to move; an illegal move changes nothing but EndIndex.
+    // Afterwards EndIndex = MoveIndex in every case.
+    void PlayMove(int32_t X, int32_t Y);
+    // Appends a pass; EndIndex is not touched. Refused (no change at all) at index 500.
+    void PassMove();
+    // Replays entry MoveIndex + 1; false, doing nothing, when MoveIndex >= EndIndex.
+    bool StepForward();
+    // Takes back entry MoveIndex through the capture log; nothing at the start.
+    void StepBack();
+
+    int32_t MoveIndex() const { return FMoveIndex; }
+    int32_t EndIndex() const { return FEndIndex; }
+    uint8_t SideToMove() const { return FSideToMove; }
+    // Sets the last index StepForward may reach (clamped to 0..500).
+    void SetEndIndex(int32_t N);
+
+    // X, Y of the last history entry (-1/0 at the start, 0/0 after a pass) and its colour.
+    void GetLastMove(int32_t& X, int32_t& Y, uint8_t& Colour) const;
+
+    void SetNumbering(const TNumbering& N);
+    void EnableNumbering(bool On) { NumberingOn = On ? 1 : 0; }
+    TNumbering Numbering() const { return {NumberBase, NumberFrom, NumberingOn}; }
+    // A holds, for each occupied point, the latest history index played there (0 elsewhere);
+    // then numbering counts from index 1 with base 1.
+    void GetStoneNumbers(TNumberGrid& A);
+
+    // History entries 1..Count (at most 500) as byte pairs.
+    void GetMoveCoords(int32_t Count, TMoveCoords& L) const;
+    // Every point as Value -1 and Stone 0 black, 1 white, 2 empty.
+    void GetPrintGrid(TPrintGrid& G) const;
+
+    int32_t BlackPrisonerCount() const { return BlackPrisoners; }
+    int32_t WhitePrisonerCount() const { return WhitePrisoners; }
+    int32_t CaptureCountNow() const { return CaptureCount; }
+    uint8_t PointColour(int32_t X, int32_t Y) const { return Points[Y - 1][X - 1]; }
+    int32_t PointNumber(int32_t X, int32_t Y) const { return Numbers[Y - 1][X - 1]; }
+
+private:
+    // The flood's work stack holds every point it may push (4 per point), so no group is
+    // ever judged without liberty for want of room.
+    using TWorkStack = TPointStack<4 * kMaxLines * kMaxLines>;
+    using TScratch = TPointGrid;
+
+    bool OnBoard(int32_t PX, int32_t PY) const {
+        return PX >= 1 && PX <= Size && PY >= 1 && PY <= Size;
+    }
+    void RaisePoint(int32_t PX, int32_t PY, int32_t Value, uint8_t Colour);
+    void PlaceStone(int32_t PX, int32_t PY, uint8_t C);
+    void SetPointNumber(int32_t PX, int32_t PY, int32_t V);
+    void SetStone(int32_t PX, int32_t PY, uint8_t C);
+    void RemoveStone(int32_t PX, int32_t PY);
+    bool IsLegal();
+    bool CaptureGroups(TScratch& S);
+    bool HasNoLiberty(TScratch& S) const;
+    bool IsKoRecapture() const;
+    void PrepareNumber();
+    void ApplyLegalMove();
+    void RemoveCaptured();
+    void PushHistory();
+    void SwapTurn();
+    void RaiseMove();
+    int32_t FindStoneNumber(int32_t PX, int32_t PY) const;
+
+    // Fields in the order of the original record; FMoveIndex, FEndIndex and FSideToMove carry
+    // an F because their names are taken by the queries.
+    uint8_t Opponent = kWhite;
+    int32_t X = 0;
+    int32_t Y = 0;
+    int32_t KoX = 0;
+    int32_t KoY = 0;
+    int32_t PendingNumber = 0;
+    uint8_t FSideToMove = kBlack;
+    int32_t BlackPrisoners = 0;
+    int32_t WhitePrisoners = 0;
+    uint8_t HandicapLayout = 1;
+    int32_t HandicapCount = 0;
+    int32_t NumberBase = 0;
+    int32_t FEndIndex = 0;
+    int32_t CaptureCount = 0;
+    std::array<TCaptureEntry, kMaxCaptures> Captures{};
+    TNumberGrid Numbers{};
+    TStack CaptureStack;  // stones the move being processed captures; emptied for each move
+    uint8_t Size = kMaxLines;
+    uint8_t NumberingOn = 0;
+    int32_t NumberFrom = 0;
+    int32_t FMoveIndex = 0;
+    std::array<THistoryEntry, kMaxMoves + 1> History{};
+    TPointGrid Points{};
+};
+
+}  // namespace xvexo
