@@ -29,11 +29,11 @@ QImage PaintEdge(int Width, QRgb Surround) {
                 C = Side;
             } else {
                 // Shadow cast down and to the right; it starts a little below the top and a
-                // little right of the left end, and fades out over five pixels.
+                // little right of the left end, and fades out over four pixels.
                 const float DU = static_cast<float>(std::max(U - 2, 0));
                 const float DV = static_cast<float>(std::max(V - 2, 0));
                 const float D = std::sqrt(DU * DU + DV * DV);
-                float A = std::clamp(1.0f - D / 4.5f, 0.0f, 1.0f);
+                float A = std::clamp(1.0f - D / 4.0f, 0.0f, 1.0f);
                 A = A * A * 0.42f;
                 if (V < 0) A *= std::clamp((Y - 0.5f) / 3.0f, 0.0f, 1.0f);
                 if (U < 0) A *= std::clamp((X + 0.5f) / 2.5f, 0.0f, 1.0f);

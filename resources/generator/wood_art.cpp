@@ -44,7 +44,7 @@ float Darkness(float X, float Y) {
     const float U = X / kTileWidth, V = Y / kTileHeight;
     // Straight grain running down the board, gently wandering; whole periods across the tile.
     const float Wander =
-        0.30f * (PeriodicNoise(U, V, 3, 2, 11) - 0.5f) + 0.06f * std::sin(kTwoPi * (V + 0.3f * U));
+        0.30f * (PeriodicNoise(U, V, 3, 2, 11) - 0.5f) + 0.06f * std::sin(kTwoPi * (V + U));
     const float Phase = U * 7 + Wander + 0.45f * PeriodicNoise(U, V, 4, 1, 29);
     const float Ring = 0.5f + 0.5f * std::sin(kTwoPi * Phase);
     // Late wood is a narrow dark band; its strength varies from line to line.

@@ -46,7 +46,8 @@ class TQImageCanvas : public TCanvas, public TPaintBox {
     void Ellipse(int X1, int Y1, int X2, int Y2) override;
     void Rectangle(int X1, int Y1, int X2, int Y2) override;
     void FillRect(int X1, int Y1, int X2, int Y2) override;
-    void TextOut(int X, int Y, const std::string& Text, TTextAlign Align) override;
+    void TextOut(int X, int Y, const std::string& Text,
+                 TTextAlign Align = TTextAlign::TopLeft) override;
     int TextWidth(const std::string& Text) override;
     int TextHeight(const std::string& Text) override;
     void SetPixel(int X, int Y, TColour Colour) override;
