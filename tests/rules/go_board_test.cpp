@@ -292,28 +292,26 @@ TEST(GoBoard, The501stCapturedStoneIsRefused) {
 }
 
 TEST(GoBoard, LargeGroupWithOneFarLibertyIsNotCaptured) {
-    // White fills rows 1..10 (189 stones) but for its liberty in the far corner; black walls
-    // row 11 and plays into its last gap next to the white group.
-    std::vector<std::string> Rows(11);
-    for (int R = 0; R < 10; ++R)
-        Rows[R] = std::string(19, 'O');
-    Rows[0][18] = '.';
-    Rows[10] = "." + std::string(18, 'X');
+    // White fills rows 1..17 (322 stones) but for its liberty in the far corner; black walls
+    // row 18 and plays into its last gap, next to the white group. The flood from there walks
+    // most of the group before it meets the liberty.
     TPosition P;
     InitPosition(19, P);
-    for (int R = 0; R < 11; ++R)
-        for (int C = 0; C < 19; ++C)
-            P.Points[R][C] = Rows[R][C] == 'O' ? kWhite : (Rows[R][C] == 'X' ? kBlack : kEmpty);
+    for (int R = 0; R < 17; ++R)
+        P.Points[R].fill(kWhite);
+    P.Points[0][18] = kEmpty;
+    P.Points[17].fill(kBlack);
+    P.Points[17][0] = kEmpty;
     TGoBoard B = NewBoard();
     B.SetPosition(P, false, true);
-    B.PlayMove(1, 11);
+    B.PlayMove(1, 18);
     EXPECT_EQ(B.MoveIndex(), 1);
     EXPECT_EQ(B.CaptureCountNow(), 0);
-    EXPECT_EQ(B.PointColour(1, 10), kWhite);
-    // Filling the far liberty then captures all 189 stones.
-    B.PlayMove(19, 19);
+    EXPECT_EQ(B.PointColour(1, 17), kWhite);
+    // Filling the far liberty then captures the whole group.
+    B.PlayMove(10, 19);
     B.PlayMove(19, 1);
-    EXPECT_EQ(B.CaptureCountNow(), 189);
+    EXPECT_EQ(B.CaptureCountNow(), 322);
     EXPECT_EQ(B.PointColour(1, 1), kEmpty);
 }
 
