@@ -26,6 +26,8 @@ class TQImageCanvas : public TCanvas, public TPaintBox {
 
     // A copy of the pixels drawn so far.
     QImage Snapshot() const;
+    // The pixels themselves, for a widget to show (valid until the next resize).
+    const QImage& Image() const { return Pixels; }
     // Fills the whole image with a colour.
     void Clear(TColour Colour);
     void SetBackground(TColour Colour) { Background = Colour; }
