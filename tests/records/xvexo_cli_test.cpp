@@ -27,6 +27,17 @@ std::filesystem::path TempDir() {
     return D;
 }
 
+// Removes the temporary files of this test process at its end.
+class TTempCleanup : public ::testing::Environment {
+  public:
+    void TearDown() override {
+        std::error_code Ec;
+        std::filesystem::remove_all(TempDir(), Ec);
+    }
+};
+[[maybe_unused]] ::testing::Environment* const kCleanup =
+    ::testing::AddGlobalTestEnvironment(new TTempCleanup);
+
 TRun RunTool(const std::string& Args) {
     const auto ErrFile = TempDir() / "stderr.txt";
     const std::string Command =
