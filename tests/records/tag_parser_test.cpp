@@ -168,6 +168,13 @@ TEST(TagRecord, EachLoadStartsEmpty) {
     EXPECT_EQ(R.Info.Date, "");
     EXPECT_EQ(R.MoveCount, 0);
     EXPECT_EQ(R.FormatMode, kFormatTag);
+    // An NGF load after a tag record keeps none of its notes or comment fields.
+    LoadRecordText(R, "(;EV[x]GK[1]TC[t];B[aa]C[c])\n", kFormatTag);
+    LoadRecordText(R, "1\n\nw\nb\np\n0\n\n\nd\n60\nr\n0\n", kFormatNgf);
+    EXPECT_EQ(R.NoteCount, 0);
+    EXPECT_EQ(R.Info.CommentMode, "");
+    EXPECT_EQ(R.Info.GameComment, "");
+    EXPECT_EQ(R.MoveCount, 0);
 }
 
 }  // namespace
