@@ -38,7 +38,7 @@ const TVec kHalf = Normalize({kLight.X, kLight.Y, kLight.Z + 1.0f});
 
 // The colour of the stone surface at (PX, PY) of the unit disc. Stones are flattened domes
 // (a lens seen from above): the normal tilts less than a sphere's.
-TRgbF Shade(float PX, float PY, bool Black, int N) {
+TRgbF ShadeStone(float PX, float PY, bool Black, int N) {
     const float R2 = PX * PX + PY * PY;
     const float H = std::sqrt(std::max(0.0f, 1.0f - R2));
     const TVec Normal = Normalize({PX, PY, H / 0.62f});
@@ -65,7 +65,7 @@ TRgbF Shade(float PX, float PY, bool Black, int N) {
         const float Phase = (PY + 0.22f * PX * PX + 0.05f * PX) * (4.5f + N * 0.16f);
         const float Lines = std::sin(Phase * 6.2831853f) * 0.5f +
                             std::sin(Phase * 2.3f * 6.2831853f + 1.3f) * 0.25f;
-        C = Scale(C, 1.0f + 0.028f * Detail * Lines);
+        C = Scale(C, 1.0f + 0.045f * Detail * Lines);
     }
     const float Spot = std::pow(NH, 40.0f) * 40.0f;
     return Add(C, TRgbF{Spot, Spot, Spot});
@@ -78,6 +78,10 @@ TStonePictures PaintStone(int N, bool Black) {
     const float Radius = N / 2.0f - 0.3f;
     const int Sub = N < 24 ? 8 : 5;  // subsamples per pixel and axis
     const TRgbF Wood = WoodMeanColour();
+    // A soft shadow cast down and to the right; it shows in the cell's lower right corner.
+    const bool Shadow = N >= 14;
+    const float ShadowShift = 0.07f * N;
+    const float ShadowSoftness = std::max(1.0f, 0.1f * N);
 
     std::vector<TRgbF> Pixels(static_cast<size_t>(N * N));
     QImage Mask(N, N, QImage::Format_Mono);
@@ -87,21 +91,37 @@ TStonePictures PaintStone(int N, bool Black) {
         for (int X = 0; X < N; ++X) {
             TRgbF Sum;
             int Inside = 0;
+            float Shade = 0;
             for (int SY = 0; SY < Sub; ++SY) {
                 for (int SX = 0; SX < Sub; ++SX) {
-                    const float PX = (X + (SX + 0.5f) / Sub - Centre) / Radius;
-                    const float PY = (Y + (SY + 0.5f) / Sub - Centre) / Radius;
+                    const float DX = X + (SX + 0.5f) / Sub - Centre;
+                    const float DY = Y + (SY + 0.5f) / Sub - Centre;
+                    if (Shadow) {
+                        const float D = std::hypot(DX - ShadowShift, DY - ShadowShift);
+                        Shade += std::clamp((Radius - D) / ShadowSoftness + 0.5f, 0.0f, 1.0f);
+                    }
+                    const float PX = DX / Radius;
+                    const float PY = DY / Radius;
                     if (PX * PX + PY * PY >= 1.0f) continue;
-                    Sum = Add(Sum, Shade(PX, PY, Black, N));
+                    Sum = Add(Sum, ShadeStone(PX, PY, Black, N));
                     ++Inside;
                 }
             }
             const float Coverage = static_cast<float>(Inside) / (Sub * Sub);
-            if (Coverage < 0.5f) continue;  // outside: mask white, picture pure black
+            const float ShadowAlpha = 0.42f * Shade / (Sub * Sub);
+            const TRgbF Under = Scale(Wood, 1.0f - ShadowAlpha);
+            if (Coverage < 0.5f) {
+                // Outside the stone: the board shows, unless the shadow is dark enough to draw.
+                if (ShadowAlpha < 0.1f) continue;  // mask white, picture pure black
+                Mask.setPixel(X, Y, 0);
+                Pixels[static_cast<size_t>(Y * N + X)] =
+                    Mix(Under, Scale(Sum, 1.0f / std::max(1, Inside)), Coverage);
+                continue;
+            }
             Mask.setPixel(X, Y, 0);
-            // The rim pixels are blended towards the wood, so the edge looks smooth on the board.
+            // The rim pixels are blended towards the board, so the edge looks smooth on it.
             const TRgbF Surface = Scale(Sum, 1.0f / static_cast<float>(Inside));
-            Pixels[static_cast<size_t>(Y * N + X)] = Mix(Wood, Surface, Coverage);
+            Pixels[static_cast<size_t>(Y * N + X)] = Mix(Under, Surface, Coverage);
         }
     }
     return {QuantizeToIndexed8(N, N, Pixels), Mask};
