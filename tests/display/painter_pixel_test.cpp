@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "display/go_painter.h"
 #include "display/image_set_chooser.h"
 #include "platform/qimage_canvas.h"
@@ -162,6 +164,59 @@ TEST_F(PainterPixels, ReferenceBoardWithoutMarginShowsNoStripsOrLabels) {
     const QImage Board = Canvas.Snapshot();
     EXPECT_EQ(Board.size(), QSize(399, 399));
     EXPECT_EQ(Painter.CellSize(), 21);
+}
+
+}  // namespace
+}  // namespace xvexo
+
+namespace xvexo {
+namespace {
+
+// Arbitrary calls with arbitrary arguments: nothing may crash or write outside the picture
+// (run under the address sanitizer to see the latter).
+TEST_F(PainterPixels, SurvivesArbitraryCalls) {
+    std::mt19937 Random(20261210);
+    auto Pick = [&](int Lo, int Hi) { return std::uniform_int_distribution<int>(Lo, Hi)(Random); };
+    int Clicks = 0;
+    Painter.OnPointClick = [&](TKelGoPB&, TMouseButton, uint32_t, int32_t, int32_t) { ++Clicks; };
+    for (int I = 0; I < 3000; ++I) {
+        switch (Pick(0, 9)) {
+            case 0:
+                if (Pick(0, 3) == 0) LoadImageSet(Painter, Store, Pick(-50, 1300));
+                break;
+            case 1:
+                Painter.SetLabelMargin(Pick(0, 1) == 0 ? 0 : 20);
+                break;
+            case 2:
+            case 3:
+            case 4:
+                Painter.SetPoint(static_cast<uint8_t>(Pick(0, 255)), Pick(-2, 22), Pick(-2, 22),
+                                 Pick(-5, 700));
+                break;
+            case 5:
+            case 6:
+                Painter.DrawValue(Pick(-2, 22), Pick(-2, 22), Pick(0, 1) == 1, Pick(-5, 700));
+                break;
+            case 7:
+                Painter.MouseDown(TMouseButton::Left, 0, Pick(-100, 2000), Pick(-100, 2000));
+                break;
+            case 8: {
+                TKelGoPB::TValueGrid V{};
+                for (auto& Row : V) {
+                    for (auto& X : Row)
+                        X = Pick(0, 8) == 0 ? Pick(-5, 700) : 0;
+                }
+                Painter.LoadValues(V);
+                break;
+            }
+            default:
+                if (Pick(0, 5) == 0) Painter.Redraw();
+                if (Pick(0, 5) == 0) Painter.ClearValues();
+                break;
+        }
+    }
+    EXPECT_GE(Painter.BoardSize(), 19);
+    EXPECT_GE(Clicks, 0);
 }
 
 }  // namespace
