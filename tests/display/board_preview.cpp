@@ -60,5 +60,16 @@ int main(int argc, char** argv) {
             .save(Out + QStringLiteral("/zoom_%1.png").arg(Cell));
         std::printf("%s\n", qPrintable(File));
     }
+    // Trial play: the teal surround with its edge picture.
+    const auto Green = Store.Load("gedge");
+    TQImageCanvas Trial(1, 1, kTrialPanelColour);
+    TKelGoPB TrialPainter(Trial, *Base, *Green);
+    LoadImageSet(TrialPainter, Store, 19 * 24);
+    TrialPainter.LoadPosition(Stones);
+    Trial.Snapshot().save(Out + QStringLiteral("/trial_24.png"));
+    Trial.Snapshot()
+        .copy(19 * 24 - 40, 19 * 24 - 40, 80, 80)
+        .scaled(480, 480)
+        .save(Out + QStringLiteral("/trial_corner.png"));
     return 0;
 }
