@@ -45,7 +45,7 @@ float Darkness(float X, float Y) {
     // Straight grain running down the board, gently wandering; whole periods across the tile.
     const float Wander =
         0.30f * (PeriodicNoise(U, V, 3, 2, 11) - 0.5f) + 0.06f * std::sin(kTwoPi * (V + U));
-    const float Phase = U * 7 + Wander + 0.45f * PeriodicNoise(U, V, 4, 1, 29);
+    const float Phase = U * 5 + Wander + 0.45f * PeriodicNoise(U, V, 4, 1, 29);
     const float Ring = 0.5f + 0.5f * std::sin(kTwoPi * Phase);
     // Late wood is a narrow dark band; its strength varies from line to line.
     const float Strength = 0.55f + 0.45f * PeriodicNoise(U, V, 8, 3, 7);
