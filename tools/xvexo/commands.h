@@ -15,5 +15,8 @@ constexpr int kExitUsage = 2;
 
 int RunRecord(const TArgs& Args);
 int RunReplay(const TArgs& Args);
+#ifdef XVEXO_HAVE_RENDER
+int RunRender(const TArgs& Args);
+#endif
 
 }  // namespace xvexo::cli

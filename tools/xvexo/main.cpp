@@ -15,12 +15,19 @@ struct TCommand {
 constexpr TCommand kCommands[] = {
     {"record", xvexo::cli::RunRecord},
     {"replay", xvexo::cli::RunReplay},
+#ifdef XVEXO_HAVE_RENDER
+    {"render", xvexo::cli::RunRender},
+#endif
 };
 
 void PrintUsage() {
     std::fputs(
         "usage: xvexo record [--tag|--ngf] [--text utf8|raw] SOURCE\n"
-        "       xvexo replay [--tag|--ngf] SOURCE [--to N]\n",
+        "       xvexo replay [--tag|--ngf] SOURCE [--to N]\n"
+#ifdef XVEXO_HAVE_RENDER
+        "       xvexo render [--tag|--ngf] SOURCE [--to N] [--cell C] [--numbers] -o FILE.png\n"
+#endif
+        ,
         stderr);
 }
 

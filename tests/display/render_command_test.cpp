@@ -1,0 +1,100 @@
+// xvexo render, run as a program on the sample records.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+
+struct TRun {
+    int Exit = -1;
+    QImage Picture;
+    QByteArray Errors;
+};
+
+TRun Render(const QStringList& Args) {
+    QTemporaryDir Dir;
+    const QString File = Dir.filePath(QStringLiteral("board.png"));
+    QProcess P;
+    P.start(QStringLiteral(XVEXO_PROGRAM),
+            QStringList{QStringLiteral("render")} + Args + QStringList{QStringLiteral("-o"), File});
+    P.waitForFinished(60000);
+    TRun R;
+    R.Exit = P.exitStatus() == QProcess::NormalExit ? P.exitCode() : -1;
+    R.Errors = P.readAllStandardError();
+    R.Picture = QImage(File);
+    return R;
+}
+
+QString Sample(const char* Name) {
+    return QStringLiteral(XVEXO_SAMPLES) + QLatin1Char('/') + QLatin1String(Name);
+}
+
+int Count(const QImage& I, QRect Cell, bool (*Test)(QRgb)) {
+    int N = 0;
+    for (int Y = Cell.top(); Y <= Cell.bottom(); ++Y) {
+        for (int X = Cell.left(); X <= Cell.right(); ++X)
+            N += Test(I.pixel(X, Y));
+    }
+    return N;
+}
+
+QRect CellOf(int Col, int Row, int C) {
+    return QRect((Col - 1) * C, (Row - 1) * C, C, C);
+}
+
+TEST(RenderCommand, DrawsTheBoardAndLabelMarginAtEachCellSize) {
+    for (int C : {10, 24, 59}) {
+        const TRun R =
+            Render({Sample("sample.tag.txt"), QStringLiteral("--cell"), QString::number(C)});
+        ASSERT_EQ(R.Exit, 0) << R.Errors.toStdString();
+        EXPECT_TRUE(R.Errors.isEmpty()) << R.Errors.toStdString();
+        ASSERT_EQ(R.Picture.size(), QSize(19 * C + 20, 19 * C + 20));
+        // Black's first move (16, 4) still stands: its centre is dark.
+        const QRgb Centre = R.Picture.pixel(15 * C + C / 2, 3 * C + C / 2);
+        EXPECT_LT(qRed(Centre), 90) << C;
+    }
+}
+
+TEST(RenderCommand, GoesToAMoveAndMarksIt) {
+    const TRun R = Render({Sample("sample.tag.txt"), QStringLiteral("--to"), QStringLiteral("1")});
+    ASSERT_EQ(R.Exit, 0);
+    ASSERT_EQ(R.Picture.size(), QSize(476, 476));
+    const auto Yellow = [](QRgb P) { return P == qRgb(255, 255, 0); };
+    EXPECT_GT(Count(R.Picture, CellOf(16, 4, 24), Yellow), 15);
+    // White's reply at (4, 16) is not on the board yet: only wood and lines there.
+    const auto Stone = [](QRgb P) { return qRed(P) > 240 && qGreen(P) > 240 && qBlue(P) > 240; };
+    EXPECT_EQ(Count(R.Picture, CellOf(4, 16, 24), Stone), 0);
+}
+
+TEST(RenderCommand, ShowsMoveNumbers) {
+    const TRun Plain = Render({Sample("sample.tag.txt")});
+    const TRun Numbered = Render({Sample("sample.tag.txt"), QStringLiteral("--numbers")});
+    ASSERT_EQ(Numbered.Exit, 0);
+    // The black stone of move 1 carries a white "1".
+    const auto White = [](QRgb P) { return P == qRgb(255, 255, 255); };
+    EXPECT_GT(Count(Numbered.Picture, CellOf(16, 4, 24), White),
+              Count(Plain.Picture, CellOf(16, 4, 24), White) + 5);
+}
+
+TEST(RenderCommand, RefusesBadArgumentsAndReportsFailedLoads) {
+    EXPECT_EQ(
+        Render({Sample("sample.tag.txt"), QStringLiteral("--cell"), QStringLiteral("0")}).Exit, 2);
+    EXPECT_EQ(
+        Render({Sample("sample.tag.txt"), QStringLiteral("--cell"), QStringLiteral("x")}).Exit, 2);
+    EXPECT_EQ(Render({Sample("sample.tag.txt"), QStringLiteral("--to"), QStringLiteral("0")}).Exit,
+              2);
+    EXPECT_EQ(Render({Sample("sample.tag.txt"), QStringLiteral("--bogus")}).Exit, 2);
+    const TRun Missing = Render({Sample("no-such-record.txt")});
+    EXPECT_EQ(Missing.Exit, 1);
+    EXPECT_FALSE(Missing.Errors.isEmpty());
+    QProcess P;
+    P.start(QStringLiteral(XVEXO_PROGRAM),
+            {QStringLiteral("render"), Sample("sample.tag.txt")});  // no -o
+    P.waitForFinished(60000);
+    EXPECT_EQ(P.exitCode(), 2);
+}
+
+}  // namespace

@@ -1,0 +1,165 @@
+// xvexo render: the main board's paint box (board and label margin) as the viewer shows it after
+// loading the record (and going to a move), drawn into a PNG file.
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QString>
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+#include "command_line.h"
+#include "commands.h"
+#include "display/go_painter.h"
+#include "display/image_set_chooser.h"
+#include "platform/fonts.h"
+#include "platform/qimage_canvas.h"
+#include "platform/resource_store.h"
+#include "record_source.h"
+
+namespace xvexo::cli {
+
+namespace {
+
+constexpr int kDefaultCell = 24;
+constexpr int kMaxCell = 200;  // a 3820-pixel board; larger pictures serve no one
+
+std::optional<int> ParseCell(const std::string& Text) {
+    int Value = 0;
+    const char* End = Text.data() + Text.size();
+    const auto [Ptr, Ec] = std::from_chars(Text.data(), End, Value);
+    if (Ec != std::errc() || Ptr != End || Value < 1 || Value > kMaxCell) return std::nullopt;
+    return Value;
+}
+
+// Qt's own notes (a missing runtime folder and the like) are not this command's output; only
+// its critical errors reach standard error.
+void QuietMessages(QtMsgType Type, const QMessageLogContext&, const QString& Message) {
+    if (Type == QtCriticalMsg || Type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", qPrintable(Message));
+    }
+}
+
+// Fonts need a GUI application; without a display it runs on the offscreen platform.
+std::unique_ptr<QGuiApplication> StartGui() {
+    qInstallMessageHandler(QuietMessages);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int Argc = 1;
+    static char Name[] = "xvexo";
+    static char* Argv[] = {Name, nullptr};
+    auto App = std::make_unique<QGuiApplication>(Argc, Argv);
+    InstallFontSubstitutions();
+    return App;
+}
+
+std::unique_ptr<TGoBoard> NewEmptyBoard() {
+    TNumbering N;
+    InitNumbering(N);
+    auto P = std::make_unique<TPosition>();
+    InitPosition(kMaxLines, *P);
+    return std::make_unique<TGoBoard>(N, *P);
+}
+
+// Move-number display switched on while viewing: every stone shows the index of its move.
+void ShowMoveNumbers(TGoBoard& Board, TKelGoPB& Painter) {
+    if (Board.MoveIndex() == 0) {
+        Board.SetNumbering(TNumbering{0, 0, 1});
+        return;
+    }
+    Board.EnableNumbering(true);
+    int32_t X = 0;
+    int32_t Y = 0;
+    uint8_t Colour = 0;
+    Board.GetLastMove(X, Y, Colour);
+    if (X > 0) Painter.SetPoint(Colour, X, Y, 0);
+    TNumberGrid Numbers{};
+    Board.GetStoneNumbers(Numbers);
+    Painter.LoadValues(Numbers);
+}
+
+}  // namespace
+
+int RunRender(const TArgs& Args) {
+    // --numbers is the one option without a value.
+    TArgs Rest;
+    bool Numbers = false;
+    for (const std::string& A : Args) {
+        if (A == "--numbers") {
+            Numbers = true;
+        } else {
+            Rest.push_back(A);
+        }
+    }
+    const TCommandLine L = ParseCommandLine(Rest, {"--to", "--cell", "-o"});
+    if (!L.Error.empty()) {
+        PrintError(L.Error);
+        return kExitUsage;
+    }
+    std::optional<int32_t> To;
+    if (auto It = L.Values.find("--to"); It != L.Values.end()) {
+        const TMoveNumberCheck Check = CheckMoveNumber(It->second);
+        if (!Check.Ok) {
+            PrintError(Check.Message);
+            return kExitUsage;
+        }
+        To = Check.Number;
+    }
+    int Cell = kDefaultCell;
+    if (auto It = L.Values.find("--cell"); It != L.Values.end()) {
+        const std::optional<int> C = ParseCell(It->second);
+        if (!C) {
+            PrintError("--cell must be a whole number from 1 to " + std::to_string(kMaxCell));
+            return kExitUsage;
+        }
+        Cell = *C;
+    }
+    const auto Out = L.Values.find("-o");
+    if (Out == L.Values.end() || Out->second.empty()) {
+        PrintError("-o FILE.png is missing");
+        return kExitUsage;
+    }
+
+    TLoadedSource S = LoadSource(L.Source, L.Format);
+    if (S.Result.Failed()) {
+        PrintError(S.Result.Error);
+        return kExitFailed;
+    }
+
+    const auto App = StartGui();
+    try {
+        TResourceStore Store;
+        const auto Base = Store.Load("baseb");
+        const auto Edge = Store.Load("bedge");
+        TQImageCanvas Canvas(1, 1, kPanelColour);
+        TKelGoPB Painter(Canvas, *Base, *Edge);
+        LoadImageSet(Painter, Store, kBoardLines * Cell);
+
+        // The viewer's board: every point event reaches the painter while the record is applied.
+        auto Board = NewEmptyBoard();
+        const auto ToPainter = [&Painter](TGoBoard&, int32_t X, int32_t Y, int32_t Value,
+                                          uint8_t Colour) {
+            Painter.SetPoint(Colour, X, Y, Value);
+        };
+        Board->OnPutStone = ToPainter;
+        Board->OnRedrawPoint = ToPainter;
+        if (S.Result.Shown) {
+            ReplayRecord(*S.Record, *Board);
+            if (To) GoToMove(*Board, *To);
+        }
+        if (Numbers) ShowMoveNumbers(*Board, Painter);
+
+        const QString File = QString::fromLocal8Bit(Out->second.c_str());
+        if (!Canvas.Snapshot().save(File, "PNG")) {
+            PrintError("Cannot write " + Out->second);
+            return kExitFailed;
+        }
+    } catch (const TResourceNotFound& E) {
+        PrintError(E.what());
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+}  // namespace xvexo::cli
