@@ -12,8 +12,8 @@ namespace xvexo {
 class TGoBoard;
 
 // A point changed: (X, Y) now shows Colour with value code Value.
-using TPointEvent = std::function<void(TGoBoard& Sender, int32_t X, int32_t Y, int32_t Value,
-                                       uint8_t Colour)>;
+using TPointEvent =
+    std::function<void(TGoBoard& Sender, int32_t X, int32_t Y, int32_t Value, uint8_t Colour)>;
 // A move, a pass or a step back has completed.
 using TMoveEvent = std::function<void(TGoBoard& Sender, const TMoveInfo& Info)>;
 
@@ -21,7 +21,7 @@ using TMoveEvent = std::function<void(TGoBoard& Sender, const TMoveInfo& Info)>;
 // steps back and forth, numbers stones, and reports every changed point through events. It
 // knows nothing of drawing, sound or records. All state lives in fixed arrays.
 class TGoBoard {
-public:
+  public:
     // Point events: OnPutStone for a non-zero value code, OnRedrawPoint for value 0. Both are
     // raised only while OnPutStone is assigned, except a removal, which needs only
     // OnRedrawPoint. Raised synchronously from inside the operation.
@@ -86,7 +86,7 @@ public:
     uint8_t PointColour(int32_t X, int32_t Y) const { return Points[Y - 1][X - 1]; }
     int32_t PointNumber(int32_t X, int32_t Y) const { return Numbers[Y - 1][X - 1]; }
 
-private:
+  private:
     // The flood's work stack holds every point it may push (4 per point), so no group is
     // ever judged without liberty for want of room.
     using TWorkStack = TPointStack<4 * kMaxLines * kMaxLines>;
@@ -102,7 +102,7 @@ private:
     void RemoveStone(int32_t PX, int32_t PY);
     bool IsLegal();
     bool CaptureGroups(TScratch& S);
-    bool HasNoLiberty(TScratch& S) const;
+    bool HasNoLiberty(TScratch& S);
     bool IsKoRecapture() const;
     void PrepareNumber();
     void ApplyLegalMove();
@@ -131,6 +131,9 @@ private:
     std::array<TCaptureEntry, kMaxCaptures> Captures{};
     TNumberGrid Numbers{};
     TStack CaptureStack;  // stones the move being processed captures; emptied for each move
+    // Scratch of the flood fills, kept here so a move neither allocates nor clears them.
+    TWorkStack FloodWork;
+    TStack FloodGroup;
     uint8_t Size = kMaxLines;
     uint8_t NumberingOn = 0;
     int32_t NumberFrom = 0;

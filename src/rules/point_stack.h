@@ -9,7 +9,7 @@ namespace xvexo {
 // Fixed-capacity point stack; nothing is allocated after construction.
 template <int Capacity>
 class TPointStack {
-public:
+  public:
     static constexpr int kCapacity = Capacity;
 
     // Number of entries, 0..Capacity.
@@ -39,7 +39,7 @@ public:
     // Drops every entry.
     void Clear() { FCount = 0; }
 
-private:
+  private:
     struct TEntry {
         int32_t X;
         int32_t Y;

@@ -7,9 +7,9 @@
 
 namespace xvexo {
 
-constexpr int kMaxLines = 19;     // every board of the viewer has 19 lines
-constexpr int kMaxMoves = 500;    // history entries 1..500
-constexpr int kMaxCaptures = 500; // captured stones over the whole game
+constexpr int kMaxLines = 19;      // every board of the viewer has 19 lines
+constexpr int kMaxMoves = 500;     // history entries 1..500
+constexpr int kMaxCaptures = 500;  // captured stones over the whole game
 
 // Colours on a point. kVisited only appears in the scratch copies of the flood fills.
 constexpr uint8_t kEmpty = 0;
@@ -22,7 +22,9 @@ constexpr uint8_t kVisited = 3;
 constexpr int32_t kLastMoveMark = 501;
 
 // 2 for black, 1 for any other value.
-constexpr uint8_t OtherColour(uint8_t C) { return C == kBlack ? kWhite : kBlack; }
+constexpr uint8_t OtherColour(uint8_t C) {
+    return C == kBlack ? kWhite : kBlack;
+}
 
 // One move of the history. X = Y = 0 is a pass; X = -1 marks an entry never written.
 struct THistoryEntry {
@@ -31,6 +33,7 @@ struct THistoryEntry {
     int32_t Y = 0;
     int32_t KoX = 0;  // the single stone this move captured, else 0/0
     int32_t KoY = 0;
+    friend bool operator==(const THistoryEntry&, const THistoryEntry&) = default;
 };
 
 // One captured stone. MoveIndex is the index before the capturing move was appended.
@@ -38,6 +41,7 @@ struct TCaptureEntry {
     int32_t X = 0;
     int32_t Y = 0;
     int32_t MoveIndex = 0;
+    friend bool operator==(const TCaptureEntry&, const TCaptureEntry&) = default;
 };
 
 // Board arrays are indexed [row - 1][column - 1].
@@ -58,6 +62,7 @@ struct TPosition {
     std::array<THistoryEntry, kMaxMoves + 1> History{};  // entry 0 is the sentinel (X = -1)
     TPointGrid Points{};
     TNumberGrid Numbers{};
+    friend bool operator==(const TPosition&, const TPosition&) = default;
 };
 
 // Numbering settings: entry i (i > From) shows the number i - From + Base when On.
@@ -76,6 +81,7 @@ struct TMoveInfo {
     int32_t WhitePrisoners = 0;
     int32_t BlackPrisoners = 0;
     uint8_t SideToMove = kBlack;
+    friend bool operator==(const TMoveInfo&, const TMoveInfo&) = default;
 };
 
 // History entries 1..Count as byte pairs (X, Y), (0, 0) for a pass; Coords[i - 1] is entry i.
