@@ -1,0 +1,121 @@
+#include "records/display_text.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+#include <cstddef>
+
+namespace xvexo {
+
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
+
+// Length of the well-formed UTF-8 sequence at Bytes[i], or 0 when there is none.
+size_t Utf8SequenceAt(std::string_view Bytes, size_t i) {
+    const auto B = [&](size_t k) { return static_cast<unsigned char>(Bytes[k]); };
+    const unsigned char Lead = B(i);
+    if (Lead < 0x80) return 1;
+    size_t Len = 0;
+    unsigned char Lo = 0x80;
+    unsigned char Hi = 0xBF;
+    if (Lead >= 0xC2 && Lead <= 0xDF) {
+        Len = 2;
+    } else if (Lead >= 0xE0 && Lead <= 0xEF) {
+        Len = 3;
+        if (Lead == 0xE0) Lo = 0xA0;  // no overlong forms
+        if (Lead == 0xED) Hi = 0x9F;  // no surrogates
+    } else if (Lead >= 0xF0 && Lead <= 0xF4) {
+        Len = 4;
+        if (Lead == 0xF0) Lo = 0x90;
+        if (Lead == 0xF4) Hi = 0x8F;  // nothing above U+10FFFF
+    } else {
+        return 0;
+    }
+    if (i + Len > Bytes.size()) return 0;
+    if (B(i + 1) < Lo || B(i + 1) > Hi) return 0;
+    for (size_t k = 2; k < Len; ++k) {
+        if (B(i + k) < 0x80 || B(i + k) > 0xBF) return 0;
+    }
+    return Len;
+}
+
+std::string DecodeUtf8(std::string_view Bytes) {
+    std::string Out;
+    Out.reserve(Bytes.size());
+    for (size_t i = 0; i < Bytes.size();) {
+        const size_t Len = Utf8SequenceAt(Bytes, i);
+        if (Len == 0) {
+            Out += kReplacement;
+            ++i;
+        } else {
+            Out.append(Bytes.substr(i, Len));
+            i += Len;
+        }
+    }
+    return Out;
+}
+
+// Converts GB18030 with iconv, one undecodable byte at a time becoming U+FFFD.
+std::string DecodeGbk(std::string_view Bytes) {
+    std::string Out;
+    iconv_t Cd = iconv_open("UTF-8", "GB18030");
+    if (Cd == reinterpret_cast<iconv_t>(-1)) {
+        // No converter: keep ASCII, replace the rest.
+        for (char C : Bytes) {
+            if (static_cast<unsigned char>(C) < 0x80) {
+                Out += C;
+            } else {
+                Out += kReplacement;
+            }
+        }
+        return Out;
+    }
+    Out.reserve(Bytes.size() * 3 / 2 + 4);
+    char Chunk[1024];
+    size_t i = 0;
+    while (i < Bytes.size()) {
+        char* In = const_cast<char*>(Bytes.data() + i);
+        size_t InLeft = Bytes.size() - i;
+        char* OutPtr = Chunk;
+        size_t OutLeft = sizeof Chunk;
+        const size_t Rc = iconv(Cd, &In, &InLeft, &OutPtr, &OutLeft);
+        const int Err = errno;
+        Out.append(Chunk, static_cast<size_t>(OutPtr - Chunk));
+        i = static_cast<size_t>(In - Bytes.data());
+        if (Rc != static_cast<size_t>(-1)) break;
+        if (Err == E2BIG) continue;
+        // EILSEQ or an incomplete sequence at the end: replace one byte and go on.
+        Out += kReplacement;
+        ++i;
+        iconv(Cd, nullptr, nullptr, nullptr, nullptr);
+    }
+    iconv_close(Cd);
+    return Out;
+}
+
+}  // namespace
+
+bool IsValidUtf8(std::string_view Bytes) {
+    for (size_t i = 0; i < Bytes.size();) {
+        const size_t Len = Utf8SequenceAt(Bytes, i);
+        if (Len == 0) return false;
+        i += Len;
+    }
+    return true;
+}
+
+TTextEncoding ChooseEncoding(std::string_view Text) {
+    return IsValidUtf8(Text) ? TTextEncoding::Utf8 : TTextEncoding::Gbk;
+}
+
+std::string DecodeText(std::string_view Bytes, TTextEncoding Encoding) {
+    return Encoding == TTextEncoding::Utf8 ? DecodeUtf8(Bytes) : DecodeGbk(Bytes);
+}
+
+TTextEncoding InfoFieldEncoding(const TGameRecord& Record, int Kind, TTextEncoding Source) {
+    const bool ReaderText = Kind == 7 || Kind == 10;  // TimeText, Komi
+    return Record.FormatMode == kFormatNgf && ReaderText ? TTextEncoding::Gbk : Source;
+}
+
+}  // namespace xvexo

@@ -1,0 +1,27 @@
+#pragma once
+// Decoding record bytes for display: UTF-8 when the whole record text is valid UTF-8, else
+// GBK (GB18030). Undecodable bytes become U+FFFD. The model itself stays bytes.
+
+#include <string>
+#include <string_view>
+
+#include "records/game_record.h"
+
+namespace xvexo {
+
+enum class TTextEncoding { Utf8, Gbk };
+
+bool IsValidUtf8(std::string_view Bytes);
+// Utf8 when Text is valid UTF-8, else Gbk.
+TTextEncoding ChooseEncoding(std::string_view Text);
+
+// Bytes as UTF-8: valid sequences are kept (Utf8) or GB18030 is converted (Gbk); every byte
+// that cannot be decoded becomes U+FFFD.
+std::string DecodeText(std::string_view Bytes, TTextEncoding Encoding);
+
+// The encoding of info field Kind (1..14) of a record whose whole text was of encoding
+// Source. An NGF record's Komi and TimeText are written by the reader in GBK whatever the
+// record's own text is, so they always decode as GBK.
+TTextEncoding InfoFieldEncoding(const TGameRecord& Record, int Kind, TTextEncoding Source);
+
+}  // namespace xvexo

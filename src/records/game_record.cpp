@@ -1,0 +1,98 @@
+#include "records/game_record.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace xvexo {
+
+namespace {
+
+template <typename Info, typename Result>
+Result FieldOf(Info& I, int Kind) {
+    switch (Kind) {
+        case 1:
+            return &I.Title;
+        case 2:
+            return &I.Date;
+        case 3:
+            return &I.Place;
+        case 4:
+            return &I.BlackName;
+        case 5:
+            return &I.WhiteName;
+        case 6:
+            return &I.Result;
+        case 7:
+            return &I.TimeText;
+        case 8:
+            return &I.ByoyomiSeconds;
+        case 9:
+            return &I.ByoyomiCount;
+        case 10:
+            return &I.Komi;
+        case 11:
+            return &I.BlackRank;
+        case 12:
+            return &I.WhiteRank;
+        case 13:
+            return &I.CommentMode;
+        case 14:
+            return &I.GameComment;
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+std::string* InfoField(TVexoInfo& Info, int Kind) {
+    return FieldOf<TVexoInfo, std::string*>(Info, Kind);
+}
+
+const std::string* InfoField(const TVexoInfo& Info, int Kind) {
+    return FieldOf<const TVexoInfo, const std::string*>(Info, Kind);
+}
+
+const char* InfoFieldName(int Kind) {
+    static constexpr const char* kNames[kInfoFieldCount] = {
+        "Title",     "Date",      "Place",          "BlackName",    "WhiteName",
+        "Result",    "TimeText",  "ByoyomiSeconds", "ByoyomiCount", "Komi",
+        "BlackRank", "WhiteRank", "CommentMode",    "GameComment"};
+    return Kind >= 1 && Kind <= kInfoFieldCount ? kNames[Kind - 1] : "";
+}
+
+void TGameRecord::Clear() {
+    Info = TVexoInfo{};
+    Moves.fill(TMoveRec{});
+    MoveCount = 0;
+    // Notes past NoteCount were never written since the last Clear.
+    for (int32_t i = 0; i < NoteCount; ++i)
+        Notes[i] = TNoteRec{};
+    NoteCount = 0;
+    RecordText.clear();
+    FormatMode = kFormatTag;
+    HandicapStones = 0;
+    KomiMode = 1;
+}
+
+int32_t TGameRecord::StoredMoves() const {
+    return std::clamp(MoveCount, 0, MaxMoves);
+}
+
+void TGameRecord::AddMove(uint8_t X, uint8_t Y) {
+    if (MoveCount < 0) MoveCount = 0;
+    if (MoveCount >= MaxMoves) return;
+    Moves[MoveCount] = {X, Y};
+    ++MoveCount;
+}
+
+void TGameRecord::AddNote(uint16_t Kind, std::string Text) {
+    if (NoteCount >= MaxNotes) return;
+    TNoteRec& N = Notes[NoteCount];
+    N.Text = std::move(Text);
+    N.MoveNo = MoveCount;
+    N.Kind = Kind;
+    ++NoteCount;
+}
+
+}  // namespace xvexo

@@ -1,0 +1,96 @@
+#pragma once
+// The in-memory game record: information texts, moves and notes tied to move numbers, and the
+// fields that say how the record was read. Text is kept as the bytes received.
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace xvexo {
+
+// Game-information texts, in this order (the order is also that of InfoFieldName).
+struct TVexoInfo {
+    std::string Title;
+    std::string Date;
+    std::string Place;
+    std::string BlackName;
+    std::string WhiteName;
+    std::string Result;
+    std::string TimeText;
+    std::string ByoyomiSeconds;
+    std::string ByoyomiCount;
+    std::string Komi;
+    std::string BlackRank;
+    std::string WhiteRank;
+    std::string CommentMode;
+    std::string GameComment;
+};
+
+constexpr int kInfoFieldCount = 14;
+
+// Field 1..14 of TVexoInfo in declaration order (the tag parser's kinds); nullptr otherwise.
+std::string* InfoField(TVexoInfo& Info, int Kind);
+const std::string* InfoField(const TVexoInfo& Info, int Kind);
+// Name of field 1..14 ("Title" ... "GameComment"); "" otherwise.
+const char* InfoFieldName(int Kind);
+
+// One recorded move: X = 0 is a pass (Y then ignored). No range check: the board refuses
+// points outside 1..19.
+struct TMoveRec {
+    uint8_t X = 0;
+    uint8_t Y = 0;
+};
+
+constexpr uint16_t nkComment = 1;
+constexpr uint16_t nkDiagram = 2;
+
+// A note tied to a move number: a comment ("[N] " + text) or a diagram code.
+struct TNoteRec {
+    std::string Text;
+    int32_t MoveNo = 0;
+    uint16_t Kind = nkComment;
+};
+
+constexpr int32_t kFormatTag = 1;
+constexpr int32_t kFormatNgf = 2;
+
+// The record of one load. Moves and Notes are 1-based as in the formats: Moves(i) for
+// 1 <= i <= MoveCount (at most MaxMoves), Note(i) for 1 <= i <= NoteCount.
+struct TGameRecord {
+    static constexpr int32_t MaxMoves = 500;
+    static constexpr int32_t MaxNotes = 2000;
+
+    TVexoInfo Info;
+    std::array<TMoveRec, MaxMoves> Moves{};  // Moves[i - 1] is move i
+    int32_t MoveCount = 0;                   // may be negative after an NGF load
+    std::array<TNoteRec, MaxNotes> Notes{};  // Notes[i - 1] is note i
+    int32_t NoteCount = 0;
+
+    std::string RecordText;
+    int32_t FormatMode = kFormatTag;
+    int32_t HandicapStones = 0;
+    int32_t KomiMode = 1;
+
+    // Back to the state at creation: texts empty, counts 0, FormatMode 1, HandicapStones 0,
+    // KomiMode 1, every move (0, 0).
+    void Clear();
+
+    // Number of move entries in use: MoveCount clamped to 0..MaxMoves.
+    int32_t StoredMoves() const;
+
+    // Appends a move; beyond MaxMoves it is ignored and MoveCount stays at MaxMoves.
+    void AddMove(uint8_t X, uint8_t Y);
+    // Appends a note tied to the current MoveCount; beyond MaxNotes it is ignored.
+    void AddNote(uint16_t Kind, std::string Text);
+};
+
+// Settings of the shown game: handicap copied at each load, last move and prisoners.
+struct TGameInfo {
+    uint8_t Handicap = 0;
+    uint8_t LastX = 0;
+    uint8_t LastY = 0;
+    int32_t WhitePrisoners = 0;
+    int32_t BlackPrisoners = 0;
+};
+
+}  // namespace xvexo

@@ -1,0 +1,85 @@
+#include "records/record_loader.h"
+
+#include <utility>
+
+#include "records/ngf_parser.h"
+#include "records/record_error.h"
+#include "records/tag_parser.h"
+
+namespace xvexo {
+
+TLoadResult LoadRecordText(TGameRecord& Record, std::string Text, int32_t FormatMode) {
+    TLoadResult Result;
+    Result.Encoding = ChooseEncoding(Text);
+    Record.Clear();
+    Record.RecordText = std::move(Text);
+    Record.FormatMode = FormatMode;
+    try {
+        if (FormatMode == kFormatNgf) {
+            ParseNgfRecord(Record);
+            Result.Shown = true;
+        } else {
+            Result.Shown = ParseTagRecord(Record, Record.RecordText);
+        }
+    } catch (const TRecordError& E) {
+        Result.Shown = false;
+        Result.Error = E.what();
+    }
+    return Result;
+}
+
+int32_t FormatForAddress(std::string_view Address) {
+    return Address.starts_with("http") && Address.ends_with("NGF") ? kFormatNgf : kFormatTag;
+}
+
+int32_t FormatForFileName(std::string_view Name) {
+    return Name.ends_with("NGF") ? kFormatNgf : kFormatTag;
+}
+
+uint8_t ReplayRecord(const TGameRecord& Record, TGoBoard& Board) {
+    const auto Handicap = static_cast<uint8_t>(Record.HandicapStones & 0xFF);
+    Board.Reset(19);
+    Board.SetHandicap(Handicap, 1);
+    const int32_t Count = Record.StoredMoves();
+    for (int32_t i = 0; i < Count; ++i) {
+        const TMoveRec& M = Record.Moves[i];
+        if (M.X == 0) {
+            Board.PassMove();
+        } else {
+            Board.PlayMove(M.X, M.Y);
+        }
+    }
+    return Handicap;
+}
+
+TMoveNumberCheck CheckMoveNumber(std::string_view Text) {
+    TMoveNumberCheck C;
+    const std::optional<int32_t> N = ParseDecimal(Text);
+    if (!N) {
+        C.Message = kMsgEnterNumber;
+    } else if (*N <= 0) {
+        C.Message = kMsgEnterPositive;
+    } else {
+        C.Ok = true;
+        C.Number = *N;
+    }
+    return C;
+}
+
+void GoToMove(TGoBoard& Board, int32_t N) {
+    while (Board.MoveIndex() >= 1) {
+        const int32_t Before = Board.MoveIndex();
+        Board.StepBack();
+        if (Board.MoveIndex() == Before) break;
+    }
+    if (N < Board.EndIndex()) {
+        while (Board.MoveIndex() < N) {
+            if (!Board.StepForward()) break;
+        }
+    } else {
+        while (Board.StepForward()) {
+        }
+    }
+}
+
+}  // namespace xvexo

@@ -1,0 +1,252 @@
+#include "records/tag_parser.h"
+
+#include <cstdint>
+#include <string>
+
+#include "records/diagram_code.h"
+
+namespace xvexo {
+
+namespace {
+
+enum class TParseState { psTop, psTag, psNode, psComment, psDiagram, psValue };
+
+bool IsUpper(char C) {
+    return C >= 'A' && C <= 'Z';
+}
+bool IsLower(char C) {
+    return C >= 'a' && C <= 'z';
+}
+
+// Kind (1..14, 0 for names not stored) of an information property.
+int KindOfName(std::string_view Name) {
+    if (Name.size() != 2) return 0;
+    switch (Name[0] << 8 | Name[1]) {
+        case 'T' << 8 | 'E':
+        case 'E' << 8 | 'V':
+        case 'G' << 8 | 'N':
+        case 'G' << 8 | 'D':
+        case 'G' << 8 | 'H':
+            return 1;
+        case 'R' << 8 | 'D':
+        case 'D' << 8 | 'T':
+            return 2;
+        case 'P' << 8 | 'C':
+            return 3;
+        case 'P' << 8 | 'B':
+            return 4;
+        case 'P' << 8 | 'W':
+            return 5;
+        case 'R' << 8 | 'E':
+            return 6;
+        case 'T' << 8 | 'M':
+            return 7;
+        case 'L' << 8 | 'T':
+            return 8;
+        case 'L' << 8 | 'C':
+            return 9;
+        case 'K' << 8 | 'O':
+            return 10;
+        case 'B' << 8 | 'R':
+            return 11;
+        case 'W' << 8 | 'R':
+            return 12;
+        case 'G' << 8 | 'K':
+            return 13;
+        case 'T' << 8 | 'C':
+            return 14;
+        default:
+            return 0;
+    }
+}
+
+// Length of the run from Text[From] (before Limit) holding none of the bytes A and B.
+size_t RunWithout(std::string_view Text, size_t From, size_t Limit, char A, char B) {
+    size_t i = From;
+    while (i < Limit && Text[i] != A && Text[i] != B)
+        ++i;
+    return i - From;
+}
+
+class TTagScanner {
+  public:
+    TTagScanner(TGameRecord& Record, std::string_view Text) : R(Record), T(Text) {}
+
+    bool Run() {
+        using enum TParseState;
+        R.Info.Title.clear();
+        R.MoveCount = 0;
+        R.NoteCount = 0;
+        // Bytes 1..n-1 are examined; the last byte never is.
+        const size_t Limit = T.empty() ? 0 : T.size() - 1;
+        for (size_t i = 0; i < Limit && !Stopped; ++i) {
+            const char C = T[i];
+            switch (State) {
+                case psTop:
+                    Top(C);
+                    break;
+                case psTag:
+                    Tag(C);
+                    break;
+                case psNode:
+                    Node(C);
+                    break;
+                case psValue:
+                    // Plain bytes are taken in runs; "[" is dropped, "]" ends the value.
+                    if (C == ']') {
+                        EndValue();
+                    } else if (C != '[') {
+                        const size_t Len = RunWithout(T, i, Limit, '[', ']');
+                        Buffer.append(T.substr(i, Len));
+                        i += Len - 1;
+                    }
+                    break;
+                case psComment:
+                    if (C == ']') {
+                        EndComment();
+                    } else if (C != '[') {
+                        const size_t Len = RunWithout(T, i, Limit, '[', ']');
+                        Buffer.append(T.substr(i, Len));
+                        i += Len - 1;
+                    }
+                    break;
+                case psDiagram:
+                    if (C == '(') {
+                        ++Depth;
+                        Buffer += C;
+                    } else if (C == ')') {
+                        --Depth;
+                        if (Depth == -1) {
+                            EndDiagram();
+                        } else {
+                            Buffer += C;
+                        }
+                    } else {
+                        const size_t Len = RunWithout(T, i, Limit, '(', ')');
+                        Buffer.append(T.substr(i, Len));
+                        i += Len - 1;
+                    }
+                    break;
+            }
+        }
+        return !Stopped || Closed;
+    }
+
+  private:
+    void Top(char C) {
+        using enum TParseState;
+        if (C == ')') {
+            Closed = true;
+        } else if (C == '\n' || C == '\r' || C == '(') {
+        } else if (C == ';') {
+            State = psNode;
+        } else if (IsUpper(C)) {
+            Name.assign(1, C);
+            State = psTag;
+        } else {
+            Name.clear();
+        }
+    }
+
+    void Tag(char C) {
+        using enum TParseState;
+        if (IsUpper(C)) {
+            Name += C;
+        } else if (C == '[') {
+            Buffer.clear();
+            if (Name == "C") {
+                State = psComment;
+            } else if (Name == "RN") {
+                State = psDiagram;
+                Depth = 0;
+            } else {
+                State = psValue;
+                Kind = KindOfName(Name);
+            }
+            Name.clear();
+        } else {
+            Stopped = true;
+        }
+    }
+
+    void Node(char C) {
+        using enum TParseState;
+        if (IsLower(C)) {
+            Buffer += C;
+        } else if (C == ']') {
+            if (Buffer.size() == 2 && IsLower(Buffer[0]) && IsLower(Buffer[1])) {
+                R.AddMove(static_cast<uint8_t>(Buffer[0] - 96),
+                          static_cast<uint8_t>(Buffer[1] - 96));
+                Name.clear();
+                Buffer.clear();
+                State = psTop;
+            }
+        } else if (C == 'B' || C == 'W') {
+            Name.assign(1, C);
+        } else if (C == 'E') {
+            Name.assign(1, 'E');
+            State = psTag;
+        } else if (C == '[') {
+            if (Name == "B" || Name == "W") {
+                Buffer.clear();
+            } else {
+                const bool Long = Name.size() >= 2;
+                Name += C;
+                if (Long) {
+                    Buffer.clear();
+                    Name.clear();
+                    State = psValue;
+                }
+            }
+        }
+    }
+
+    void EndValue() {
+        State = TParseState::psTop;
+        if (std::string* Field = InfoField(R.Info, Kind)) {
+            if (Kind == 1) {
+                Field->append(Buffer);
+            } else {
+                *Field = Buffer;
+            }
+        }
+        Kind = 0;
+    }
+
+    void EndComment() {
+        std::string Text = "[";
+        Text += std::to_string(R.MoveCount);
+        Text += "] ";
+        Text += Buffer;
+        R.AddNote(nkComment, std::move(Text));
+        Name.clear();
+        Buffer.clear();
+        State = TParseState::psTop;
+    }
+
+    void EndDiagram() {
+        std::string Code = ParseDiagramBlock(Buffer);
+        R.AddNote(nkDiagram, std::move(Code));
+        Name.clear();
+        Buffer.clear();
+        State = TParseState::psTop;
+    }
+
+    TGameRecord& R;
+    std::string_view T;
+    TParseState State = TParseState::psTop;
+    std::string Name;
+    std::string Buffer;
+    int Kind = 0;
+    int64_t Depth = 0;
+    bool Stopped = false;
+    bool Closed = false;
+};
+
+}  // namespace
+
+bool ParseTagRecord(TGameRecord& Record, std::string_view Text) {
+    return TTagScanner(Record, Text).Run();
+}
+
+}  // namespace xvexo

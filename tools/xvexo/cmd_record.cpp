@@ -1,0 +1,111 @@
+// xvexo record: the record model as one JSON object.
+
+#include <cstdio>
+
+#include "command_line.h"
+#include "commands.h"
+#include "json_writer.h"
+#include "record_source.h"
+#include "records/display_text.h"
+
+namespace xvexo::cli {
+
+namespace {
+
+enum class TTextMode { Utf8, Raw };
+
+class TTextOut {
+  public:
+    TTextOut(TTextMode Mode, TTextEncoding Encoding) : M(Mode), E(Encoding) {}
+    std::string operator()(std::string_view Bytes, TTextEncoding Encoding) const {
+        return M == TTextMode::Raw ? BytesAsCodePoints(Bytes) : DecodeText(Bytes, Encoding);
+    }
+    std::string operator()(std::string_view Bytes) const { return (*this)(Bytes, E); }
+
+  private:
+    TTextMode M;
+    TTextEncoding E;
+};
+
+std::string RecordJson(const TLoadedSource& L, const TTextOut& Text) {
+    const TGameRecord& R = *L.Record;
+    TJsonWriter J;
+    J.BeginObject();
+    J.Key("FormatMode");
+    J.Int(R.FormatMode);
+    J.Key("Shown");
+    J.Bool(L.Result.Shown && !L.Result.Failed());
+    J.Key("Error");
+    if (L.Result.Failed()) {
+        J.String(Text(L.Result.Error));
+    } else {
+        J.Null();
+    }
+    J.Key("Info");
+    J.BeginObject();
+    for (int Kind = 1; Kind <= kInfoFieldCount; ++Kind) {
+        J.Key(InfoFieldName(Kind));
+        J.String(Text(*InfoField(R.Info, Kind), InfoFieldEncoding(R, Kind, L.Result.Encoding)));
+    }
+    J.EndObject();
+    J.Key("HandicapStones");
+    J.Int(R.HandicapStones);
+    J.Key("KomiMode");
+    J.Int(R.KomiMode);
+    J.Key("MoveCount");
+    J.Int(R.MoveCount);
+    J.Key("Moves");
+    J.BeginArray();
+    for (int32_t i = 0; i < R.StoredMoves(); ++i) {
+        J.BeginArray();
+        J.Int(R.Moves[i].X);
+        J.Int(R.Moves[i].Y);
+        J.EndArray();
+    }
+    J.EndArray();
+    J.Key("Notes");
+    J.BeginArray();
+    for (int32_t i = 0; i < R.NoteCount; ++i) {
+        const TNoteRec& N = R.Notes[i];
+        J.BeginObject();
+        J.Key("MoveNo");
+        J.Int(N.MoveNo);
+        J.Key("Kind");
+        J.Int(N.Kind);
+        J.Key("Text");
+        J.String(Text(N.Text));
+        J.EndObject();
+    }
+    J.EndArray();
+    J.EndObject();
+    return J.Text();
+}
+
+}  // namespace
+
+int RunRecord(const TArgs& Args) {
+    const TCommandLine L = ParseCommandLine(Args, {"--text"});
+    if (!L.Error.empty()) {
+        PrintError(L.Error);
+        return kExitUsage;
+    }
+    TTextMode Mode = TTextMode::Utf8;
+    if (auto It = L.Values.find("--text"); It != L.Values.end()) {
+        if (It->second == "raw") {
+            Mode = TTextMode::Raw;
+        } else if (It->second != "utf8") {
+            PrintError("--text takes utf8 or raw");
+            return kExitUsage;
+        }
+    }
+    const TLoadedSource S = LoadSource(L.Source, L.Format);
+    const std::string Json = RecordJson(S, TTextOut(Mode, S.Result.Encoding));
+    std::fwrite(Json.data(), 1, Json.size(), stdout);
+    if (S.Result.Failed()) {
+        PrintError(S.Result.Error);
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+}  // namespace xvexo::cli

@@ -1,0 +1,40 @@
+// xvexo: reads a game record and prints what the viewer makes of it.
+
+#include <cstdio>
+#include <string_view>
+
+#include "commands.h"
+
+namespace {
+
+struct TCommand {
+    std::string_view Name;
+    int (*Run)(const xvexo::cli::TArgs&);
+};
+
+constexpr TCommand kCommands[] = {
+    {"record", xvexo::cli::RunRecord},
+    {"replay", xvexo::cli::RunReplay},
+};
+
+void PrintUsage() {
+    std::fputs(
+        "usage: xvexo record [--tag|--ngf] [--text utf8|raw] SOURCE\n"
+        "       xvexo replay [--tag|--ngf] SOURCE [--to N]\n",
+        stderr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        PrintUsage();
+        return xvexo::cli::kExitUsage;
+    }
+    const std::string_view Name = argv[1];
+    for (const TCommand& C : kCommands) {
+        if (C.Name == Name) return C.Run(xvexo::cli::TArgs(argv + 2, argv + argc));
+    }
+    PrintUsage();
+    return xvexo::cli::kExitUsage;
+}
