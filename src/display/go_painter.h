@@ -1,0 +1,143 @@
+#pragma once
+// The board painter: draws a 19x19 board, its stones and the marks on its points onto a paint
+// box, and turns mouse presses on it into board coordinates. It keeps its own copy of every
+// point (stone and value code), so it can repaint the whole board without asking the engine.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "display/canvas.h"
+
+namespace xvexo {
+
+constexpr int kBoardLines = 19;
+
+// Value codes shown on a point.
+constexpr int32_t kValueMaxNumber = 500;
+constexpr int32_t kValueLastMove = 501;
+constexpr int32_t kValueLetterA = 600;
+constexpr int32_t kValueLetterZ = 625;
+constexpr int32_t kValueKoreanFirst = 630;
+constexpr int32_t kValueKoreanLast = 643;
+constexpr int32_t kValueBlackSquare = 650;
+constexpr int32_t kValueWhiteSquare = 651;
+
+// Stone images exist for cell sizes 10..59; other sizes draw circles.
+constexpr int kMinImageCell = 10;
+constexpr int kMaxImageCell = 59;
+
+enum class TMouseButton { Left, Right, Middle };
+// Shift state bits of a mouse press.
+enum TShiftFlags : uint32_t { kShiftKey = 1, kAltKey = 2, kCtrlKey = 4 };
+
+constexpr TColour kHighlightColour = Rgb(251, 218, 162);
+
+class TKelGoPB;
+using TPointClickEvent = std::function<void(TKelGoPB& Sender, TMouseButton Button, uint32_t Shift,
+                                            int32_t Col, int32_t Row)>;
+
+class TKelGoPB {
+  public:
+    using TStoneGrid = std::array<std::array<uint8_t, kBoardLines>, kBoardLines>;
+    using TValueGrid = std::array<std::array<int32_t, kBoardLines>, kBoardLines>;
+
+    // Binds the painter to the paint box. The base (wood tile) and edge pictures are shared and
+    // must outlive the painter. The owner routes the box's repaint requests to Paint and its
+    // mouse presses to MouseDown.
+    TKelGoPB(TPaintBox& Box, const TImage& Base, const TImage& Edge);
+
+    TKelGoPB(const TKelGoPB&) = delete;
+    TKelGoPB& operator=(const TKelGoPB&) = delete;
+
+    void SetBoardSize(int32_t P);
+    // Replaces the edge picture and stores the label colour; nothing is repainted.
+    void SetEdgeImage(const TImage& Edge, TColour LabelColour);
+    void SetPoint(uint8_t Stone, int32_t Col, int32_t Row, int32_t Value);
+    void DrawValue(int32_t Col, int32_t Row, bool Toggle, int32_t Value);
+    void Redraw();
+    void LoadPosition(const TStoneGrid& Stones);
+    void LoadValues(const TValueGrid& Values);
+    void ClearValues();
+
+    // Repaint request of the paint box.
+    void Paint() { Redraw(); }
+    // Mouse press at pixel (X, Y) of the paint box: raises OnPointClick with the point under
+    // it. No range check: the label margin gives 20 or 21.
+    void MouseDown(TMouseButton Button, uint32_t Shift, int X, int Y);
+
+    // Installs a new stone image set (the image-set chooser loads it). The painter owns them.
+    void SetStoneImages(std::unique_ptr<TImage> BlackStone, std::unique_ptr<TImage> WhiteStone,
+                        std::unique_ptr<TImage> BlackMask, std::unique_ptr<TImage> WhiteMask);
+
+    // True once a SetBoardSize has taken effect.
+    bool IsSized() const { return Sized; }
+    int32_t BoardSize() const { return FBoardSize; }
+    int32_t CellSize() const { return FCellSize; }
+    int32_t HalfCell() const { return FHalfCell; }
+    int32_t LabelMargin() const { return FLabelMargin; }
+    void SetLabelMargin(int32_t M) { FLabelMargin = M; }
+    // Sets BoardSize without any drawing (the reference window starts at 100).
+    void SetInitialBoardSize(int32_t P) { FBoardSize = P; }
+    uint8_t NumberSize3() const { return FNumberSize3; }
+    uint8_t NumberSize2() const { return FNumberSize2; }
+    uint8_t LetterSize() const { return FLetterSize; }
+    uint8_t KoreanSize() const { return FKoreanSize; }
+    TColour LabelColour() const { return FLabelColour; }
+    uint8_t Stone(int32_t Col, int32_t Row) const { return Stones[Row - 1][Col - 1]; }
+    int32_t Value(int32_t Col, int32_t Row) const { return Values[Row - 1][Col - 1]; }
+    const TImage* BlackStoneImage() const { return FBlackStoneImage.get(); }
+    const TImage* WhiteStoneImage() const { return FWhiteStoneImage.get(); }
+    const TImage* BlackStoneMask() const { return FBlackStoneMask.get(); }
+    const TImage* WhiteStoneMask() const { return FWhiteStoneMask.get(); }
+
+    TPointClickEvent OnPointClick;
+
+  private:
+    static bool OnBoard(int32_t Col, int32_t Row) {
+        return Col >= 1 && Col <= kBoardLines && Row >= 1 && Row <= kBoardLines;
+    }
+    uint8_t FitFontSize(const std::string& FontName, const std::string& Sample, bool ByHeight);
+    void FitFonts();
+    void PaintBackground();
+    void DrawGrid();
+    void DrawStarPoint(int32_t Col, int32_t Row);
+    void DrawCell(int32_t Col, int32_t Row);
+    bool HasStoneImages() const;
+    void DrawStoneImage(uint8_t Stone, int X0, int Y0);
+    void DrawEmptyPoint(int32_t Col, int32_t Row);
+    void RestoreCellWood(int X0, int Y0);
+    void DrawTriangle(int32_t Col, int32_t Row);
+    void DrawSquareMarker(int32_t Col, int32_t Row, int32_t Value);
+    void DrawLabels();
+
+    // Fields in the order of the original record.
+    int32_t TileWidth;
+    int32_t TileHeight;
+    const TImage* BaseImage;
+    const TImage* EdgeImage;
+    TCanvas& Canvas;
+    uint8_t FNumberSize3 = 0;
+    uint8_t FNumberSize2 = 0;
+    uint8_t FLetterSize = 0;
+    uint8_t FKoreanSize = 0;
+    int32_t FHalfCell = 0;
+    TColour FLabelColour = Rgb(68, 68, 68);
+    int32_t SourceWidth = 0;  // the source rectangle (0, 0, CellSize, CellSize)
+    bool Painting = false;
+    TValueGrid Values{};
+    int32_t FCellSize = 0;
+    int32_t FBoardSize = 190;
+    int32_t FLabelMargin = 20;
+    TStoneGrid Stones{};
+    std::unique_ptr<TImage> FBlackStoneImage;
+    std::unique_ptr<TImage> FWhiteStoneImage;
+    std::unique_ptr<TImage> FBlackStoneMask;
+    std::unique_ptr<TImage> FWhiteStoneMask;
+    TPaintBox& Box;
+    bool Sized = false;
+};
+
+}  // namespace xvexo
