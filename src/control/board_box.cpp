@@ -16,14 +16,18 @@ TBoardBox::TBoardBox(QWidget* parent)
 
 TBoardBox::~TBoardBox() = default;
 
-TCanvas& TBoardBox::Canvas() { return Surface->Canvas(); }
+TCanvas& TBoardBox::Canvas() {
+    return Surface->Canvas();
+}
 
 void TBoardBox::SetClientSize(int width, int height) {
     Surface->SetClientSize(width, height);
     resize(width, height);
 }
 
-QImage TBoardBox::Picture() const { return Surface->Snapshot(); }
+QImage TBoardBox::Picture() const {
+    return Surface->Snapshot();
+}
 
 void TBoardBox::paintEvent(QPaintEvent* e) {
     // The picture keeps what the painter drew, so a repaint only shows it again.
@@ -34,8 +38,10 @@ void TBoardBox::paintEvent(QPaintEvent* e) {
 void TBoardBox::mousePressEvent(QMouseEvent* e) {
     if (!Painter) return;
     TMouseButton button = TMouseButton::Left;
-    if (e->button() == Qt::RightButton) button = TMouseButton::Right;
-    else if (e->button() == Qt::MiddleButton) button = TMouseButton::Middle;
+    if (e->button() == Qt::RightButton)
+        button = TMouseButton::Right;
+    else if (e->button() == Qt::MiddleButton)
+        button = TMouseButton::Middle;
     uint32_t shift = 0;
     if (e->modifiers() & Qt::ShiftModifier) shift |= kShiftKey;
     if (e->modifiers() & Qt::AltModifier) shift |= kAltKey;

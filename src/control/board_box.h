@@ -15,7 +15,7 @@ class TQImageCanvas;
 
 class TBoardBox : public QWidget, private TPaintBox {
     Q_OBJECT
-public:
+  public:
     explicit TBoardBox(QWidget* Parent = nullptr);
     ~TBoardBox() override;
 
@@ -26,11 +26,11 @@ public:
     // A copy of the picture as drawn so far.
     QImage Picture() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* E) override;
     void mousePressEvent(QMouseEvent* E) override;
 
-private:
+  private:
     TCanvas& Canvas() override;
     void SetClientSize(int Width, int Height) override;
 

@@ -1,5 +1,6 @@
 #include "control/click_sound.h"
 
+#include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>

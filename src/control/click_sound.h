@@ -9,7 +9,7 @@ class QSoundEffect;
 namespace xvexo {
 
 class TClickSound {
-public:
+  public:
     TClickSound();
     ~TClickSound();
     TClickSound(const TClickSound&) = delete;
@@ -18,7 +18,7 @@ public:
     // Starts the click; one still playing is replaced.
     void Play();
 
-private:
+  private:
     std::unique_ptr<QSoundEffect> Effect;
 };
 

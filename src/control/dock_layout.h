@@ -15,7 +15,7 @@ enum class Dock { Top, Bottom, Left, Right, Client };
 
 class DockLayout : public QObject {
     Q_OBJECT
-public:
+  public:
     // Realigns whenever Parent is resized.
     explicit DockLayout(QWidget* Parent);
 
@@ -23,10 +23,10 @@ public:
     // Places every docked child in Parent's current client rectangle.
     void realign();
 
-protected:
+  protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
-private:
+  private:
     struct Item {
         QPointer<QWidget> Widget;
         Dock Where;

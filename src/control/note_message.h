@@ -8,7 +8,7 @@
 namespace xvexo {
 
 class TNoteMessage {
-public:
+  public:
     explicit TNoteMessage(TPlusMemoU& Box) : Box(Box) {}
 
     // Adds an empty line when the box has lines and the last one is not empty.
@@ -18,7 +18,7 @@ public:
     // Separate: a blank line first; then the line between the start and stop keys.
     void AddLink(const QString& Line, bool Separate);
 
-private:
+  private:
     TPlusMemoU& Box;
 };
 

@@ -250,7 +250,8 @@ void TXVexoView::functionPResize() {
     if (!ArrowButtons[0]) return;
     const int left0 = HalfToEven(functionP->width() - 500);
     ArrowButtons[0]->move(left0, ArrowButtons[0]->y());
-    for (int i = 1; i < 6; ++i) ArrowButtons[i]->move(left0 + 39 + 37 * (i - 1), ArrowButtons[i]->y());
+    for (int i = 1; i < 6; ++i)
+        ArrowButtons[i]->move(left0 + 39 + 37 * (i - 1), ArrowButtons[i]->y());
 }
 
 void TXVexoView::commentPResize() {
@@ -259,10 +260,14 @@ void TXVexoView::commentPResize() {
 
 bool TXVexoView::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize) {
-        if (watched == panP) pBaseResize();
-        else if (watched == buttonP) buttonPResize();
-        else if (watched == functionP) functionPResize();
-        else if (watched == commentP) commentPResize();
+        if (watched == panP)
+            pBaseResize();
+        else if (watched == buttonP)
+            buttonPResize();
+        else if (watched == functionP)
+            functionPResize();
+        else if (watched == commentP)
+            commentPResize();
     }
     return QWidget::eventFilter(watched, event);
 }

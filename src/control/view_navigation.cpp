@@ -20,7 +20,8 @@ void TXVexoView::ArrowClick(int tag) {
             }
             break;
         case 1:
-            for (int i = 0; i < 5; ++i) Board->StepBack();
+            for (int i = 0; i < 5; ++i)
+                Board->StepBack();
             break;
         case 2:
             Board->StepBack();
@@ -29,7 +30,8 @@ void TXVexoView::ArrowClick(int tag) {
             Board->StepForward();
             break;
         case 4:
-            for (int i = 0; i < 5; ++i) Board->StepForward();
+            for (int i = 0; i < 5; ++i)
+                Board->StepForward();
             break;
         case 5:
             while (Board->StepForward()) {

@@ -70,8 +70,7 @@ bool TXVexoView::LoadText(const std::string& text, int32_t formatMode, QString* 
 QString TXVexoView::Display(int kind) const {
     const std::string* field = InfoField(Record.Info, kind);
     if (!field) return {};
-    return QString::fromStdString(
-        DecodeText(*field, InfoFieldEncoding(Record, kind, Encoding)));
+    return QString::fromStdString(DecodeText(*field, InfoFieldEncoding(Record, kind, Encoding)));
 }
 
 void TXVexoView::ApplyRecord() {
@@ -84,7 +83,8 @@ void TXVexoView::ApplyRecord() {
     TKelGoPB::TStoneGrid empty{};
     Painter->LoadPosition(empty);
     MainGoPB->update();
-    for (QLabel* l : {bPlayerL, wPlayerL, BGlvlL, WGlvlL}) l->clear();
+    for (QLabel* l : {bPlayerL, wPlayerL, BGlvlL, WGlvlL})
+        l->clear();
 
     // 2. An empty board with the handicap.
     Board->Reset(19);

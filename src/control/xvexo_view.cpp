@@ -64,8 +64,9 @@ void TXVexoView::ActiveFormCreate() {
     Board->OnPutStone = [this](TGoBoard&, int32_t x, int32_t y, int32_t value, uint8_t colour) {
         BoardPutStone(x, y, value, colour);
     };
-    Board->OnRedrawPoint = [this](TGoBoard&, int32_t x, int32_t y, int32_t value,
-                                  uint8_t colour) { BoardRedrawPoint(x, y, value, colour); };
+    Board->OnRedrawPoint = [this](TGoBoard&, int32_t x, int32_t y, int32_t value, uint8_t colour) {
+        BoardRedrawPoint(x, y, value, colour);
+    };
     Board->OnMove = [this](TGoBoard&, const TMoveInfo& info) { BoardMove(info); };
     Painter->OnPointClick = [this](TKelGoPB&, TMouseButton button, uint32_t, int32_t col,
                                    int32_t row) { BoardClick(button, col, row); };
@@ -89,7 +90,9 @@ void TXVexoView::ChooseImageSet(int32_t s) {
     MainGoPB->update();
 }
 
-QImage TXVexoView::boardImage() const { return MainGoPB->Picture(); }
+QImage TXVexoView::boardImage() const {
+    return MainGoPB->Picture();
+}
 
 void TXVexoView::BoardPutStone(int32_t x, int32_t y, int32_t value, uint8_t colour) {
     if (!Loading && SoundOn) PlayClick();

@@ -40,7 +40,7 @@ struct TViewServices {
 
 class TXVexoView : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr uint8_t kViewing = 9;
     static constexpr uint8_t kTrial = 2;
 
@@ -125,10 +125,10 @@ public:
     std::array<QLabel*, 6> InfoLabels{};
     std::array<TepSpeedButton*, 6> ArrowButtons{};
 
-protected:
+  protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
-private:
+  private:
     void BuildForm();
     void CreateRunTimeControls();
     void SetInfoText(int I, const QString& Text);

@@ -35,7 +35,8 @@ TEST(Navigation, ArrowsStepAsTheirTagSaysAndOnlyTheFourthClicks) {
     };
     for (const auto& c : cases) {
         v->ArrowClick(0);
-        for (int i = 0; i < c.Start; ++i) v->ArrowClick(3);
+        for (int i = 0; i < c.Start; ++i)
+            v->ArrowClick(3);
         ASSERT_EQ(v.MoveIndex(), c.Start);
         const int clicks = v.Clicks;
         // Through the button itself, as the user does.
@@ -87,7 +88,9 @@ TEST(Navigation, GoToMoveAndItsErrorMessages) {
     const struct {
         const char* Text;
         const char* Message;
-    } bad[] = {{"abc", "请输入数字"}, {"", "请输入数字"}, {"0", "请输入1以上的数字"},
+    } bad[] = {{"abc", "请输入数字"},
+               {"", "请输入数字"},
+               {"0", "请输入1以上的数字"},
                {"-5", "请输入1以上的数字"}};
     for (const auto& c : bad) {
         v->moveEd->setText(QString::fromUtf8(c.Text));

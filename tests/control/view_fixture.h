@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "control/board_box.h"
 #include "control/xvexo_view.h"
 
 namespace xvexo::test {
@@ -46,8 +47,8 @@ inline std::string TagPoint(int x, int y) {
 
 // A tag record of Count moves on distinct points that never capture: black on rows 1..9 and
 // white on rows 11..19, column by column. Extra is put after move ExtraAfter.
-inline std::string TagRecord(int count, const std::string& header = "EV[Cup]",
-                             int extraAfter = -1, const std::string& extra = {}) {
+inline std::string TagRecord(int count, const std::string& header = "EV[Cup]", int extraAfter = -1,
+                             const std::string& extra = {}) {
     std::string t = "(;" + header;
     if (extraAfter == 0) t += extra;
     for (int i = 1; i <= count; ++i) {
