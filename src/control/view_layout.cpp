@@ -120,6 +120,7 @@ void TXVexoView::BuildForm() {
     commentP->setGeometry(0, 329, 252, 193);
     Label1 = Label(commentP, "Label1", {19, 4, 40, 13}, Qt::AlignLeft | Qt::AlignTop);
     Label1->setText(QStringLiteral("解说"));
+    Label1->adjustSize();
     commentM = new TPlusMemoU(commentP);
     commentM->setObjectName(QStringLiteral("commentM"));
     commentM->setGeometry(10, 24, 238, 203);
