@@ -1,12 +1,11 @@
 #include "control/ui_images.h"
 
-#include <QString>
+#include <string>
+
+#include "platform/resource_store.h"
 
 namespace xvexo {
 
-QImage UiImage(const char* name) {
-    return QImage(QStringLiteral(":/res/") + QString::fromLatin1(name).toUpper() +
-                  QStringLiteral(".png"));
-}
+QImage UiImage(const char* name) { return QImage(ResourcePath(std::string(name), "png")); }
 
 }  // namespace xvexo

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 
 #include "control/board_box.h"
-#include "control/click_sound.h"
+#include "platform/click_sound.h"
 #include "display/image_set_chooser.h"
 #include "platform/resource_store.h"
 

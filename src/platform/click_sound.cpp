@@ -1,4 +1,4 @@
-#include "control/click_sound.h"
+#include "platform/click_sound.h"
 
 #include <unistd.h>
 
@@ -7,6 +7,8 @@
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
+
+#include "platform/resource_store.h"
 
 namespace xvexo {
 
@@ -31,7 +33,7 @@ TClickSound::TClickSound() {
     // No output device: stay silent rather than let the effect report errors.
     if (!HasAudioOutput()) return;
     Effect = std::make_unique<QSoundEffect>();
-    Effect->setSource(QUrl(QStringLiteral("qrc:/res/TOC.wav")));
+    Effect->setSource(QUrl(QStringLiteral("qrc") + ResourcePath("toc", "wav")));
     Effect->setVolume(0.8f);
 }
 
