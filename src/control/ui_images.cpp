@@ -6,6 +6,8 @@
 
 namespace xvexo {
 
-QImage UiImage(const char* name) { return QImage(ResourcePath(std::string(name), "png")); }
+QImage UiImage(const char* name) {
+    return QImage(ResourcePath(std::string(name), "png"));
+}
 
 }  // namespace xvexo

@@ -53,7 +53,8 @@ bool TXVexoView::getFile(const QString& fileName, int /*level*/, QString* error)
 }
 
 bool TXVexoView::LoadText(const std::string& text, int32_t formatMode, QString* error) {
-    // A new record ends automatic play (and trial play) first.
+    // A new record ends trial play and automatic play first.
+    if (ViewMode == kTrial) testEndBtnClick();
     if (!autoEndBtn->isHidden()) autoEndBtnClick();
     AutoPlaying = false;
     Timer->stop();

@@ -5,8 +5,8 @@
 #include <QMessageBox>
 
 #include "control/board_box.h"
-#include "platform/click_sound.h"
 #include "display/image_set_chooser.h"
+#include "platform/click_sound.h"
 #include "platform/resource_store.h"
 
 namespace xvexo {
@@ -76,6 +76,10 @@ void TXVexoView::ActiveFormCreate() {
     connect(moveBtn, &QAbstractButton::clicked, this, &TXVexoView::moveBtnClick);
     connect(moveEd, &QLineEdit::returnPressed, this, &TXVexoView::moveBtnClick);
     connect(Timer, &QTimer::timeout, this, &TXVexoView::TimerTimer);
+    connect(testBtn, &QAbstractButton::clicked, this, &TXVexoView::testBtnClick);
+    connect(testEndBtn, &QAbstractButton::clicked, this, &TXVexoView::testEndBtnClick);
+    connect(numBtn, &QAbstractButton::clicked, this, &TXVexoView::numBtnClick);
+    connect(numEndBtn, &QAbstractButton::clicked, this, &TXVexoView::numEndBtnClick);
     connect(secondSE, &QSpinBox::valueChanged, this, &TXVexoView::secondSEChange);
 
     if (!Services.PlayClick) Sound = std::make_unique<TClickSound>();

@@ -61,6 +61,10 @@ class TXVexoView : public QWidget {
     void autoEndBtnClick();
     void TimerTimer();
     void secondSEChange();
+    void testBtnClick();
+    void testEndBtnClick();
+    void numBtnClick();
+    void numEndBtnClick();
     void ShowComment();
     void ApplyRecord();
     void pBaseResize();
@@ -76,6 +80,9 @@ class TXVexoView : public QWidget {
     uint8_t viewMode() const { return ViewMode; }
     bool autoPlaying() const { return AutoPlaying; }
     bool soundOn() const { return SoundOn; }
+    // Move numbers are shown exactly while numEndBtn is.
+    bool numbersShown() const;
+    int32_t modeDepth() const { return ModeDepth; }
     // How many times the image-set chooser ran (each run reloads pictures and repaints).
     int imageSetLoads() const { return ImageSetLoads; }
     // The board picture as last painted (board plus label margin).
@@ -137,6 +144,10 @@ class TXVexoView : public QWidget {
     void BoardRedrawPoint(int32_t X, int32_t Y, int32_t Value, uint8_t Colour);
     void BoardMove(const TMoveInfo& Info);
     void ChooseImageSet(int32_t S);
+    void PushMode(uint8_t NewMode, const TPosition& Snapshot);
+    void PopMode();
+    void RestoreFromMode(const TPosition& Snapshot);
+    void ShowLastMoveMark(int32_t Value);
     void ShowError(const QString& Text);
     void PlayClick();
     QString Display(int Kind) const;
@@ -148,6 +159,17 @@ class TXVexoView : public QWidget {
     bool Loading = false;
     bool AutoPlaying = false;
     int ImageSetLoads = 0;
+
+    // The saved-mode stack of trial play.
+    struct TModeEntry {
+        uint8_t SavedMode = kViewing;
+        int32_t SavedEnd = 0;
+        TPosition Snapshot;
+    };
+    static constexpr int kMaxModes = 10;
+    std::unique_ptr<std::array<TModeEntry, kMaxModes>> Modes =
+        std::make_unique<std::array<TModeEntry, kMaxModes>>();
+    int32_t ModeDepth = 0;
 
     // The record and the settings of the shown game.
     TGameRecord Record;

@@ -122,18 +122,8 @@ TEST(RecordView, ASecondRecordLeavesNothingOfTheFirst) {
     EXPECT_EQ(v->gameInfo().Handicap, 0);
     EXPECT_EQ(v->record().KomiMode, 1);
     EXPECT_EQ(v->commentM->lines(), fresh->commentM->lines());
-    const QImage a = v->boardImage();
-    const QImage b = fresh->boardImage();
-    ASSERT_EQ(a.size(), b.size());
-    // The board itself (the coordinate labels are drawn again over themselves at each full
-    // repaint, so their anti-aliased edges depend on how often the board was repainted).
-    const int board = v->painter().BoardSize();
-    for (int y = 0; y < board; ++y)
-        for (int x = 0; x < board; ++x)
-            if (a.pixel(x, y) != b.pixel(x, y)) {
-                ADD_FAILURE() << "differs at " << x << "," << y;
-                return;
-            }
+    EXPECT_EQ(test::BoardDifference(v->boardImage(), fresh->boardImage(), v->painter().BoardSize()),
+              "");
     EXPECT_EQ(v->bDiedSL->text(), fresh->bDiedSL->text());
 }
 
