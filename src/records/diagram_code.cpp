@@ -38,18 +38,19 @@ bool IsUpper(char C) {
     return C >= 'A' && C <= 'Z';
 }
 
+// Left uninitialised in the arrays below: only entries already written are read.
 struct TDiagramPoint {
-    int X = 0;
-    int Y = 0;
-    int Code = 0;
+    uint8_t X;
+    uint8_t Y;
+    int16_t Code;
 };
 
 }  // namespace
 
 std::string ParseDiagramBlock(std::string_view Block) {
     using enum TDiagramState;
-    std::array<TDiagramPoint, kMaxDiagramMoves> Kept{};
-    std::array<TDiagramPoint, kMaxDiagramLabels> Labels{};
+    std::array<TDiagramPoint, kMaxDiagramMoves> Kept;
+    std::array<TDiagramPoint, kMaxDiagramLabels> Labels;
     int MovesSeen = 0;
     int MovesKept = 0;
     int LabelCount = 0;
@@ -120,13 +121,14 @@ std::string ParseDiagramBlock(std::string_view Block) {
                         // a code outside the letters (no letter is drawn for it).
                         const int Letter = Buffer.size() >= 3 ? Buffer[2] : 0;
                         if (LabelCount < kMaxDiagramLabels) {
-                            Labels[LabelCount] = {X, Y, 600 + Letter - 'a'};
+                            Labels[LabelCount] = {static_cast<uint8_t>(X), static_cast<uint8_t>(Y),
+                                                  static_cast<int16_t>(600 + Letter - 'a')};
                             ++LabelCount;
                         }
                     } else {
                         ++MovesSeen;
                         if (MovesSeen >= StartNumber && MovesKept < kMaxDiagramMoves) {
-                            Kept[MovesKept] = {X, Y, 0};
+                            Kept[MovesKept] = {static_cast<uint8_t>(X), static_cast<uint8_t>(Y), 0};
                             ++MovesKept;
                         }
                     }

@@ -17,8 +17,6 @@ constexpr std::string_view kHours = "\xD0\xA1\xCA\xB1";                         
 // Black moves first without komi, in code page 949; stored as these bytes.
 constexpr std::string_view kNoKomi = "\xC1\xA4\xBC\xB1";
 
-constexpr int kFirstMoveLine = 13;
-
 class TNgfReader {
   public:
     explicit TNgfReader(TGameRecord& Record) : R(Record), Rest(Record.RecordText) {}
@@ -97,18 +95,12 @@ class TNgfReader {
             const int32_t H = T / 60;
             const int32_t M = T % 60;
             std::string Text;
-            if (H == 0) {
-                Text = std::to_string(M) + std::string(kMinutes);
-            } else if (M == 0) {
-                Text = std::to_string(H) + std::string(kHours);
-            } else {
-                Text = std::to_string(H) + std::string(kHours) + std::to_string(M) +
-                       std::string(kMinutes);
-            }
+            if (H != 0) Text.append(std::to_string(H)).append(kHours);
+            if (H == 0 || M != 0) Text.append(std::to_string(M)).append(kMinutes);
             R.Info.TimeText = std::move(Text);
         }
-        R.Info.ByoyomiSeconds = "0";
-        R.Info.ByoyomiCount = "0";
+        R.Info.ByoyomiSeconds.assign(1, '0');
+        R.Info.ByoyomiCount.assign(1, '0');
     }
 
     TGameRecord& R;

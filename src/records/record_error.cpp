@@ -21,9 +21,10 @@ std::optional<int32_t> ParseDecimal(std::string_view Text) {
 
 int32_t DecimalOrThrow(std::string_view Text) {
     if (auto V = ParseDecimal(Text)) return *V;
-    std::string Message = "\"";
-    Message.append(Text);
-    Message += "\" is not a decimal number";
+    constexpr std::string_view kTail = "\" is not a decimal number";
+    std::string Message(Text.size() + 1 + kTail.size(), '"');
+    Text.copy(Message.data() + 1, Text.size());
+    kTail.copy(Message.data() + 1 + Text.size(), kTail.size());
     throw TRecordError(Message);
 }
 

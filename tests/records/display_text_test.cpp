@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include "record_fixture.h"
+#include "records/display_text.h"
+
+namespace xvexo {
+namespace {
+
+TEST(DisplayText, ChoosesUtf8OnlyWhenTheWholeTextIsValid) {
+    EXPECT_EQ(ChooseEncoding("plain"), TTextEncoding::Utf8);
+    EXPECT_EQ(ChooseEncoding("\xE5\xA5\xBD"), TTextEncoding::Utf8);  // 好
+    EXPECT_EQ(ChooseEncoding("\xBA\xC3"), TTextEncoding::Gbk);       // 好 in GBK
+    EXPECT_EQ(ChooseEncoding("\xC0\xAF"), TTextEncoding::Gbk);       // overlong
+    EXPECT_EQ(ChooseEncoding("\xED\xA0\x80"), TTextEncoding::Gbk);   // surrogate
+    EXPECT_EQ(ChooseEncoding("\xE5\xA5"), TTextEncoding::Gbk);       // cut short
+}
+
+TEST(DisplayText, DecodesAndReplacesUndecodableBytes) {
+    EXPECT_EQ(DecodeText("a\xBA\xC3", TTextEncoding::Gbk), "a\xE5\xA5\xBD");
+    EXPECT_EQ(DecodeText("\xFF"
+                         "a",
+                         TTextEncoding::Gbk),
+              "\xEF\xBF\xBD"
+              "a");
+    EXPECT_EQ(DecodeText("\xBA", TTextEncoding::Gbk), "\xEF\xBF\xBD");
+    EXPECT_EQ(DecodeText("x\xE5\xA5", TTextEncoding::Utf8), "x\xEF\xBF\xBD\xEF\xBF\xBD");
+    EXPECT_EQ(DecodeText("\xE5\xA5\xBD", TTextEncoding::Utf8), "\xE5\xA5\xBD");
+}
+
+TEST(DisplayText, NgfReaderTextsAreGbkWhateverTheRecord) {
+    // An ASCII NGF record is valid UTF-8, yet its time and komi texts are the reader's GBK.
+    const auto L = test::LoadNgf("t\r\n\r\nw\r\nb\r\np\r\n3\r\n\r\n\r\nd\r\n120\r\nr\r\n0\r\n");
+    ASSERT_EQ(L.Result.Encoding, TTextEncoding::Utf8);
+    const auto Time = DecodeText(L->Info.TimeText, InfoFieldEncoding(*L, 7, L.Result.Encoding));
+    EXPECT_EQ(Time, "2小时");
+    const auto Komi = DecodeText(L->Info.Komi, InfoFieldEncoding(*L, 10, L.Result.Encoding));
+    EXPECT_EQ(Komi, "3子让子棋");
+    EXPECT_EQ(InfoFieldEncoding(*L, 1, L.Result.Encoding), TTextEncoding::Utf8);
+}
+
+}  // namespace
+}  // namespace xvexo

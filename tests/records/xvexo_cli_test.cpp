@@ -1,0 +1,244 @@
+// Runs the xvexo program on fixtures and compares its exact output and exit status.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+struct TRun {
+    int Status = -1;
+    std::string Out;
+    std::string Err;
+};
+
+std::string ReadFile(const std::filesystem::path& P) {
+    std::ifstream In(P, std::ios::binary);
+    return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
+}
+
+std::filesystem::path TempDir() {
+    auto D = std::filesystem::temp_directory_path() / ("xvexo_cli_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(D);
+    return D;
+}
+
+// Removes the temporary files of this test process at its end.
+class TTempCleanup : public ::testing::Environment {
+  public:
+    void TearDown() override {
+        std::error_code Ec;
+        std::filesystem::remove_all(TempDir(), Ec);
+    }
+};
+[[maybe_unused]] ::testing::Environment* const kCleanup =
+    ::testing::AddGlobalTestEnvironment(new TTempCleanup);
+
+TRun RunTool(const std::string& Args) {
+    const auto ErrFile = TempDir() / "stderr.txt";
+    const std::string Command =
+        std::string("'") + XVEXO_TOOL + "' " + Args + " 2>'" + ErrFile.string() + "'";
+    TRun R;
+    FILE* P = ::popen(Command.c_str(), "r");
+    if (!P) return R;
+    char Buf[4096];
+    size_t N = 0;
+    while ((N = std::fread(Buf, 1, sizeof Buf, P)) > 0)
+        R.Out.append(Buf, N);
+    const int W = ::pclose(P);
+    R.Status = WIFEXITED(W) ? WEXITSTATUS(W) : -1;
+    R.Err = ReadFile(ErrFile);
+    return R;
+}
+
+std::string Data(const std::string& Name) {
+    return std::string("'") + XVEXO_TEST_DATA + "/records/" + Name + "'";
+}
+
+std::string WriteTemp(const std::string& Name, const std::string& Bytes) {
+    const auto P = TempDir() / Name;
+    std::ofstream(P, std::ios::binary) << Bytes;
+    return P.string();
+}
+
+// The bytes behind a JSON string literal starting at Json[Pos] (at its quote), each code
+// point below 256 taken as one byte.
+std::string RawString(const std::string& Json, size_t Pos) {
+    std::string Out;
+    size_t i = Pos + 1;
+    auto CodePoint = [&](unsigned V) { Out += static_cast<char>(V); };
+    while (i < Json.size() && Json[i] != '"') {
+        const auto C = static_cast<unsigned char>(Json[i]);
+        if (C == '\\') {
+            const char E = Json[i + 1];
+            const std::string Map = "\"\\/bfnrt";
+            const std::string To = "\"\\/\b\f\n\r\t";
+            if (E == 'u') {
+                CodePoint(std::stoul(Json.substr(i + 2, 4), nullptr, 16));
+                i += 6;
+            } else {
+                Out += To[Map.find(E)];
+                i += 2;
+            }
+        } else if (C >= 0xC0) {
+            CodePoint(((C & 0x1Fu) << 6) | (static_cast<unsigned char>(Json[i + 1]) & 0x3Fu));
+            i += 2;
+        } else {
+            Out += static_cast<char>(C);
+            ++i;
+        }
+    }
+    return Out;
+}
+
+constexpr const char* kSmallRecord = R"({
+  "FormatMode": 1,
+  "Shown": true,
+  "Error": null,
+  "Info": {"Title": "Cup \\\"final\\\"", "Date": "", "Place": "", "BlackName": "Black", "WhiteName": "White", "Result": "B+R", "TimeText": "", "ByoyomiSeconds": "", "ByoyomiCount": "", "Komi": "6.5", "BlackRank": "", "WhiteRank": "", "CommentMode": "", "GameComment": ""},
+  "HandicapStones": 0,
+  "KomiMode": 1,
+  "MoveCount": 4,
+  "Moves": [[16, 4], [4, 4], [20, 20], [16, 16]],
+  "Notes": [{"MoveNo": 1, "Kind": 1, "Text": "[1] 好 move"}, {"MoveNo": 2, "Kind": 2, "Text": "ABACRDRE\\!ABRDXC\\!ref"}]
+}
+)";
+
+TEST(XvexoRecord, SmallTagRecordExactJson) {
+    const TRun R = RunTool("record " + Data("small.tag.txt"));
+    EXPECT_EQ(R.Status, 0);
+    EXPECT_EQ(R.Out, kSmallRecord);
+    EXPECT_EQ(R.Err, "");
+    // The same through a file:// address.
+    const std::string Path = std::string(XVEXO_TEST_DATA) + "/records/small.tag.txt";
+    EXPECT_EQ(RunTool("record 'file://" + Path + "'").Out, kSmallRecord);
+}
+
+TEST(XvexoRecord, RawTextRoundTripsEveryByte) {
+    // NGF title: every byte but the line ends; tag comment: every byte but "[" and "]".
+    std::string All;
+    for (int B = 1; B <= 255; ++B)
+        All += static_cast<char>(B);
+    std::string Title;
+    std::string Comment;
+    for (char C : All) {
+        if (C != '\r' && C != '\n') Title += C;
+        if (C != '[' && C != ']') Comment += C;
+    }
+    const std::string Ngf =
+        WriteTemp("raw.NGF", Title + "\r\n\r\nw\r\nb\r\np\r\n0\r\n\r\n\r\nd\r\n60\r\nr\r\n0\r\n");
+    TRun R = RunTool("record --text raw '" + Ngf + "'");
+    ASSERT_EQ(R.Status, 0) << R.Err;
+    const size_t T = R.Out.find("\"Title\": ");
+    ASSERT_NE(T, std::string::npos);
+    EXPECT_EQ(RawString(R.Out, T + 9), Title);
+
+    const std::string Tag = WriteTemp("raw.tag", "(;EV[x]C[" + Comment + "])\n");
+    R = RunTool("record --text raw '" + Tag + "'");
+    ASSERT_EQ(R.Status, 0) << R.Err;
+    const size_t C = R.Out.find("\"Text\": ");
+    ASSERT_NE(C, std::string::npos);
+    EXPECT_EQ(RawString(R.Out, C + 8), "[0] " + Comment);
+}
+
+TEST(XvexoRecord, Utf8TextDecodesGbkRecords) {
+    const std::string Tag = WriteTemp("gbk.tag", "(;EV[\xBA\xC3]C[\xFF])\n");
+    const TRun R = RunTool("record '" + Tag + "'");
+    EXPECT_NE(R.Out.find("\"Title\": \"好\""), std::string::npos) << R.Out;
+    EXPECT_NE(R.Out.find("\"Text\": \"[0] \xEF\xBF\xBD\""), std::string::npos) << R.Out;
+}
+
+TEST(XvexoRecord, FailedLoadPrintsJsonAndOneLine) {
+    const TRun R = RunTool("record " + Data("short_move.NGF"));
+    EXPECT_EQ(R.Status, 1);
+    EXPECT_EQ(R.Err, "NGF move line 3 is too short\n");
+    EXPECT_NE(R.Out.find("\"Shown\": false,\n  \"Error\": \"NGF move line 3 is too short\""),
+              std::string::npos)
+        << R.Out;
+    EXPECT_NE(R.Out.find("\"MoveCount\": 3,\n  \"Moves\": [[0, 0], [3, 3], [0, 0]]"),
+              std::string::npos)
+        << R.Out;
+    // --tag reads the same file as a tag record, which stores nothing and fails nothing.
+    EXPECT_EQ(RunTool("record --tag " + Data("short_move.NGF")).Status, 0);
+    // A file that cannot be read, and an address that cannot be fetched yet.
+    const TRun Missing = RunTool("record /nonexistent/file.txt");
+    EXPECT_EQ(Missing.Status, 1);
+    EXPECT_EQ(Missing.Err, "Cannot read /nonexistent/file.txt\n");
+    EXPECT_EQ(Missing.Out.substr(0, 20), "{\n  \"FormatMode\": 1,");
+    EXPECT_EQ(RunTool("record http://127.0.0.1:1/x.NGF").Status, 1);
+}
+
+TEST(XvexoCommands, UsageErrors) {
+    for (const std::string Args :
+         {"", "nothing", "record", "record --text latin1 a.txt", "record a.txt b.txt",
+          "replay --bogus a.txt", "replay a.txt --to"}) {
+        const TRun R = RunTool(Args);
+        EXPECT_EQ(R.Status, 2) << Args;
+        EXPECT_EQ(R.Out, "") << Args;
+        EXPECT_FALSE(R.Err.empty()) << Args;
+    }
+    EXPECT_EQ(RunTool("replay " + Data("small.tag.txt") + " --to x").Err, "请输入数字\n");
+    EXPECT_EQ(RunTool("replay " + Data("small.tag.txt") + " --to 0").Err, "请输入1以上的数字\n");
+}
+
+// Replay: 19 rows with the given stones, value codes with the last-move mark.
+std::string Rows(const std::vector<std::string>& Changes) {
+    std::string S = "[";
+    for (int Row = 1; Row <= 19; ++Row) {
+        std::string Line(19, '.');
+        for (const auto& C : Changes) {
+            // "X16,4" puts X at column 16, row 4.
+            const int Col = std::stoi(C.substr(1));
+            const int R = std::stoi(C.substr(C.find(',') + 1));
+            if (R == Row) Line[Col - 1] = C[0];
+        }
+        S += (Row > 1 ? ", \"" : "\"") + Line + "\"";
+    }
+    return S + "]";
+}
+
+std::string Numbers(int MarkCol, int MarkRow) {
+    std::string S = "[";
+    for (int Row = 1; Row <= 19; ++Row) {
+        S += Row > 1 ? ", [" : "[";
+        for (int Col = 1; Col <= 19; ++Col) {
+            S += Col > 1 ? ", " : "";
+            S += Col == MarkCol && Row == MarkRow ? "501" : "0";
+        }
+        S += "]";
+    }
+    return S + "]";
+}
+
+TEST(XvexoReplay, ExactJsonAtTheEndAndAfterGoingToAMove) {
+    // (20, 20) is refused, so white plays (16, 16) and the history holds three moves.
+    TRun R = RunTool("replay " + Data("small.tag.txt"));
+    EXPECT_EQ(R.Status, 0);
+    EXPECT_EQ(R.Out,
+              "{\n  \"MoveIndex\": 3,\n  \"EndIndex\": 3,\n  \"SideToMove\": 2,\n"
+              "  \"BlackPrisoners\": 0,\n  \"WhitePrisoners\": 0,\n  \"CaptureCount\": 0,\n"
+              "  \"LastMove\": [16, 16],\n  \"Points\": " +
+                  Rows({"X16,4", "O4,4", "X16,16"}) + ",\n  \"Numbers\": " + Numbers(16, 16) +
+                  ",\n  \"History\": [[1, 16, 4, 0, 0], [2, 4, 4, 0, 0], "
+                  "[1, 16, 16, 0, 0]]\n}\n");
+    R = RunTool("replay " + Data("small.tag.txt") + " --to 1");
+    EXPECT_EQ(R.Status, 0);
+    EXPECT_NE(R.Out.find("\"MoveIndex\": 1,\n  \"EndIndex\": 3,"), std::string::npos);
+    EXPECT_NE(R.Out.find("\"Points\": " + Rows({"X16,4"})), std::string::npos);
+    EXPECT_NE(R.Out.find("[2, 4, 4, 0, 0], [1, 16, 16, 0, 0]]"), std::string::npos);
+    R = RunTool("replay --tag " + Data("small.tag.txt") + " --to 999");
+    EXPECT_NE(R.Out.find("\"MoveIndex\": 3,"), std::string::npos);
+}
+
+TEST(XvexoReplay, FailedLoadExitsOne) {
+    const TRun R = RunTool("replay " + Data("short_move.NGF"));
+    EXPECT_EQ(R.Status, 1);
+    EXPECT_EQ(R.Err, "NGF move line 3 is too short\n");
+    EXPECT_NE(R.Out.find("\"MoveIndex\": 0,"), std::string::npos);
+}
+
+}  // namespace
