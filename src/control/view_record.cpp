@@ -1,6 +1,7 @@
 // Loading a record and showing it: labels, board and comment box.
 
 #include <QFile>
+#include <QFileInfo>
 #include <QUrl>
 
 #include "control/board_box.h"
@@ -43,12 +44,33 @@ bool TXVexoView::getFile(const QString& fileName, int /*level*/, QString* error)
         if (error) *error = QStringLiteral("Empty URL");
         return false;
     }
+    // The same bound as a download: a record is never this large, and memory stays safe.
+    constexpr qint64 kMaxRecordBytes = qint64{64} * 1024 * 1024;
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        if (error) *error = QStringLiteral("Cannot open %1: it is a directory").arg(path);
+        return false;
+    }
+    if (info.size() > kMaxRecordBytes) {
+        if (error) *error = QStringLiteral("Record too large");
+        return false;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error) *error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    // Read in pieces, so a device without end (a pipe, /dev/zero) stops at the bound too.
+    QByteArray bytes;
+    for (;;) {
+        const QByteArray piece = file.read(64 * 1024);
+        if (piece.isEmpty()) break;
+        bytes += piece;
+        if (bytes.size() > kMaxRecordBytes) {
+            if (error) *error = QStringLiteral("Record too large");
+            return false;
+        }
+    }
     return LoadText(bytes.toStdString(), FormatForFileName(fileName.toStdString()), error);
 }
 

@@ -144,6 +144,10 @@ TEST(RecordView, LoadsFromAPathOrFileAddressAndReportsFailures) {
 
     EXPECT_FALSE(v->getFile(dir.filePath("missing.sgf"), 0, &error));
     EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(v->getFile(dir.path(), 0, &error));
+    EXPECT_TRUE(error.endsWith("it is a directory"));
+    EXPECT_FALSE(v->getFile("/dev/zero", 0, &error));
+    EXPECT_EQ(error, "Record too large");
     EXPECT_FALSE(v->getFile("", 0, &error));
     EXPECT_EQ(error, "Empty URL");
 
