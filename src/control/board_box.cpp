@@ -25,6 +25,10 @@ void TBoardBox::SetClientSize(int width, int height) {
     resize(width, height);
 }
 
+void TBoardBox::SetBackground(TColour colour) {
+    Surface->SetBackground(colour);
+}
+
 QImage TBoardBox::Picture() const {
     return Surface->Snapshot();
 }

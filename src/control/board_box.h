@@ -23,6 +23,8 @@ class TBoardBox : public QWidget, private TPaintBox {
     TPaintBox& PaintBox() { return *this; }
     // The painter that receives mouse presses (not owned; null to detach).
     void SetPainter(TKelGoPB* P) { Painter = P; }
+    // The colour a new picture starts with (the panel's, seen through the label margin).
+    void SetBackground(TColour Colour);
     // A copy of the picture as drawn so far.
     QImage Picture() const;
 

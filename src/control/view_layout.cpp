@@ -176,6 +176,7 @@ void TXVexoView::BuildForm() {
     panP->setGeometry(13, 26, 533, 497);
     MainGoPB = new TBoardBox(panP);
     MainGoPB->setObjectName(QStringLiteral("MainGoPB"));
+    SetSurround(kPanelColour);
 
     LeftDock->add(topP, Dock::Top);
     LeftDock->add(sideP, Dock::Left);

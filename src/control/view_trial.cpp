@@ -9,14 +9,7 @@ namespace xvexo {
 
 namespace {
 
-const QColor kTrialPanel(0x40, 0x80, 0x80);
 constexpr TColour kEdgeLabelColour = Rgb(255, 255, 255);
-
-void SetPanelColour(QWidget& panel, const QColor& colour) {
-    QPalette pal = panel.palette();
-    pal.setColor(QPalette::Window, colour);
-    panel.setPalette(pal);
-}
 
 }  // namespace
 
@@ -32,8 +25,7 @@ void TXVexoView::testBtnClick() {
     Board->GetPosition(*snapshot);
     PushMode(kTrial, *snapshot);
     // The panel's new colour repaints the board with its new edge.
-    Painter->Redraw();
-    MainGoPB->update();
+    RedrawBoard();
 }
 
 void TXVexoView::testEndBtnClick() {
@@ -43,8 +35,7 @@ void TXVexoView::testEndBtnClick() {
     testBtn->setGlyph(UiImage("TEST"));
     PopMode();
     if (numbersShown()) numEndBtnClick();
-    Painter->Redraw();
-    MainGoPB->update();
+    RedrawBoard();
 }
 
 void TXVexoView::PushMode(uint8_t newMode, const TPosition& snapshot) {
@@ -59,7 +50,7 @@ void TXVexoView::PushMode(uint8_t newMode, const TPosition& snapshot) {
     entry.Snapshot = snapshot;
     ViewMode = newMode;
     if (newMode == kTrial) {
-        SetPanelColour(*panP, kTrialPanel);
+        SetSurround(kTrialPanelColour);
         Painter->SetEdgeImage(*GEdge, kEdgeLabelColour);
         Board->SetPosition(snapshot, true, true);
         Board->SetNumbering({0, Board->MoveIndex(), 1});
@@ -69,7 +60,7 @@ void TXVexoView::PushMode(uint8_t newMode, const TPosition& snapshot) {
 
 void TXVexoView::PopMode() {
     SoundOn = false;
-    SetPanelColour(*panP, palette().color(QPalette::Button));
+    SetSurround(kPanelColour);
     if (ModeDepth <= 0) {
         SoundOn = true;
         return;

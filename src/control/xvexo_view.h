@@ -148,6 +148,10 @@ class TXVexoView : public QWidget {
     void PopMode();
     void RestoreFromMode(const TPosition& Snapshot);
     void ShowLastMoveMark(int32_t Value);
+    void SetSurround(TColour Colour);
+    void ClearLabelMargin();
+    // Repaints the whole board picture (edge and labels on a clean margin).
+    void RedrawBoard();
     void ShowError(const QString& Text);
     void PlayClick();
     QString Display(int Kind) const;
@@ -159,6 +163,7 @@ class TXVexoView : public QWidget {
     bool Loading = false;
     bool AutoPlaying = false;
     int ImageSetLoads = 0;
+    TColour Surround = kPanelColour;  // the colour of panP around the board
 
     // The saved-mode stack of trial play.
     struct TModeEntry {

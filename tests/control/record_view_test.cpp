@@ -122,8 +122,7 @@ TEST(RecordView, ASecondRecordLeavesNothingOfTheFirst) {
     EXPECT_EQ(v->gameInfo().Handicap, 0);
     EXPECT_EQ(v->record().KomiMode, 1);
     EXPECT_EQ(v->commentM->lines(), fresh->commentM->lines());
-    EXPECT_EQ(test::BoardDifference(v->boardImage(), fresh->boardImage(), v->painter().BoardSize()),
-              "");
+    EXPECT_EQ(test::BoardDifference(v->boardImage(), fresh->boardImage()), "");
     EXPECT_EQ(v->bDiedSL->text(), fresh->bDiedSL->text());
 }
 

@@ -40,6 +40,10 @@ TEST(TrialPlay, NumbersTrialStonesFromOneAndRestoresTheRecord) {
     EXPECT_NE(v->boardImage().pixel(v->painter().BoardSize() + 3, 100),
               before.pixel(v->painter().BoardSize() + 3, 100));
 
+    // The label margin shows the teal panel through it.
+    const int corner = v->painter().BoardSize() + v->painter().LabelMargin() - 1;
+    EXPECT_EQ(v->boardImage().pixelColor(corner, corner), QColor(64, 128, 128));
+
     v->ArrowClick(3);  // the record's later moves are out of reach
     EXPECT_EQ(v.MoveIndex(), 40);
 
@@ -63,7 +67,7 @@ TEST(TrialPlay, NumbersTrialStonesFromOneAndRestoresTheRecord) {
     EXPECT_EQ(v->modeDepth(), 0);
     EXPECT_EQ(v.MoveIndex(), 40);
     EXPECT_EQ(v->panP->palette().color(QPalette::Window), viewing);
-    EXPECT_EQ(test::BoardDifference(v->boardImage(), before, v->painter().BoardSize()), "");
+    EXPECT_EQ(test::BoardDifference(v->boardImage(), before), "");
     v->ArrowClick(3);
     EXPECT_EQ(v.MoveIndex(), 41);
     EXPECT_EQ(v->board().EndIndex(), 60);
@@ -79,7 +83,7 @@ TEST(TrialPlay, OnAnEmptyBoardEndsEmpty) {
     EXPECT_EQ(v->painter().Value(4, 4), 1);
     v->testEndBtnClick();
     EXPECT_EQ(v.MoveIndex(), 0);
-    EXPECT_EQ(test::BoardDifference(v->boardImage(), empty, v->painter().BoardSize()), "");
+    EXPECT_EQ(test::BoardDifference(v->boardImage(), empty), "");
     v->ArrowClick(5);
     EXPECT_EQ(v.MoveIndex(), 10);
 }

@@ -41,13 +41,11 @@ struct ViewFixture {
     int MoveIndex() const { return View->board().MoveIndex(); }
 };
 
-// Where two board pictures first differ within the board itself, or "" when they agree. The
-// coordinate labels are left out: each full repaint draws them again over themselves, so their
-// anti-aliased edges depend on how often the board was repainted.
-inline std::string BoardDifference(const QImage& a, const QImage& b, int boardSize) {
+// Where two board pictures first differ, or "" when they agree.
+inline std::string BoardDifference(const QImage& a, const QImage& b) {
     if (a.size() != b.size()) return "sizes differ";
-    for (int y = 0; y < boardSize; ++y)
-        for (int x = 0; x < boardSize; ++x)
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
             if (a.pixel(x, y) != b.pixel(x, y))
                 return "differs at " + std::to_string(x) + "," + std::to_string(y);
     return {};
