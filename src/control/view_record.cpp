@@ -109,6 +109,13 @@ void TXVexoView::ApplyRecord() {
     MainGoPB->update();
     for (QLabel* l : {bPlayerL, wPlayerL, BGlvlL, WGlvlL})
         l->clear();
+    // The reset board reports no move, so the prisoner counts of the new game start here.
+    GameInfo.LastX = 0;
+    GameInfo.LastY = 0;
+    GameInfo.WhitePrisoners = 0;
+    GameInfo.BlackPrisoners = 0;
+    wDiedSL->setText(QStringLiteral("0"));
+    bDiedSL->setText(QStringLiteral("0"));
 
     // 2. An empty board with the handicap.
     Board->Reset(19);

@@ -25,6 +25,7 @@ TXVexoView::~TXVexoView() {
         Board->OnRedrawPoint = nullptr;
         Board->OnMove = nullptr;
     }
+    MainGoPB->SetPainter(nullptr);
     Painter.reset();
     Board.reset();
 }

@@ -126,6 +126,19 @@ TEST(RecordView, ASecondRecordLeavesNothingOfTheFirst) {
     EXPECT_EQ(v->bDiedSL->text(), fresh->bDiedSL->text());
 }
 
+TEST(RecordView, PrisonerCountsStartAgainWithARecordWithoutMoves) {
+    ViewFixture v;
+    v.LoadTag("(;EV[x];B[aa];W[ba];B[ss];W[ab])\n");  // white takes the corner stone
+    EXPECT_EQ(v->bDiedSL->text(), "1");
+    EXPECT_EQ(v->wDiedSL->text(), "0");
+    EXPECT_EQ(v->gameInfo().WhitePrisoners, 1);
+    v.LoadTag("(;EV[empty])\n");
+    EXPECT_EQ(v->bDiedSL->text(), "0");
+    EXPECT_EQ(v->wDiedSL->text(), "0");
+    EXPECT_EQ(v->gameInfo().WhitePrisoners, 0);
+    EXPECT_EQ(v->commentM->lines(), QStringList{Link("")});
+}
+
 TEST(RecordView, LoadsFromAPathOrFileAddressAndReportsFailures) {
     ViewFixture v;
     QTemporaryDir dir;
