@@ -1,0 +1,91 @@
+// Timings of the viewer form: one step forward with its cell painted, and opening a 300-move
+// record up to the first complete picture of the board.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <string>
+
+#include "control/board_box.h"
+#include "control/xvexo_view.h"
+
+namespace {
+
+// 300 moves on distinct points (no captures), with a comment every tenth move.
+std::string Record300() {
+    std::string t = "(;EV[Bench]PB[Black]PW[White]";
+    for (int i = 1; i <= 300; ++i) {
+        const int pair = (i - 1) / 2;
+        const int x = pair % 19 + 1;
+        const int y = (i % 2 == 1) ? pair / 19 + 1 : 19 - pair / 19;
+        t += std::string(";") + (i % 2 ? "B[" : "W[") + static_cast<char>('a' + x - 1) +
+             static_cast<char>('a' + y - 1) + "]";
+        if (i % 10 == 0) t += "C[comment on move " + std::to_string(i) + "]";
+    }
+    return t + ")\n";
+}
+
+xvexo::TViewServices Silent() {
+    xvexo::TViewServices s;
+    s.PlayClick = [] {};
+    s.ShowError = [](QWidget&, const QString&) {};
+    return s;
+}
+
+// The fourth arrow: one StepForward, its point event paints one cell, the comment is refreshed.
+void BM_StepForwardArrow(benchmark::State& state) {
+    xvexo::TXVexoView view(nullptr, Silent());
+    view.show();
+    view.LoadText(Record300(), xvexo::kFormatTag);
+    view.ArrowClick(0);
+    for (auto _ : state) {
+        if (view.board().MoveIndex() >= 300) {
+            state.PauseTiming();
+            view.ArrowClick(0);
+            state.ResumeTiming();
+        }
+        view.ArrowClick(3);
+    }
+}
+BENCHMARK(BM_StepForwardArrow)->Unit(benchmark::kMicrosecond);
+
+// The same step through the button, with the board widget repainted on screen.
+void BM_StepForwardArrowShown(benchmark::State& state) {
+    xvexo::TXVexoView view(nullptr, Silent());
+    view.show();
+    view.LoadText(Record300(), xvexo::kFormatTag);
+    view.ArrowClick(0);
+    for (auto _ : state) {
+        if (view.board().MoveIndex() >= 300) {
+            state.PauseTiming();
+            view.ArrowClick(0);
+            state.ResumeTiming();
+        }
+        view.ArrowButtons[3]->click();
+        view.MainGoPB->repaint();
+    }
+}
+BENCHMARK(BM_StepForwardArrowShown)->Unit(benchmark::kMicrosecond);
+
+// Parse, apply (labels, 300 moves replayed and drawn) and the board repainted on screen.
+void BM_OpenApplyPaint300(benchmark::State& state) {
+    xvexo::TXVexoView view(nullptr, Silent());
+    view.show();
+    const std::string text = Record300();
+    for (auto _ : state) {
+        view.LoadText(text, xvexo::kFormatTag);
+        view.MainGoPB->repaint();
+    }
+}
+BENCHMARK(BM_OpenApplyPaint300)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

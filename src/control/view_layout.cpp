@@ -1,0 +1,277 @@
+// The form's component tree, its run-time controls and the resize handlers.
+
+#include <QEvent>
+#include <QPixmap>
+
+#include "control/board_box.h"
+#include "control/ui_images.h"
+#include "control/xvexo_view.h"
+#include "display/image_set_chooser.h"
+
+namespace xvexo {
+
+namespace {
+
+const QColor kPanelGrey(229, 229, 229);
+
+QFrame* Panel(QWidget* parent, const char* name, const QColor& colour) {
+    auto* p = new QFrame(parent);
+    p->setObjectName(QLatin1String(name));
+    p->setFrameStyle(QFrame::NoFrame);
+    p->setAutoFillBackground(true);
+    QPalette pal = p->palette();
+    pal.setColor(QPalette::Window, colour);
+    p->setPalette(pal);
+    return p;
+}
+
+QLabel* Label(QWidget* parent, const char* name, QRect geometry, Qt::Alignment align,
+              bool bold = false, const QColor& colour = Qt::black) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(geometry);
+    l->setAlignment(align);
+    if (bold) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    l->setPalette(pal);
+    return l;
+}
+
+QLabel* Picture(QWidget* parent, const char* name, QRect geometry, const char* resource) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(geometry);
+    l->setPixmap(QPixmap::fromImage(UiImage(resource)));
+    return l;
+}
+
+QFrame* Bevel(QWidget* parent, const char* name, QRect geometry) {
+    auto* b = new QFrame(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    b->setGeometry(geometry);
+    return b;
+}
+
+TepSpeedButton* Button(QWidget* parent, const char* name, QRect geometry, const char* glyph) {
+    auto* b = new TepSpeedButton(parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(geometry);
+    b->setGlyph(UiImage(glyph));
+    b->setTransparent(true);
+    return b;
+}
+
+// (D / 2) to the nearest integer, a half going to the even neighbour.
+int HalfToEven(int d) {
+    const int q = d >= 0 ? d / 2 : -((-d + 1) / 2);  // floor(d / 2)
+    if (d % 2 == 0) return q;
+    return q % 2 == 0 ? q : q + 1;
+}
+
+}  // namespace
+
+void TXVexoView::BuildForm() {
+    setObjectName(QStringLiteral("XVexoView"));
+    QFont formFont(QStringLiteral("宋体"));
+    formFont.setPixelSize(13);
+    setFont(formFont);
+    resize(798, 560);
+
+    FormDock = new DockLayout(this);
+    rightP = Panel(this, "rightP", kPanelGrey);
+    rightP->setGeometry(546, 0, 252, 560);
+    leftP = Panel(this, "leftP", palette().color(QPalette::Window));
+    leftP->setGeometry(0, 0, 546, 560);
+
+    // Right column: information, commentary, playback.
+    RightDock = new DockLayout(rightP);
+    rightTopP = Panel(rightP, "rightTopP", kPanelGrey);
+    rightTopP->setGeometry(0, 0, 252, 329);
+    matchNameL = Label(rightTopP, "matchNameL", {10, 10, 237, 12}, Qt::AlignHCenter | Qt::AlignTop);
+    playerP = new TepImagePanel(rightTopP);
+    playerP->setObjectName(QStringLiteral("playerP"));
+    playerP->setGeometry(10, 26, 237, 130);
+    playerP->setLoweredBevel(2);
+    playerP->setWallpaper(QPixmap::fromImage(UiImage("EPBITMAP2")));
+    Image3 = Picture(playerP, "Image3", {22, 11, 59, 60}, "PLAYERW");
+    Image4 = Picture(playerP, "Image4", {160, 11, 59, 60}, "PLAYERB");
+    Image2 = Picture(playerP, "Image2", {90, 29, 59, 24}, "VERSUS");
+    Image5 = Picture(playerP, "Image5", {90, 82, 60, 28}, "PRISONERS");
+    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    wPlayerL = Label(playerP, "wPlayerL", {3, 90, 84, 32}, centred, true, Qt::white);
+    bPlayerL = Label(playerP, "bPlayerL", {148, 90, 84, 32}, centred, true, Qt::white);
+    wPlayerL->setWordWrap(true);
+    bPlayerL->setWordWrap(true);
+    bDiedSL = Label(playerP, "bDiedSL", {96, 89, 16, 13}, centred, true, Qt::white);
+    wDiedSL = Label(playerP, "wDiedSL", {129, 89, 16, 13}, centred, true, Qt::black);
+    WGlvlL = Label(playerP, "WGlvlL", {0, 108, 84, 13}, centred, true, Qt::white);
+    BGlvlL = Label(playerP, "BGlvlL", {148, 108, 84, 13}, centred, true, Qt::white);
+    Bevel1 = Bevel(rightTopP, "Bevel1", {10, 163, 237, 2});
+    eventNameL = Label(rightTopP, "eventNameL", {10, 171, 237, 24}, centred, true);
+    Bevel2 = Bevel(rightTopP, "Bevel2", {10, 322, 237, 2});
+
+    commentP = Panel(rightP, "commentP", kPanelGrey);
+    commentP->setGeometry(0, 329, 252, 193);
+    Label1 = Label(commentP, "Label1", {19, 4, 40, 13}, Qt::AlignLeft | Qt::AlignTop);
+    Label1->setText(QStringLiteral("解说"));
+    Label1->adjustSize();
+    commentM = new TPlusMemoU(commentP);
+    commentM->setObjectName(QStringLiteral("commentM"));
+    commentM->setGeometry(10, 24, 238, 203);
+
+    movesP = Panel(rightP, "movesP", kPanelGrey);
+    movesP->setGeometry(0, 522, 252, 38);
+    autoBtn = Button(movesP, "autoBtn", {18, 10, 56, 20}, "AUTO");
+    autoEndBtn = Button(movesP, "autoEndBtn", {18, 10, 56, 20}, "AUTOEND");
+    autoEndBtn->hide();
+    secondSE = new QSpinBox(movesP);
+    secondSE->setObjectName(QStringLiteral("secondSE"));
+    secondSE->setGeometry(83, 10, 43, 22);
+    secondSE->setRange(1, 100);
+    secondSE->setValue(1);
+    moveBtn = Button(movesP, "moveBtn", {144, 10, 46, 20}, "MOVE");
+    moveEd = new QLineEdit(movesP);
+    moveEd->setObjectName(QStringLiteral("moveEd"));
+    moveEd->setGeometry(195, 10, 41, 21);
+    moveEd->setMaxLength(3);
+
+    RightDock->add(rightTopP, Dock::Top);
+    RightDock->add(commentP, Dock::Client);
+    RightDock->add(movesP, Dock::Bottom);
+
+    // Left area: title, board, function buttons.
+    LeftDock = new DockLayout(leftP);
+    topP = Panel(leftP, "topP", kPanelGrey);
+    topP->setGeometry(0, 0, 546, 26);
+    Image1 = Picture(topP, "Image1", {1, 1, 326, 25}, "TITLE");
+    sideP = Panel(leftP, "sideP", kPanelGrey);
+    sideP->setGeometry(0, 26, 13, 497);
+    buttonP = Panel(leftP, "buttonP", kPanelGrey);
+    buttonP->setGeometry(0, 523, 546, 37);
+    functionP = new TepImagePanel(buttonP);
+    functionP->setObjectName(QStringLiteral("functionP"));
+    functionP->setGeometry(15, 0, 531, 37);
+    functionP->setWallpaper(QPixmap::fromImage(UiImage("EPBITMAP1")));
+    testBtn = Button(functionP, "testBtn", {237, 0, 96, 35}, "TEST");
+    testEndBtn = Button(functionP, "testEndBtn", {237, 0, 96, 35}, "TESTEND");
+    testEndBtn->hide();
+    numBtn = Button(functionP, "numBtn", {334, 0, 96, 35}, "ORDER");
+    numEndBtn = Button(functionP, "numEndBtn", {334, 0, 96, 35}, "ORDEREND");
+    numEndBtn->hide();
+    printBtn = Button(functionP, "printBtn", {429, 0, 96, 35}, "PRINT");
+    ButtonDock = new DockLayout(buttonP);
+    ButtonDock->add(functionP, Dock::Right);
+
+    panP = new QFrame(leftP);
+    panP->setObjectName(QStringLiteral("panP"));
+    panP->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panP->setLineWidth(2);
+    panP->setAutoFillBackground(true);
+    panP->setGeometry(13, 26, 533, 497);
+    MainGoPB = new TBoardBox(panP);
+    MainGoPB->setObjectName(QStringLiteral("MainGoPB"));
+    SetSurround(kPanelColour);
+
+    LeftDock->add(topP, Dock::Top);
+    LeftDock->add(sideP, Dock::Left);
+    LeftDock->add(buttonP, Dock::Bottom);
+    LeftDock->add(panP, Dock::Client);
+
+    FormDock->add(rightP, Dock::Right);
+    FormDock->add(leftP, Dock::Client);
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+
+    // The resize handlers follow their panels.
+    panP->installEventFilter(this);
+    buttonP->installEventFilter(this);
+    functionP->installEventFilter(this);
+    commentP->installEventFilter(this);
+}
+
+// The run-time controls: six information labels and six arrow buttons.
+void TXVexoView::CreateRunTimeControls() {
+    for (int i = 1; i <= 6; ++i) {
+        auto* l = new QLabel(rightTopP);
+        l->setObjectName(QStringLiteral("InfoLabel%1").arg(i));
+        l->move(19, 176 + 20 * i);
+        InfoLabels[i - 1] = l;
+    }
+    const int left0 = HalfToEven(functionP->width() - 463);
+    for (int tag = 0; tag < 6; ++tag) {
+        auto* b = new TepSpeedButton(functionP);
+        b->setObjectName(QStringLiteral("ArrowButton%1").arg(tag));
+        b->setTag(tag);
+        b->setTransparent(true);
+        b->setGlyph(UiImage(QStringLiteral("ARROW%1").arg(tag + 1).toLatin1().constData()));
+        const int width = (tag == 0 || tag == 5) ? 39 : 37;
+        const int left = tag == 0 ? left0 : left0 + 39 + 37 * (tag - 1);
+        b->setGeometry(left, 8, width, 20);
+        connect(b, &QAbstractButton::clicked, this, [this, tag] { ArrowClick(tag); });
+        b->show();
+        ArrowButtons[tag] = b;
+    }
+}
+
+void TXVexoView::SetInfoText(int i, const QString& text) {
+    QLabel* l = InfoLabels[i - 1];
+    l->setText(text);
+    l->adjustSize();  // automatic size
+}
+
+void TXVexoView::pBaseResize() {
+    if (!Painter) return;
+    const int w = panP->width();
+    const int h = panP->height();
+    const int m = Painter->LabelMargin();
+    const int n = std::min((w - 5 - m) / 19, (h - 5 - m) / 19);
+    const int s = 19 * n;
+    MainGoPB->move((w - s - m) / 2, (h - s - m) / 2);
+    if (s != Painter->BoardSize() || Painter->CellSize() == 0) ChooseImageSet(s);
+}
+
+void TXVexoView::buttonPResize() {
+    functionP->resize(buttonP->width() - 14, functionP->height());
+    ButtonDock->realign();
+    const int testLeft = functionP->width() - 294;
+    testBtn->move(testLeft, testBtn->y());
+    testEndBtn->move(testLeft, testEndBtn->y());
+    numBtn->move(testLeft + 96, numBtn->y());
+    numEndBtn->move(testLeft + 96, numEndBtn->y());
+    printBtn->move(numBtn->x() + 96, printBtn->y());
+}
+
+void TXVexoView::functionPResize() {
+    if (!ArrowButtons[0]) return;
+    const int left0 = HalfToEven(functionP->width() - 500);
+    ArrowButtons[0]->move(left0, ArrowButtons[0]->y());
+    for (int i = 1; i < 6; ++i)
+        ArrowButtons[i]->move(left0 + 39 + 37 * (i - 1), ArrowButtons[i]->y());
+}
+
+void TXVexoView::commentPResize() {
+    commentM->resize(commentM->width(), commentP->height() - 23);
+}
+
+bool TXVexoView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Resize) {
+        if (watched == panP)
+            pBaseResize();
+        else if (watched == buttonP)
+            buttonPResize();
+        else if (watched == functionP)
+            functionPResize();
+        else if (watched == commentP)
+            commentPResize();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace xvexo

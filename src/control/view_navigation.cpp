@@ -1,0 +1,144 @@
+// Navigation: the arrow buttons, board clicks, the go-to-move box, automatic play and the
+// comment box of the current move.
+
+#include "control/xvexo_view.h"
+#include "records/record_loader.h"
+
+namespace xvexo {
+
+void TXVexoView::ArrowClick(int tag) {
+    AutoPlaying = false;
+    if (ViewMode != kViewing && ViewMode != kTrial) return;
+    // Only the single step forward clicks.
+    SoundOn = tag == 3;
+    switch (tag) {
+        case 0:
+            while (Board->MoveIndex() >= 1) {
+                const int32_t before = Board->MoveIndex();
+                Board->StepBack();
+                if (Board->MoveIndex() == before) break;
+            }
+            break;
+        case 1:
+            for (int i = 0; i < 5; ++i)
+                Board->StepBack();
+            break;
+        case 2:
+            Board->StepBack();
+            break;
+        case 3:
+            Board->StepForward();
+            break;
+        case 4:
+            for (int i = 0; i < 5; ++i)
+                Board->StepForward();
+            break;
+        case 5:
+            while (Board->StepForward()) {
+            }
+            break;
+        default:
+            break;
+    }
+    ShowComment();
+}
+
+void TXVexoView::BoardClick(TMouseButton button, int32_t x, int32_t y) {
+    if (AutoPlaying) AutoPlaying = false;
+    if (ViewMode == kViewing) {
+        if (button != TMouseButton::Left) {
+            SoundOn = false;
+            Board->StepBack();
+        } else {
+            SoundOn = true;
+            Board->StepForward();
+        }
+        ShowComment();
+    } else if (ViewMode == kTrial) {
+        if (button != TMouseButton::Left) {
+            SoundOn = false;
+            Board->StepBack();
+        } else {
+            SoundOn = true;
+            Board->PlayMove(x, y);
+        }
+    }
+}
+
+void TXVexoView::moveBtnClick() {
+    const TMoveNumberCheck check = CheckMoveNumber(moveEd->text().toStdString());
+    if (!check.Ok) {
+        ShowError(QString::fromUtf8(check.Message));
+        moveEd->setFocus();
+        return;
+    }
+    const int32_t n = check.Number;
+    if (!autoEndBtn->isHidden()) autoEndBtnClick();
+    SoundOn = false;
+    while (Board->MoveIndex() >= 1) {
+        const int32_t before = Board->MoveIndex();
+        Board->StepBack();
+        if (Board->MoveIndex() == before) break;
+    }
+    ShowComment();
+    if (n < Board->EndIndex()) {
+        while (Board->MoveIndex() < n) {
+            if (!Board->StepForward()) break;
+        }
+    } else {
+        while (Board->StepForward()) {
+        }
+    }
+    ShowComment();
+}
+
+void TXVexoView::autoBtnClick() {
+    if (ViewMode != kViewing) return;
+    Timer->setInterval(secondSE->value() * 1000);
+    Timer->start();
+    AutoPlaying = true;
+    autoEndBtn->show();
+    autoBtn->hide();
+}
+
+void TXVexoView::autoEndBtnClick() {
+    if (ViewMode != kViewing) return;
+    Timer->stop();
+    AutoPlaying = false;
+    autoEndBtn->hide();
+    autoBtn->show();
+}
+
+void TXVexoView::TimerTimer() {
+    if (!AutoPlaying) {
+        Timer->stop();
+        return;
+    }
+    SoundOn = true;
+    if (!Board->StepForward()) autoEndBtnClick();
+    ShowComment();
+}
+
+void TXVexoView::secondSEChange() {
+    if (!autoEndBtn->isHidden()) Timer->setInterval(secondSE->value() * 1000);
+}
+
+void TXVexoView::ShowComment() {
+    if (Record.Info.CommentMode == "1") return;
+    const int32_t k = ViewMode == kTrial ? Board->Numbering().From : Board->MoveIndex();
+    commentM->clearLines();
+    NoteView->AddLink(QString(), false);
+    int diagrams = 0;
+    for (int32_t i = 0; i < Record.NoteCount; ++i) {
+        const TNoteRec& note = Record.Notes[i];
+        if (note.MoveNo != k) continue;
+        if (note.Kind == nkComment) {
+            NoteView->AddText(QString::fromStdString(DecodeText(note.Text, Encoding)), true);
+        } else if (note.Kind == nkDiagram) {
+            ++diagrams;
+            NoteView->AddLink(QStringLiteral("参考图 %1-%2").arg(k).arg(diagrams), true);
+        }
+    }
+}
+
+}  // namespace xvexo

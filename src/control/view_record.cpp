@@ -1,0 +1,164 @@
+// Loading a record and showing it: labels, board and comment box.
+
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "control/board_box.h"
+#include "control/xvexo_view.h"
+#include "records/record_loader.h"
+
+namespace xvexo {
+
+namespace {
+
+enum InfoKind {
+    kTitle = 1,
+    kDate,
+    kPlace,
+    kBlackName,
+    kWhiteName,
+    kResult,
+    kTimeText,
+    kByoyomiSeconds,
+    kByoyomiCount,
+    kKomi,
+    kBlackRank,
+    kWhiteRank,
+    kCommentMode,
+    kGameComment
+};
+
+}  // namespace
+
+bool TXVexoView::getFile(const QString& fileName, int /*level*/, QString* error) {
+    QString path = fileName;
+    if (fileName.startsWith(QLatin1String("file://"))) {
+        path = QUrl(fileName).toLocalFile();
+    } else if (fileName.startsWith(QLatin1String("http://")) ||
+               fileName.startsWith(QLatin1String("https://"))) {
+        if (error) *error = QStringLiteral("Network addresses are not supported in this build");
+        return false;
+    }
+    if (fileName.isEmpty()) {
+        if (error) *error = QStringLiteral("Empty URL");
+        return false;
+    }
+    // The same bound as a download: a record is never this large, and memory stays safe.
+    constexpr qint64 kMaxRecordBytes = qint64{64} * 1024 * 1024;
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        if (error) *error = QStringLiteral("Cannot open %1: it is a directory").arg(path);
+        return false;
+    }
+    if (info.size() > kMaxRecordBytes) {
+        if (error) *error = QStringLiteral("Record too large");
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) *error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    // Read in pieces, so a device without end (a pipe, /dev/zero) stops at the bound too.
+    QByteArray bytes;
+    for (;;) {
+        const QByteArray piece = file.read(64 * 1024);
+        if (piece.isEmpty()) break;
+        bytes += piece;
+        if (bytes.size() > kMaxRecordBytes) {
+            if (error) *error = QStringLiteral("Record too large");
+            return false;
+        }
+    }
+    return LoadText(bytes.toStdString(), FormatForFileName(fileName.toStdString()), error);
+}
+
+bool TXVexoView::LoadText(const std::string& text, int32_t formatMode, QString* error) {
+    // A new record ends trial play and automatic play first.
+    if (ViewMode == kTrial) testEndBtnClick();
+    if (!autoEndBtn->isHidden()) autoEndBtnClick();
+    AutoPlaying = false;
+    Timer->stop();
+    const TLoadResult result = LoadRecordText(Record, text, formatMode);
+    Encoding = result.Encoding;
+    if (result.Failed()) {
+        if (error) *error = QString::fromStdString(result.Error);
+        return false;
+    }
+    if (result.Shown) ApplyRecord();
+    return true;
+}
+
+QString TXVexoView::Display(int kind) const {
+    const std::string* field = InfoField(Record.Info, kind);
+    if (!field) return {};
+    return QString::fromStdString(DecodeText(*field, InfoFieldEncoding(Record, kind, Encoding)));
+}
+
+void TXVexoView::ApplyRecord() {
+    // 1. The handicap of the shown game.
+    GameInfo.Handicap = static_cast<uint8_t>(Record.HandicapStones & 0xFF);
+
+    // Nothing of an earlier game survives: empty picture, empty player and rank labels. The
+    // handicap stones are placed silently, as the moves are.
+    Loading = true;
+    TKelGoPB::TStoneGrid empty{};
+    ClearLabelMargin();
+    Painter->LoadPosition(empty);
+    MainGoPB->update();
+    for (QLabel* l : {bPlayerL, wPlayerL, BGlvlL, WGlvlL})
+        l->clear();
+    // The reset board reports no move, so the prisoner counts of the new game start here.
+    GameInfo.LastX = 0;
+    GameInfo.LastY = 0;
+    GameInfo.WhitePrisoners = 0;
+    GameInfo.BlackPrisoners = 0;
+    wDiedSL->setText(QStringLiteral("0"));
+    bDiedSL->setText(QStringLiteral("0"));
+
+    // 2. An empty board with the handicap.
+    Board->Reset(19);
+    Board->SetHandicap(GameInfo.Handicap, 1);
+
+    // 3. The labels.
+    eventNameL->setText(Display(kTitle));
+    SetInfoText(1, QStringLiteral("日期 : ") + Display(kDate));
+    SetInfoText(2, QStringLiteral("地点 : ") + Display(kPlace));
+    SetInfoText(3, QStringLiteral("用时 : ") + Display(kTimeText));
+    SetInfoText(4, QStringLiteral("读秒 : ") + Display(kByoyomiSeconds) + QStringLiteral("秒 ") +
+                       Display(kByoyomiCount) + QStringLiteral("次"));
+    SetInfoText(5, (Record.KomiMode == 1 ? QStringLiteral("贴目 : ") : QStringLiteral("方式 : ")) +
+                       Display(kKomi));
+    SetInfoText(6, QStringLiteral("结果 : ") + Display(kResult));
+    if (Record.FormatMode == kFormatTag) {
+        bPlayerL->setText(Display(kBlackName) + QLatin1Char(' ') + Display(kBlackRank));
+        wPlayerL->setText(Display(kWhiteName) + QLatin1Char(' ') + Display(kWhiteRank));
+    } else if (Record.FormatMode == kFormatNgf) {
+        bPlayerL->setText(Display(kBlackName));
+        wPlayerL->setText(Display(kWhiteName));
+        BGlvlL->setText(Display(kBlackRank));
+        WGlvlL->setText(Display(kWhiteRank));
+    }
+
+    // 4. An empty comment box.
+    commentM->clearLines();
+
+    // 5. Every move, silently; a refused move is lost.
+    const int32_t count = Record.StoredMoves();
+    for (int32_t i = 0; i < count; ++i) {
+        const TMoveRec& m = Record.Moves[i];
+        if (m.X == 0) {
+            Board->PassMove();
+        } else {
+            Board->PlayMove(m.X, m.Y);
+        }
+    }
+    Loading = false;
+
+    // 6, 7. The notes of the last move, or the whole-game comment.
+    ShowComment();
+    if (Record.Info.CommentMode == "1") commentM->addLine(Display(kGameComment));
+}
+
+}  // namespace xvexo

@@ -1,0 +1,164 @@
+// The form's start-up, the board's event handlers and the services it uses.
+
+#include "control/xvexo_view.h"
+
+#include <QMessageBox>
+
+#include "control/board_box.h"
+#include "display/image_set_chooser.h"
+#include "platform/click_sound.h"
+#include "platform/resource_store.h"
+
+namespace xvexo {
+
+TXVexoView::TXVexoView(QWidget* parent, TViewServices services)
+    : QWidget(parent), Services(std::move(services)) {
+    BuildForm();
+    ActiveFormCreate();
+}
+
+TXVexoView::~TXVexoView() {
+    // The timer must not tick into a half-destroyed form; the painter goes before the board.
+    Timer->stop();
+    if (Board) {
+        Board->OnPutStone = nullptr;
+        Board->OnRedrawPoint = nullptr;
+        Board->OnMove = nullptr;
+    }
+    MainGoPB->SetPainter(nullptr);
+    Painter.reset();
+    Board.reset();
+}
+
+void TXVexoView::ActiveFormCreate() {
+    // 1. View state and the record's fields as at creation.
+    ViewMode = kViewing;
+    SoundOn = true;
+    Loading = false;
+    AutoPlaying = false;
+    Record.Clear();
+
+    // 2. The three board images, shared by the painters.
+    Images = std::make_unique<TResourceStore>();
+    BaseB = Images->Load("baseb");
+    BEdge = Images->Load("bedge");
+    GEdge = Images->Load("gedge");
+
+    // 3. Information labels and arrow buttons.
+    CreateRunTimeControls();
+
+    // 4. The comment writer (the function buttons' glyphs were loaded with the form).
+    NoteView = std::make_unique<TNoteMessage>(*commentM);
+
+    // 6. The painter of the main board.
+    Painter = std::make_unique<TKelGoPB>(MainGoPB->PaintBox(), *BaseB, *BEdge);
+    MainGoPB->SetPainter(Painter.get());
+
+    // 7. The main rules engine: an empty 19-line board, numbering off.
+    TNumbering numbering;
+    InitNumbering(numbering);
+    auto position = std::make_unique<TPosition>();
+    InitPosition(19, *position);
+    Board = std::make_unique<TGoBoard>(numbering, *position);
+
+    // 8. Events.
+    Board->OnPutStone = [this](TGoBoard&, int32_t x, int32_t y, int32_t value, uint8_t colour) {
+        BoardPutStone(x, y, value, colour);
+    };
+    Board->OnRedrawPoint = [this](TGoBoard&, int32_t x, int32_t y, int32_t value, uint8_t colour) {
+        BoardRedrawPoint(x, y, value, colour);
+    };
+    Board->OnMove = [this](TGoBoard&, const TMoveInfo& info) { BoardMove(info); };
+    Painter->OnPointClick = [this](TKelGoPB&, TMouseButton button, uint32_t, int32_t col,
+                                   int32_t row) { BoardClick(button, col, row); };
+
+    connect(autoBtn, &QAbstractButton::clicked, this, &TXVexoView::autoBtnClick);
+    connect(autoEndBtn, &QAbstractButton::clicked, this, &TXVexoView::autoEndBtnClick);
+    connect(moveBtn, &QAbstractButton::clicked, this, &TXVexoView::moveBtnClick);
+    connect(moveEd, &QLineEdit::returnPressed, this, &TXVexoView::moveBtnClick);
+    connect(Timer, &QTimer::timeout, this, &TXVexoView::TimerTimer);
+    connect(testBtn, &QAbstractButton::clicked, this, &TXVexoView::testBtnClick);
+    connect(testEndBtn, &QAbstractButton::clicked, this, &TXVexoView::testEndBtnClick);
+    connect(numBtn, &QAbstractButton::clicked, this, &TXVexoView::numBtnClick);
+    connect(numEndBtn, &QAbstractButton::clicked, this, &TXVexoView::numEndBtnClick);
+    connect(secondSE, &QSpinBox::valueChanged, this, &TXVexoView::secondSEChange);
+
+    if (!Services.PlayClick) Sound = std::make_unique<TClickSound>();
+
+    // 9. Size the board once.
+    pBaseResize();
+}
+
+void TXVexoView::ChooseImageSet(int32_t s) {
+    ++ImageSetLoads;
+    LoadImageSet(*Painter, *Images, s);
+    MainGoPB->update();
+}
+
+void TXVexoView::SetSurround(TColour colour) {
+    Surround = colour;
+    QPalette pal = panP->palette();
+    pal.setColor(QPalette::Window, QColor::fromRgb(colour));
+    panP->setPalette(pal);
+    MainGoPB->SetBackground(colour);
+}
+
+// The label margin shows the panel through it: it is filled with the panel's colour before the
+// painter draws the edge and the labels again, so they are never drawn over their old selves.
+void TXVexoView::ClearLabelMargin() {
+    const int s = Painter->BoardSize();
+    const int m = Painter->LabelMargin();
+    if (m <= 0 || Painter->CellSize() == 0) return;
+    TCanvas& c = MainGoPB->PaintBox().Canvas();
+    c.SetBrush(Surround);
+    c.FillRect(s, 0, s + m, s + m);
+    c.FillRect(0, s, s, s + m);
+}
+
+void TXVexoView::RedrawBoard() {
+    ClearLabelMargin();
+    Painter->Redraw();
+    MainGoPB->update();
+}
+
+QImage TXVexoView::boardImage() const {
+    return MainGoPB->Picture();
+}
+
+void TXVexoView::BoardPutStone(int32_t x, int32_t y, int32_t value, uint8_t colour) {
+    if (!Loading && SoundOn) PlayClick();
+    Painter->SetPoint(colour, x, y, value);
+    MainGoPB->update();
+}
+
+void TXVexoView::BoardRedrawPoint(int32_t x, int32_t y, int32_t value, uint8_t colour) {
+    Painter->SetPoint(colour, x, y, value);
+    MainGoPB->update();
+}
+
+void TXVexoView::BoardMove(const TMoveInfo& info) {
+    GameInfo.LastX = static_cast<uint8_t>(info.X < 0 ? 0 : info.X);
+    GameInfo.LastY = static_cast<uint8_t>(info.Y);
+    GameInfo.WhitePrisoners = info.WhitePrisoners;
+    GameInfo.BlackPrisoners = info.BlackPrisoners;
+    wDiedSL->setText(QString::number(info.BlackPrisoners));
+    bDiedSL->setText(QString::number(info.WhitePrisoners));
+}
+
+void TXVexoView::ShowError(const QString& text) {
+    if (Services.ShowError) {
+        Services.ShowError(*this, text);
+        return;
+    }
+    QMessageBox::critical(this, QString(), text, QMessageBox::Ok);
+}
+
+void TXVexoView::PlayClick() {
+    if (Services.PlayClick) {
+        Services.PlayClick();
+    } else if (Sound) {
+        Sound->Play();
+    }
+}
+
+}  // namespace xvexo

@@ -1,0 +1,198 @@
+#pragma once
+// The viewer control's form: the board with its painter and rules engine, the information
+// panel, the comment box and the playback controls, with their handlers.
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "control/dock_layout.h"
+#include "control/note_message.h"
+#include "display/go_painter.h"
+#include "records/display_text.h"
+#include "records/game_record.h"
+#include "rules/go_board.h"
+#include "widgets/comment_box.h"
+#include "widgets/image_button.h"
+#include "widgets/image_panel.h"
+
+namespace xvexo {
+
+class TBoardBox;
+class TClickSound;
+class TImageSource;
+class TImage;
+
+// What the form asks of its surroundings; tests replace these to capture instead of blocking
+// or sounding.
+struct TViewServices {
+    // An error message box with an OK button. Empty: a modal box.
+    std::function<void(QWidget& Parent, const QString& Text)> ShowError;
+    // Plays the click sound asynchronously. Empty: the "toc" resource through the sound device.
+    std::function<void()> PlayClick;
+};
+
+class TXVexoView : public QWidget {
+    Q_OBJECT
+  public:
+    static constexpr uint8_t kViewing = 9;
+    static constexpr uint8_t kTrial = 2;
+
+    explicit TXVexoView(QWidget* Parent = nullptr, TViewServices Services = {});
+    ~TXVexoView() override;
+
+    // Loads a record from a local path or a file:// address and shows it. Automatic play ends
+    // first. Returns false with the message in Error when the load failed.
+    bool getFile(const QString& FileName, int Level, QString* Error = nullptr);
+    // Loads record text as if downloaded from Address (the format follows the address).
+    bool LoadText(const std::string& Text, int32_t FormatMode, QString* Error = nullptr);
+
+    // Handlers (Parts of the form's behaviour; public so hosts and tests can drive them).
+    void ArrowClick(int Tag);
+    void BoardClick(TMouseButton Button, int32_t X, int32_t Y);
+    void moveBtnClick();
+    void autoBtnClick();
+    void autoEndBtnClick();
+    void TimerTimer();
+    void secondSEChange();
+    void testBtnClick();
+    void testEndBtnClick();
+    void numBtnClick();
+    void numEndBtnClick();
+    void ShowComment();
+    void ApplyRecord();
+    void pBaseResize();
+    void buttonPResize();
+    void functionPResize();
+    void commentPResize();
+
+    // State read by hosts and tests.
+    const TGoBoard& board() const { return *Board; }
+    const TKelGoPB& painter() const { return *Painter; }
+    const TGameRecord& record() const { return Record; }
+    const TGameInfo& gameInfo() const { return GameInfo; }
+    uint8_t viewMode() const { return ViewMode; }
+    bool autoPlaying() const { return AutoPlaying; }
+    bool soundOn() const { return SoundOn; }
+    // Move numbers are shown exactly while numEndBtn is.
+    bool numbersShown() const;
+    int32_t modeDepth() const { return ModeDepth; }
+    // How many times the image-set chooser ran (each run reloads pictures and repaints).
+    int imageSetLoads() const { return ImageSetLoads; }
+    // The board picture as last painted (board plus label margin).
+    QImage boardImage() const;
+
+    // Components of the form, named by role and kind.
+    QFrame* rightP = nullptr;
+    QFrame* rightTopP = nullptr;
+    QLabel* matchNameL = nullptr;
+    TepImagePanel* playerP = nullptr;
+    QLabel* Image2 = nullptr;
+    QLabel* Image3 = nullptr;
+    QLabel* Image4 = nullptr;
+    QLabel* Image5 = nullptr;
+    QLabel* wPlayerL = nullptr;
+    QLabel* bPlayerL = nullptr;
+    QLabel* bDiedSL = nullptr;
+    QLabel* wDiedSL = nullptr;
+    QLabel* WGlvlL = nullptr;
+    QLabel* BGlvlL = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QLabel* eventNameL = nullptr;
+    QFrame* Bevel2 = nullptr;
+    QFrame* commentP = nullptr;
+    QLabel* Label1 = nullptr;
+    TPlusMemoU* commentM = nullptr;
+    QFrame* movesP = nullptr;
+    TepSpeedButton* autoBtn = nullptr;
+    TepSpeedButton* autoEndBtn = nullptr;
+    QSpinBox* secondSE = nullptr;
+    TepSpeedButton* moveBtn = nullptr;
+    QLineEdit* moveEd = nullptr;
+    QFrame* leftP = nullptr;
+    QFrame* topP = nullptr;
+    QLabel* Image1 = nullptr;
+    QFrame* sideP = nullptr;
+    QFrame* buttonP = nullptr;
+    TepImagePanel* functionP = nullptr;
+    TepSpeedButton* testBtn = nullptr;
+    TepSpeedButton* testEndBtn = nullptr;
+    TepSpeedButton* numBtn = nullptr;
+    TepSpeedButton* numEndBtn = nullptr;
+    TepSpeedButton* printBtn = nullptr;
+    QFrame* panP = nullptr;
+    TBoardBox* MainGoPB = nullptr;
+    QTimer* Timer = nullptr;
+    std::array<QLabel*, 6> InfoLabels{};
+    std::array<TepSpeedButton*, 6> ArrowButtons{};
+
+  protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
+
+  private:
+    void BuildForm();
+    void CreateRunTimeControls();
+    void SetInfoText(int I, const QString& Text);
+    void ActiveFormCreate();
+    void BoardPutStone(int32_t X, int32_t Y, int32_t Value, uint8_t Colour);
+    void BoardRedrawPoint(int32_t X, int32_t Y, int32_t Value, uint8_t Colour);
+    void BoardMove(const TMoveInfo& Info);
+    void ChooseImageSet(int32_t S);
+    void PushMode(uint8_t NewMode, const TPosition& Snapshot);
+    void PopMode();
+    void RestoreFromMode(const TPosition& Snapshot);
+    void ShowLastMoveMark(int32_t Value);
+    void SetSurround(TColour Colour);
+    void ClearLabelMargin();
+    // Repaints the whole board picture (edge and labels on a clean margin).
+    void RedrawBoard();
+    void ShowError(const QString& Text);
+    void PlayClick();
+    QString Display(int Kind) const;
+
+    TViewServices Services;
+    // View state.
+    uint8_t ViewMode = kViewing;
+    bool SoundOn = true;
+    bool Loading = false;
+    bool AutoPlaying = false;
+    int ImageSetLoads = 0;
+    TColour Surround = kPanelColour;  // the colour of panP around the board
+
+    // The saved-mode stack of trial play.
+    struct TModeEntry {
+        uint8_t SavedMode = kViewing;
+        int32_t SavedEnd = 0;
+        TPosition Snapshot;
+    };
+    static constexpr int kMaxModes = 10;
+    std::unique_ptr<std::array<TModeEntry, kMaxModes>> Modes =
+        std::make_unique<std::array<TModeEntry, kMaxModes>>();
+    int32_t ModeDepth = 0;
+
+    // The record and the settings of the shown game.
+    TGameRecord Record;
+    TTextEncoding Encoding = TTextEncoding::Utf8;
+    TGameInfo GameInfo;
+
+    std::unique_ptr<TImageSource> Images;
+    std::unique_ptr<TImage> BaseB;
+    std::unique_ptr<TImage> BEdge;
+    std::unique_ptr<TImage> GEdge;
+    std::unique_ptr<TKelGoPB> Painter;
+    std::unique_ptr<TGoBoard> Board;
+    std::unique_ptr<TNoteMessage> NoteView;
+    std::unique_ptr<TClickSound> Sound;
+    DockLayout* FormDock = nullptr;
+    DockLayout* RightDock = nullptr;
+    DockLayout* LeftDock = nullptr;
+    DockLayout* ButtonDock = nullptr;
+};
+
+}  // namespace xvexo

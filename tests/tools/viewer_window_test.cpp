@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <QMimeData>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "viewer_window.h"
+
+namespace xvexo {
+namespace {
+
+std::string Moves(int count) {
+    std::string t = "(;EV[k]";
+    for (int i = 1; i <= count; ++i) {
+        t += std::string(";") + (i % 2 ? "B[" : "W[") + static_cast<char>('a' + (i - 1) % 19) +
+             (i % 2 ? 'a' : 's') + "]";
+    }
+    return t + ")\n";
+}
+
+TEST(ViewerWindow, KeysStepAsTheArrowsDo) {
+    TViewerWindow w;
+    w.show();
+    ASSERT_TRUE(w.View().LoadText(Moves(12), kFormatTag));
+    const struct {
+        Qt::Key Key;
+        int Index;
+    } steps[] = {{Qt::Key_Home, 0},   {Qt::Key_Right, 1}, {Qt::Key_PageDown, 6}, {Qt::Key_Left, 5},
+                 {Qt::Key_PageUp, 0}, {Qt::Key_End, 12},  {Qt::Key_Escape, 12}};
+    for (const auto& s : steps) {
+        QTest::keyClick(&w, s.Key);
+        EXPECT_EQ(w.View().board().MoveIndex(), s.Index) << s.Key;
+    }
+    // Keys typed into the move box stay there.
+    w.View().moveEd->setFocus();
+    QTest::keyClick(w.View().moveEd, Qt::Key_Home);
+    EXPECT_EQ(w.View().board().MoveIndex(), 12);
+}
+
+TEST(ViewerWindow, DroppedFileIsOpened) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("dropped.txt");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(Moves(5).c_str());
+    f.close();
+
+    TViewerWindow w;
+    w.show();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&w, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(&w, &drop);
+    EXPECT_EQ(w.View().board().MoveIndex(), 5);
+    EXPECT_TRUE(w.windowTitle().endsWith("dropped.txt"));
+}
+
+}  // namespace
+}  // namespace xvexo

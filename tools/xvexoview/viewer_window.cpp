@@ -1,0 +1,74 @@
+#include "viewer_window.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QVBoxLayout>
+
+namespace xvexo {
+
+int ArrowTagForKey(int key) {
+    switch (key) {
+        case Qt::Key_Home:
+            return 0;
+        case Qt::Key_PageUp:
+            return 1;
+        case Qt::Key_Left:
+            return 2;
+        case Qt::Key_Right:
+            return 3;
+        case Qt::Key_PageDown:
+            return 4;
+        case Qt::Key_End:
+            return 5;
+        default:
+            return -1;
+    }
+}
+
+TViewerWindow::TViewerWindow(QWidget* parent) : QWidget(parent), FView(new TXVexoView(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(FView);
+    setAcceptDrops(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setWindowTitle(QStringLiteral("XVexoView"));
+    resize(798, 560);
+}
+
+bool TViewerWindow::Open(const QString& address, QString* error) {
+    if (!FView->getFile(address, 0, error)) return false;
+    setWindowTitle(QStringLiteral("XVexoView — ") + QFileInfo(address).fileName());
+    return true;
+}
+
+void TViewerWindow::keyPressEvent(QKeyEvent* e) {
+    // Keys a child (the move box, the spin box) has used never arrive here.
+    const int tag = ArrowTagForKey(e->key());
+    if (tag < 0) {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    FView->ArrowClick(tag);
+    e->accept();
+}
+
+void TViewerWindow::dragEnterEvent(QDragEnterEvent* e) {
+    const QMimeData* data = e->mimeData();
+    if (data->hasUrls() && !data->urls().isEmpty() && data->urls().first().isLocalFile())
+        e->acceptProposedAction();
+}
+
+void TViewerWindow::dropEvent(QDropEvent* e) {
+    const QList<QUrl> urls = e->mimeData()->urls();
+    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
+    e->acceptProposedAction();
+    QString error;
+    if (!Open(urls.first().toLocalFile(), &error))
+        QMessageBox::critical(this, QStringLiteral("XVexoView"), error, QMessageBox::Ok);
+}
+
+}  // namespace xvexo
