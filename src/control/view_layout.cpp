@@ -104,14 +104,17 @@ void TXVexoView::BuildForm() {
     Image2 = Picture(playerP, "Image2", {90, 29, 59, 24}, "VERSUS");
     Image5 = Picture(playerP, "Image5", {90, 82, 60, 28}, "PRISONERS");
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    // One-line labels 13 pixels high: the substituted CJK font has a taller line box than the
+    // form's font was designed for, so the text is centred vertically to keep its glyphs inside.
+    const Qt::Alignment oneLine = Qt::AlignCenter;
     wPlayerL = Label(playerP, "wPlayerL", {3, 90, 84, 32}, centred, true, Qt::white);
     bPlayerL = Label(playerP, "bPlayerL", {148, 90, 84, 32}, centred, true, Qt::white);
     wPlayerL->setWordWrap(true);
     bPlayerL->setWordWrap(true);
-    bDiedSL = Label(playerP, "bDiedSL", {96, 89, 16, 13}, centred, true, Qt::white);
-    wDiedSL = Label(playerP, "wDiedSL", {129, 89, 16, 13}, centred, true, Qt::black);
-    WGlvlL = Label(playerP, "WGlvlL", {0, 108, 84, 13}, centred, true, Qt::white);
-    BGlvlL = Label(playerP, "BGlvlL", {148, 108, 84, 13}, centred, true, Qt::white);
+    bDiedSL = Label(playerP, "bDiedSL", {96, 89, 16, 13}, oneLine, true, Qt::white);
+    wDiedSL = Label(playerP, "wDiedSL", {129, 89, 16, 13}, oneLine, true, Qt::black);
+    WGlvlL = Label(playerP, "WGlvlL", {0, 108, 84, 13}, oneLine, true, Qt::white);
+    BGlvlL = Label(playerP, "BGlvlL", {148, 108, 84, 13}, oneLine, true, Qt::white);
     Bevel1 = Bevel(rightTopP, "Bevel1", {10, 163, 237, 2});
     eventNameL = Label(rightTopP, "eventNameL", {10, 171, 237, 24}, centred, true);
     Bevel2 = Bevel(rightTopP, "Bevel2", {10, 322, 237, 2});
