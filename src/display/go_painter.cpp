@@ -118,6 +118,12 @@ void TKelGoPB::PaintBackground() {
     if (Painting) return;
     TPaintingGuard Guard(Painting);
     const int S = FBoardSize;
+    // The label margin shows the panel: it is erased first, so the edge and the labels (drawn
+    // with soft edges on a transparent background) are never drawn over their old selves.
+    if (FLabelMargin > 0) {
+        Canvas.EraseBackground(S, 0, S + FLabelMargin, S + FLabelMargin);
+        Canvas.EraseBackground(0, S, S, S + FLabelMargin);
+    }
     if (TileWidth > 0 && TileHeight > 0) {
         const int TW = std::min(S, TileWidth);
         const int TH = std::min(S, TileHeight);

@@ -99,6 +99,27 @@ TEST_F(PainterPixels, RedrawnEmptyCellsMatchTheFullRedraw) {
     }
 }
 
+// A full repaint depends only on what the painter holds, not on what the picture showed before:
+// the labels and the edge are drawn on a freshly erased margin, never over their old selves.
+TEST_F(PainterPixels, FullRedrawsGiveIdenticalPixels) {
+    const std::unique_ptr<TImage> Trial = Store.Load("gedge");
+    for (int C : {10, 19, 24, 59}) {
+        SizeCells(C);
+        Painter.SetPoint(1, 19, 19, 501);
+        Painter.Redraw();
+        const QImage First = Canvas.Snapshot();
+        Painter.Redraw();
+        ASSERT_EQ(Canvas.Snapshot(), First) << "cell size " << C;
+        // The wider teal edge of trial play leaves nothing behind once the grey one is back.
+        Painter.SetEdgeImage(*Trial, kClBlack);
+        Painter.Redraw();
+        Painter.SetEdgeImage(*Edge, kClBlack);
+        Painter.Redraw();
+        ASSERT_EQ(Canvas.Snapshot(), First) << "cell size " << C;
+        Painter.SetPoint(0, 19, 19, 0);
+    }
+}
+
 TEST_F(PainterPixels, MoveNumberOnAnEmptyPointClearsTheLinesAndIsNavy) {
     SizeCells(24);
     const QImage Before = Cell(Canvas.Snapshot(), 10, 11);
