@@ -109,6 +109,7 @@ class TKelGoPB {
     void DrawStoneImage(uint8_t Stone, int X0, int Y0);
     void DrawEmptyPoint(int32_t Col, int32_t Row);
     void RestoreCellWood(int X0, int Y0);
+    void RestoreHighlight(int32_t Col, int32_t Row);
     void DrawTriangle(int32_t Col, int32_t Row);
     void DrawSquareMarker(int32_t Col, int32_t Row, int32_t Value);
     void DrawLabels();

@@ -140,6 +140,22 @@ TEST_F(PainterPixels, MoveNumberOnAnEmptyPointClearsTheLinesAndIsNavy) {
     EXPECT_GT(CountPixels(Cell(Canvas.Snapshot(), 6, 5), qRgb(0, 0, 0)), BlackBefore + 8);
 }
 
+// Text on an empty point clears the grid lines under it, not the light edge of the board.
+TEST_F(PainterPixels, TextOnTheFirstLineKeepsTheBoardsLightEdge) {
+    SizeCells(24);
+    Painter.DrawValue(5, 1, false, 600);
+    Painter.DrawValue(1, 7, false, 42);
+    Painter.DrawValue(1, 1, false, 631);
+    const QImage Board = Canvas.Snapshot();
+    const QRgb Light = 0xFF000000u | kHighlightColour;
+    for (int I = 0; I < 24; ++I) {
+        EXPECT_EQ(Board.pixel(4 * 24 + I, 0), Light) << I;
+        EXPECT_EQ(Board.pixel(0, 6 * 24 + I), Light) << I;
+        EXPECT_EQ(Board.pixel(I, 0), Light) << I;
+        EXPECT_EQ(Board.pixel(0, I), Light) << I;
+    }
+}
+
 TEST_F(PainterPixels, ToggleRemovesALetter) {
     for (int C : {19, 24}) {
         SizeCells(C);
