@@ -167,9 +167,28 @@ TEST(XvexoRecord, FailedLoadPrintsJsonAndOneLine) {
     // A file that cannot be read, and an address that cannot be fetched yet.
     const TRun Missing = RunTool("record /nonexistent/file.txt");
     EXPECT_EQ(Missing.Status, 1);
-    EXPECT_EQ(Missing.Err, "Cannot read /nonexistent/file.txt\n");
+    EXPECT_EQ(Missing.Err, "Cannot open /nonexistent/file.txt: No such file or directory\n");
     EXPECT_EQ(Missing.Out.substr(0, 20), "{\n  \"FormatMode\": 1,");
     EXPECT_EQ(RunTool("record http://127.0.0.1:1/x.NGF").Status, 1);
+}
+
+TEST(XvexoRecord, SourcesThatCannotBeReadFailWithTheViewersTexts) {
+    // An endless device stops at the bound instead of filling memory, and a truncated read
+    // is never taken for a record.
+    const TRun Endless = RunTool("record /dev/zero");
+    EXPECT_EQ(Endless.Status, 1);
+    EXPECT_EQ(Endless.Err, "Record too large\n");
+    EXPECT_NE(Endless.Out.find("\"Error\": \"Record too large\""), std::string::npos);
+    // A file larger than the bound is refused before it is read (sparse: no disk used).
+    const std::string Big = WriteTemp("big.txt", "");
+    std::filesystem::resize_file(Big, (std::uintmax_t{64} << 20) + 1);
+    EXPECT_EQ(RunTool("replay '" + Big + "'").Err, "Record too large\n");
+    std::filesystem::remove(Big);
+    const std::string Dir = TempDir().string();
+    EXPECT_EQ(RunTool("record '" + Dir + "'").Err, "Cannot open " + Dir + ": it is a directory\n");
+    const TRun Empty = RunTool("record ''");
+    EXPECT_EQ(Empty.Status, 1);
+    EXPECT_EQ(Empty.Err, "Empty URL\n");
 }
 
 TEST(XvexoCommands, UsageErrors) {
