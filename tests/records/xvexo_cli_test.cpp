@@ -253,6 +253,24 @@ TEST(XvexoReplay, ExactJsonAtTheEndAndAfterGoingToAMove) {
     EXPECT_NE(R.Out.find("\"MoveIndex\": 3,"), std::string::npos);
 }
 
+TEST(XvexoReplay, NegativeMoveCountAndTrailingPass) {
+    const std::string Header = "t\r\n\r\nw\r\nb\r\np\r\n0\r\n\r\n\r\nd\r\n60\r\nr\r\n";
+    // A negative count is printed as stored, with no move entries.
+    TRun R = RunTool("record '" + WriteTemp("neg.NGF", Header + "-2\r\n") + "'");
+    EXPECT_EQ(R.Status, 0);
+    EXPECT_NE(R.Out.find("\"MoveCount\": -2,\n  \"Moves\": [],"), std::string::npos) << R.Out;
+    // A closing pass stands above EndIndex: the history runs to MoveIndex, the last move is
+    // the pass.
+    const std::string Pass = WriteTemp("pass.NGF", Header + "2\r\n....BDD\r\n....WAA\r\n");
+    R = RunTool("replay '" + Pass + "'");
+    EXPECT_EQ(R.Status, 0);
+    EXPECT_NE(R.Out.find("\"MoveIndex\": 2,\n  \"EndIndex\": 1,\n  \"SideToMove\": 1,"),
+              std::string::npos)
+        << R.Out;
+    EXPECT_NE(R.Out.find("\"LastMove\": [0, 0],"), std::string::npos);
+    EXPECT_NE(R.Out.find("\"History\": [[1, 3, 3, 0, 0], [2, 0, 0, 0, 0]]\n}"), std::string::npos);
+}
+
 TEST(XvexoReplay, FailedLoadExitsOne) {
     const TRun R = RunTool("replay " + Data("short_move.NGF"));
     EXPECT_EQ(R.Status, 1);
