@@ -167,9 +167,28 @@ TEST(XvexoRecord, FailedLoadPrintsJsonAndOneLine) {
     // A file that cannot be read, and an address that cannot be fetched yet.
     const TRun Missing = RunTool("record /nonexistent/file.txt");
     EXPECT_EQ(Missing.Status, 1);
-    EXPECT_EQ(Missing.Err, "Cannot read /nonexistent/file.txt\n");
+    EXPECT_EQ(Missing.Err, "Cannot open /nonexistent/file.txt: No such file or directory\n");
     EXPECT_EQ(Missing.Out.substr(0, 20), "{\n  \"FormatMode\": 1,");
     EXPECT_EQ(RunTool("record http://127.0.0.1:1/x.NGF").Status, 1);
+}
+
+TEST(XvexoRecord, SourcesThatCannotBeReadFailWithTheViewersTexts) {
+    // An endless device stops at the bound instead of filling memory, and a truncated read
+    // is never taken for a record.
+    const TRun Endless = RunTool("record /dev/zero");
+    EXPECT_EQ(Endless.Status, 1);
+    EXPECT_EQ(Endless.Err, "Record too large\n");
+    EXPECT_NE(Endless.Out.find("\"Error\": \"Record too large\""), std::string::npos);
+    // A file larger than the bound is refused before it is read (sparse: no disk used).
+    const std::string Big = WriteTemp("big.txt", "");
+    std::filesystem::resize_file(Big, (std::uintmax_t{64} << 20) + 1);
+    EXPECT_EQ(RunTool("replay '" + Big + "'").Err, "Record too large\n");
+    std::filesystem::remove(Big);
+    const std::string Dir = TempDir().string();
+    EXPECT_EQ(RunTool("record '" + Dir + "'").Err, "Cannot open " + Dir + ": it is a directory\n");
+    const TRun Empty = RunTool("record ''");
+    EXPECT_EQ(Empty.Status, 1);
+    EXPECT_EQ(Empty.Err, "Empty URL\n");
 }
 
 TEST(XvexoCommands, UsageErrors) {
@@ -232,6 +251,24 @@ TEST(XvexoReplay, ExactJsonAtTheEndAndAfterGoingToAMove) {
     EXPECT_NE(R.Out.find("[2, 4, 4, 0, 0], [1, 16, 16, 0, 0]]"), std::string::npos);
     R = RunTool("replay --tag " + Data("small.tag.txt") + " --to 999");
     EXPECT_NE(R.Out.find("\"MoveIndex\": 3,"), std::string::npos);
+}
+
+TEST(XvexoReplay, NegativeMoveCountAndTrailingPass) {
+    const std::string Header = "t\r\n\r\nw\r\nb\r\np\r\n0\r\n\r\n\r\nd\r\n60\r\nr\r\n";
+    // A negative count is printed as stored, with no move entries.
+    TRun R = RunTool("record '" + WriteTemp("neg.NGF", Header + "-2\r\n") + "'");
+    EXPECT_EQ(R.Status, 0);
+    EXPECT_NE(R.Out.find("\"MoveCount\": -2,\n  \"Moves\": [],"), std::string::npos) << R.Out;
+    // A closing pass stands above EndIndex: the history runs to MoveIndex, the last move is
+    // the pass.
+    const std::string Pass = WriteTemp("pass.NGF", Header + "2\r\n....BDD\r\n....WAA\r\n");
+    R = RunTool("replay '" + Pass + "'");
+    EXPECT_EQ(R.Status, 0);
+    EXPECT_NE(R.Out.find("\"MoveIndex\": 2,\n  \"EndIndex\": 1,\n  \"SideToMove\": 1,"),
+              std::string::npos)
+        << R.Out;
+    EXPECT_NE(R.Out.find("\"LastMove\": [0, 0],"), std::string::npos);
+    EXPECT_NE(R.Out.find("\"History\": [[1, 3, 3, 0, 0], [2, 0, 0, 0, 0]]\n}"), std::string::npos);
 }
 
 TEST(XvexoReplay, FailedLoadExitsOne) {

@@ -55,6 +55,28 @@ TEST(GoBoard, CapturingMoveAndItsStepBackRaiseEventsInOrder) {
     ExpectSameLivePosition(Snapshot(B), Before);
 }
 
+// Point events need OnPutStone, except the removal of a stone, which needs only OnRedrawPoint.
+TEST(GoBoard, EachPointEventNeedsItsHandler) {
+    for (const bool PutAssigned : {false, true}) {
+        TGoBoard B = NewBoard();
+        TEventLog Log;
+        Log.Attach(B);
+        if (PutAssigned) {
+            B.OnRedrawPoint = nullptr;
+        } else {
+            B.OnPutStone = nullptr;
+        }
+        B.SetHandicap(2, 1);                // handicap stones: value 0
+        Play(B, {{2, 1}, {1, 1}, {1, 2}});  // white, black, then white takes (1, 1)
+        B.StepBack();                       // restores the black stone: value 0, then the mark
+        const Lines Expected =
+            PutAssigned ? Lines{"put 2 1 501 2", "put 1 1 501 1", "put 1 2 501 2", "put 1 1 501 1"}
+                        : Lines{"redraw 1 1 0 0", "redraw 1 2 0 0"};
+        std::erase_if(Log.Lines, [](const std::string& L) { return L.starts_with("move"); });
+        EXPECT_EQ(Log.Lines, Expected) << PutAssigned;
+    }
+}
+
 TEST(GoBoard, ExactlyOneStoneCarriesTheMarkAndNoneAfterAPass) {
     TGoBoard B = NewBoard();
     for (auto [X, Y] : MakeRandomGame(60)) {

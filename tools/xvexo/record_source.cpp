@@ -1,9 +1,10 @@
 #include "record_source.h"
 
+#include <array>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <sstream>
 
 namespace xvexo::cli {
 
@@ -39,15 +40,43 @@ std::string LocalPath(const std::string& Source) {
     return Path;
 }
 
-bool ReadWholeFile(const std::string& Path, std::string& Body) {
+// The bound of a download: no record is this large, and memory stays safe.
+constexpr std::uintmax_t kMaxRecordBytes = std::uintmax_t{64} << 20;
+
+// Reads the file at Path into Body, at most kMaxRecordBytes, in pieces so that a device
+// without end stops at the bound too. On failure Error holds the text the viewer's getFile
+// gives for the same file.
+bool ReadRecordFile(const std::string& Path, std::string& Body, std::string& Error) {
     std::error_code Ec;
-    if (std::filesystem::is_directory(Path, Ec)) return false;
+    if (std::filesystem::is_directory(Path, Ec)) {
+        Error = "Cannot open " + Path + ": it is a directory";
+        return false;
+    }
+    const std::uintmax_t Size = std::filesystem::file_size(Path, Ec);
+    if (!Ec && Size > kMaxRecordBytes) {
+        Error = "Record too large";
+        return false;
+    }
+    errno = 0;
     std::ifstream In(Path, std::ios::binary);
-    if (!In) return false;
-    std::ostringstream S;
-    S << In.rdbuf();
-    if (In.bad()) return false;
-    Body = std::move(S).str();
+    if (!In) {
+        Error = "Cannot open " + Path + ": " + std::strerror(errno != 0 ? errno : EIO);
+        return false;
+    }
+    std::string Bytes;
+    std::array<char, 64 * 1024> Piece;
+    while (In.read(Piece.data(), Piece.size()) || In.gcount() > 0) {
+        Bytes.append(Piece.data(), static_cast<size_t>(In.gcount()));
+        if (Bytes.size() > kMaxRecordBytes) {
+            Error = "Record too large";
+            return false;
+        }
+    }
+    if (In.bad()) {
+        Error = "Cannot read " + Path;
+        return false;
+    }
+    Body = std::move(Bytes);
     return true;
 }
 
@@ -75,14 +104,14 @@ TLoadedSource LoadSource(const std::string& Source, std::optional<int> Forced) {
 
     std::string Body;
     if (IsHttpAddress(Source)) {
-        L.Result.Error = "Downloading is not available in this build: " + Source;
+        L.Result.Error = "Network addresses are not supported in this build";
         return L;
     }
-    const std::string Path = LocalPath(Source);
-    if (!ReadWholeFile(Path, Body)) {
-        L.Result.Error = "Cannot read " + Path;
+    if (Source.empty()) {
+        L.Result.Error = "Empty URL";
         return L;
     }
+    if (!ReadRecordFile(LocalPath(Source), Body, L.Result.Error)) return L;
     L.Result = LoadRecordText(*L.Record, std::move(Body), Format);
     if (L.Result.Shown) L.Handicap = ReplayRecord(*L.Record, *L.Board);
     return L;
