@@ -326,6 +326,12 @@ TEST_F(PainterTest, PointsOutsideTheBoardAreIgnored) {
         Painter.DrawValue(C, R, false, 5);
     }
     EXPECT_TRUE(Canvas.Calls.empty());
+    // Reading a point off the board gives nothing, not a neighbouring row's point.
+    Painter.SetPoint(1, 1, 6, 601);
+    for (auto [C, R] : {std::pair{20, 5}, {0, 7}, {5, 0}, {5, 20}, {-1, -1}}) {
+        EXPECT_EQ(Painter.Stone(C, R), 0) << C << "," << R;
+        EXPECT_EQ(Painter.Value(C, R), 0) << C << "," << R;
+    }
 }
 
 TEST_F(PainterTest, CoordinateLabels) {
