@@ -45,11 +45,12 @@ TRgbF ShadeStone(float PX, float PY, bool Black, int N) {
     const float Diffuse = std::max(0.0f, Dot(Normal, kLight));
     const float NH = std::max(0.0f, Dot(Normal, kHalf));
     if (Black) {
-        // Slate: a dark, slightly blue body with a broad sheen and a small bright highlight.
+        // Slate: a dark, slightly blue body with a broad sheen and a small soft highlight, dull
+        // enough that a white number written across it stays legible.
         const TRgbF Body{22, 23, 27};
         TRgbF C = Scale(Body, 0.55f + 0.75f * Diffuse);
         const float Sheen = std::pow(NH, 9.0f) * 70.0f;
-        const float Spot = std::pow(NH, 70.0f) * 150.0f;
+        const float Spot = std::pow(NH, 70.0f) * 60.0f;
         C = Add(C, TRgbF{Sheen + Spot, Sheen + Spot, Sheen * 1.05f + Spot});
         // A faint reflected light along the lower right rim.
         const float Rim = std::pow(std::max(0.0f, (PX + PY) * 0.7071f), 3.0f) * R2;

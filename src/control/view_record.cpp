@@ -104,7 +104,6 @@ void TXVexoView::ApplyRecord() {
     // handicap stones are placed silently, as the moves are.
     Loading = true;
     TKelGoPB::TStoneGrid empty{};
-    ClearLabelMargin();
     Painter->LoadPosition(empty);
     MainGoPB->update();
     for (QLabel* l : {bPlayerL, wPlayerL, BGlvlL, WGlvlL})

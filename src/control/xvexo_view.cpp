@@ -103,20 +103,7 @@ void TXVexoView::SetSurround(TColour colour) {
     MainGoPB->SetBackground(colour);
 }
 
-// The label margin shows the panel through it: it is filled with the panel's colour before the
-// painter draws the edge and the labels again, so they are never drawn over their old selves.
-void TXVexoView::ClearLabelMargin() {
-    const int s = Painter->BoardSize();
-    const int m = Painter->LabelMargin();
-    if (m <= 0 || Painter->CellSize() == 0) return;
-    TCanvas& c = MainGoPB->PaintBox().Canvas();
-    c.SetBrush(Surround);
-    c.FillRect(s, 0, s + m, s + m);
-    c.FillRect(0, s, s, s + m);
-}
-
 void TXVexoView::RedrawBoard() {
-    ClearLabelMargin();
     Painter->Redraw();
     MainGoPB->update();
 }

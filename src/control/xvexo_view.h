@@ -149,7 +149,6 @@ class TXVexoView : public QWidget {
     void RestoreFromMode(const TPosition& Snapshot);
     void ShowLastMoveMark(int32_t Value);
     void SetSurround(TColour Colour);
-    void ClearLabelMargin();
     // Repaints the whole board picture (edge and labels on a clean margin).
     void RedrawBoard();
     void ShowError(const QString& Text);

@@ -76,6 +76,9 @@ class TCanvas {
     virtual int TextWidth(const std::string& Text) = 0;
     virtual int TextHeight(const std::string& Text) = 0;
     virtual void SetPixel(int X, int Y, TColour Colour) = 0;
+    // Fills (X1, Y1)-(X2, Y2) with what shows behind the control the canvas belongs to (the
+    // panel's colour), as a window erases its background before it paints.
+    virtual void EraseBackground(int X1, int Y1, int X2, int Y2) = 0;
 };
 
 // The control a painter is bound to: its canvas and its client size.

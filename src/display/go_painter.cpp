@@ -118,6 +118,12 @@ void TKelGoPB::PaintBackground() {
     if (Painting) return;
     TPaintingGuard Guard(Painting);
     const int S = FBoardSize;
+    // The label margin shows the panel: it is erased first, so the edge and the labels (drawn
+    // with soft edges on a transparent background) are never drawn over their old selves.
+    if (FLabelMargin > 0) {
+        Canvas.EraseBackground(S, 0, S + FLabelMargin, S + FLabelMargin);
+        Canvas.EraseBackground(0, S, S, S + FLabelMargin);
+    }
     if (TileWidth > 0 && TileHeight > 0) {
         const int TW = std::min(S, TileWidth);
         const int TH = std::min(S, TileHeight);
@@ -258,11 +264,16 @@ void TKelGoPB::DrawEmptyPoint(int32_t Col, int32_t Row) {
     Canvas.Line(L, Y0 + FHalfCell, R, Y0 + FHalfCell);
     Canvas.Line(X0 + FHalfCell, T, X0 + FHalfCell, B);
     if (IsStarLine(Col) && IsStarLine(Row)) DrawStarPoint(Col, Row);
-    if (Col == 1 || Row == 1) {
-        Canvas.SetPen(kHighlightColour, 1);
-        if (Col == 1) Canvas.Line(0, Y0, 0, Y0 + FCellSize);
-        if (Row == 1) Canvas.Line(X0, 0, X0 + FCellSize, 0);
-    }
+    RestoreHighlight(Col, Row);
+}
+
+void TKelGoPB::RestoreHighlight(int32_t Col, int32_t Row) {
+    if (Col != 1 && Row != 1) return;
+    const int X0 = (Col - 1) * FCellSize;
+    const int Y0 = (Row - 1) * FCellSize;
+    Canvas.SetPen(kHighlightColour, 1);
+    if (Col == 1) Canvas.Line(0, Y0, 0, Y0 + FCellSize);
+    if (Row == 1) Canvas.Line(X0, 0, X0 + FCellSize, 0);
 }
 
 void TKelGoPB::DrawValue(int32_t Col, int32_t Row, bool Toggle, int32_t Value) {
@@ -305,7 +316,9 @@ void TKelGoPB::DrawValue(int32_t Col, int32_t Row, bool Toggle, int32_t Value) {
     Canvas.SetFont(FontName, Size, FCellSize >= 20);
     TColour Colour = kClBlack;
     if (Stone == 0) {
+        // The wood takes the grid lines away from under the text; the board's light edge stays.
         RestoreCellWood(X0, Y0);
+        RestoreHighlight(Col, Row);
         Colour = kClNavy;
     } else if (Stone == 1) {
         Colour = kClWhite;

@@ -86,8 +86,13 @@ class TKelGoPB {
     uint8_t LetterSize() const { return FLetterSize; }
     uint8_t KoreanSize() const { return FKoreanSize; }
     TColour LabelColour() const { return FLabelColour; }
-    uint8_t Stone(int32_t Col, int32_t Row) const { return Stones[Row - 1][Col - 1]; }
-    int32_t Value(int32_t Col, int32_t Row) const { return Values[Row - 1][Col - 1]; }
+    // What a point holds; 0 off the board.
+    uint8_t Stone(int32_t Col, int32_t Row) const {
+        return OnBoard(Col, Row) ? Stones[Row - 1][Col - 1] : 0;
+    }
+    int32_t Value(int32_t Col, int32_t Row) const {
+        return OnBoard(Col, Row) ? Values[Row - 1][Col - 1] : 0;
+    }
     const TImage* BlackStoneImage() const { return FBlackStoneImage.get(); }
     const TImage* WhiteStoneImage() const { return FWhiteStoneImage.get(); }
     const TImage* BlackStoneMask() const { return FBlackStoneMask.get(); }
@@ -109,6 +114,7 @@ class TKelGoPB {
     void DrawStoneImage(uint8_t Stone, int X0, int Y0);
     void DrawEmptyPoint(int32_t Col, int32_t Row);
     void RestoreCellWood(int X0, int Y0);
+    void RestoreHighlight(int32_t Col, int32_t Row);
     void DrawTriangle(int32_t Col, int32_t Row);
     void DrawSquareMarker(int32_t Col, int32_t Row, int32_t Value);
     void DrawLabels();

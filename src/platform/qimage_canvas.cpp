@@ -198,4 +198,8 @@ void TQImageCanvas::SetPixel(int X, int Y, TColour Colour) {
     reinterpret_cast<QRgb*>(Pixels.scanLine(Y))[X] = ToRgb(Colour);
 }
 
+void TQImageCanvas::EraseBackground(int X1, int Y1, int X2, int Y2) {
+    FillSpan(X1, Y1, X2, Y2, Background);
+}
+
 }  // namespace xvexo

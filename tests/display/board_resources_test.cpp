@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <algorithm>
 #include <string>
 
 #include "platform/fonts.h"
@@ -47,6 +48,25 @@ TEST(BoardResources, StonesAndMasksHaveTheirSizesDepthsAndInvariant) {
             EXPECT_GT(Inside, 3.14159 * N * N / 4 - N * 2.5) << Colour << N;
             EXPECT_LT(Inside, 3.14159 * N * N / 4 + N * 4) << Colour << N;
         }
+    }
+}
+
+// White move numbers are written across the middle of a black stone: its sheen stays a dull grey
+// there, so no bright spot merges with a digit (a "1" would read as an "f").
+TEST(BoardResources, BlackStonesHaveNoSpotAsBrightAsTheirNumbers) {
+    for (int N = 10; N <= 59; ++N) {
+        const QImage Stone = LoadResourceImage("BS" + std::to_string(N));
+        const float Centre = N / 2.0f;
+        int Brightest = 0;
+        for (int Y = 0; Y < N; ++Y) {
+            for (int X = 0; X < N; ++X) {
+                const float DX = X + 0.5f - Centre, DY = Y + 0.5f - Centre;
+                if (DX * DX + DY * DY > 0.7f * 0.7f * Centre * Centre) continue;
+                const QRgb P = Stone.pixel(X, Y);
+                Brightest = std::max(Brightest, (qRed(P) + qGreen(P) + qBlue(P)) / 3);
+            }
+        }
+        EXPECT_LT(Brightest, 190) << N;
     }
 }
 

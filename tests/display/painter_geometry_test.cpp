@@ -138,6 +138,15 @@ TEST_F(PainterTest, BackgroundTilesTheWoodAndDrawsEdgeStripsAndHighlight) {
     EXPECT_TRUE(Canvas.Has("SetPen(FBDAA2,1)"));
     EXPECT_TRUE(Canvas.Has(L(0, 0, 456, 0)));
     EXPECT_TRUE(Canvas.Has(L(0, 0, 0, 456)));
+    // The label margin is erased to the panel before anything is drawn; without a margin there is
+    // nothing to erase.
+    ASSERT_GE(Canvas.Calls.size(), 2u);
+    EXPECT_EQ(Canvas.Calls[0], "EraseBackground(456,0,476,476)");
+    EXPECT_EQ(Canvas.Calls[1], "EraseBackground(0,456,456,476)");
+    Painter.SetLabelMargin(0);
+    Canvas.Clear();
+    Painter.Redraw();
+    EXPECT_TRUE(Canvas.CallsStartingWith("EraseBackground").empty());
 }
 
 TEST_F(PainterTest, StonesUseMaskAndPictureBetweenTenAndFiftyNine) {
@@ -317,6 +326,12 @@ TEST_F(PainterTest, PointsOutsideTheBoardAreIgnored) {
         Painter.DrawValue(C, R, false, 5);
     }
     EXPECT_TRUE(Canvas.Calls.empty());
+    // Reading a point off the board gives nothing, not a neighbouring row's point.
+    Painter.SetPoint(1, 1, 6, 601);
+    for (auto [C, R] : {std::pair{20, 5}, {0, 7}, {5, 0}, {5, 20}, {-1, -1}}) {
+        EXPECT_EQ(Painter.Stone(C, R), 0) << C << "," << R;
+        EXPECT_EQ(Painter.Value(C, R), 0) << C << "," << R;
+    }
 }
 
 TEST_F(PainterTest, CoordinateLabels) {

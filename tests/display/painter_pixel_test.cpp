@@ -99,6 +99,27 @@ TEST_F(PainterPixels, RedrawnEmptyCellsMatchTheFullRedraw) {
     }
 }
 
+// A full repaint depends only on what the painter holds, not on what the picture showed before:
+// the labels and the edge are drawn on a freshly erased margin, never over their old selves.
+TEST_F(PainterPixels, FullRedrawsGiveIdenticalPixels) {
+    const std::unique_ptr<TImage> Trial = Store.Load("gedge");
+    for (int C : {10, 19, 24, 59}) {
+        SizeCells(C);
+        Painter.SetPoint(1, 19, 19, 501);
+        Painter.Redraw();
+        const QImage First = Canvas.Snapshot();
+        Painter.Redraw();
+        ASSERT_EQ(Canvas.Snapshot(), First) << "cell size " << C;
+        // The wider teal edge of trial play leaves nothing behind once the grey one is back.
+        Painter.SetEdgeImage(*Trial, kClBlack);
+        Painter.Redraw();
+        Painter.SetEdgeImage(*Edge, kClBlack);
+        Painter.Redraw();
+        ASSERT_EQ(Canvas.Snapshot(), First) << "cell size " << C;
+        Painter.SetPoint(0, 19, 19, 0);
+    }
+}
+
 TEST_F(PainterPixels, MoveNumberOnAnEmptyPointClearsTheLinesAndIsNavy) {
     SizeCells(24);
     const QImage Before = Cell(Canvas.Snapshot(), 10, 11);
@@ -117,6 +138,22 @@ TEST_F(PainterPixels, MoveNumberOnAnEmptyPointClearsTheLinesAndIsNavy) {
     const int BlackBefore = CountPixels(Cell(Canvas.Snapshot(), 6, 5), qRgb(0, 0, 0));
     Painter.SetPoint(2, 6, 5, 88);
     EXPECT_GT(CountPixels(Cell(Canvas.Snapshot(), 6, 5), qRgb(0, 0, 0)), BlackBefore + 8);
+}
+
+// Text on an empty point clears the grid lines under it, not the light edge of the board.
+TEST_F(PainterPixels, TextOnTheFirstLineKeepsTheBoardsLightEdge) {
+    SizeCells(24);
+    Painter.DrawValue(5, 1, false, 600);
+    Painter.DrawValue(1, 7, false, 42);
+    Painter.DrawValue(1, 1, false, 631);
+    const QImage Board = Canvas.Snapshot();
+    const QRgb Light = 0xFF000000u | kHighlightColour;
+    for (int I = 0; I < 24; ++I) {
+        EXPECT_EQ(Board.pixel(4 * 24 + I, 0), Light) << I;
+        EXPECT_EQ(Board.pixel(0, 6 * 24 + I), Light) << I;
+        EXPECT_EQ(Board.pixel(I, 0), Light) << I;
+        EXPECT_EQ(Board.pixel(0, I), Light) << I;
+    }
 }
 
 TEST_F(PainterPixels, ToggleRemovesALetter) {

@@ -128,6 +128,10 @@ void TRecordingCanvas::SetPixel(int X, int Y, TColour Colour) {
     Calls.push_back("SetPixel(" + Ints({X, Y}) + "," + Hex(Colour) + ")");
 }
 
+void TRecordingCanvas::EraseBackground(int X1, int Y1, int X2, int Y2) {
+    Calls.push_back("EraseBackground(" + Ints({X1, Y1, X2, Y2}) + ")");
+}
+
 std::unique_ptr<TImage> TRecordingImageSource::Load(const std::string& Name) {
     Loaded.push_back(Name);
     size_t I = 0;

@@ -56,6 +56,7 @@ class TRecordingCanvas : public TCanvas, public TPaintBox {
     int TextWidth(const std::string& Text) override;
     int TextHeight(const std::string& Text) override;
     void SetPixel(int X, int Y, TColour Colour) override;
+    void EraseBackground(int X1, int Y1, int X2, int Y2) override;
 
   private:
     int FontSize = 8;
