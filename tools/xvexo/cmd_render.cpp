@@ -98,14 +98,7 @@ int RunRender(const TArgs& Args) {
         return kExitUsage;
     }
     std::optional<int32_t> To;
-    if (auto It = L.Values.find("--to"); It != L.Values.end()) {
-        const TMoveNumberCheck Check = CheckMoveNumber(It->second);
-        if (!Check.Ok) {
-            PrintError(Check.Message);
-            return kExitUsage;
-        }
-        To = Check.Number;
-    }
+    if (!ReadMoveOption(L, To)) return kExitUsage;
     int Cell = kDefaultCell;
     if (auto It = L.Values.find("--cell"); It != L.Values.end()) {
         const std::optional<int> C = ParseCell(It->second);

@@ -86,14 +86,7 @@ int RunReplay(const TArgs& Args) {
         return kExitUsage;
     }
     std::optional<int32_t> To;
-    if (auto It = L.Values.find("--to"); It != L.Values.end()) {
-        const TMoveNumberCheck Check = CheckMoveNumber(It->second);
-        if (!Check.Ok) {
-            PrintError(Check.Message);
-            return kExitUsage;
-        }
-        To = Check.Number;
-    }
+    if (!ReadMoveOption(L, To)) return kExitUsage;
     TLoadedSource S = LoadSource(L.Source, L.Format);
     if (To && !S.Result.Failed()) GoToMove(*S.Board, *To);
     const std::string Json = BoardJson(*S.Board);

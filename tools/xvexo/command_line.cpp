@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "records/game_record.h"
+#include "records/record_loader.h"
 
 namespace xvexo::cli {
 
@@ -34,6 +35,18 @@ TCommandLine ParseCommandLine(const TArgs& Args, const std::set<std::string>& Va
     }
     if (!HaveSource) L.Error = "SOURCE is missing";
     return L;
+}
+
+bool ReadMoveOption(const TCommandLine& L, std::optional<int32_t>& To) {
+    const auto It = L.Values.find("--to");
+    if (It == L.Values.end()) return true;
+    const TMoveNumberCheck Check = CheckMoveNumber(It->second);
+    if (!Check.Ok) {
+        PrintError(Check.Message);
+        return false;
+    }
+    To = Check.Number;
+    return true;
 }
 
 void PrintError(const std::string& Message) {

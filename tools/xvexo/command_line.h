@@ -2,6 +2,7 @@
 // Options shared by the commands: the format override, the text mode and SOURCE, with any
 // further valued options a command names.
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
@@ -21,6 +22,10 @@ struct TCommandLine {
 // Reads --tag, --ngf, SOURCE and the valued options in ValuedOptions (each followed by its
 // value). Anything else, a second SOURCE or a missing one is a usage error.
 TCommandLine ParseCommandLine(const TArgs& Args, const std::set<std::string>& ValuedOptions);
+
+// Reads the "--to" value of L as the move box reads its text. False, with the box's message
+// printed, when the value is no move number; To stays empty when "--to" was not given.
+bool ReadMoveOption(const TCommandLine& L, std::optional<int32_t>& To);
 
 // Prints Message as one line on standard error.
 void PrintError(const std::string& Message);
