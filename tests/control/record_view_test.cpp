@@ -179,5 +179,25 @@ TEST(RecordView, LoadingEndsAutomaticPlay) {
     EXPECT_FALSE(v->autoBtn->isHidden());
 }
 
+TEST(RecordView, ALoadThatIsNotShownKeepsTheShownGameWhole) {
+    ViewFixture v;
+    v.LoadTag(TagRecord(6, "EV[First]", 5, "C[fifth]"));
+    v->ArrowClick(2);
+    ASSERT_EQ(v->commentM->line(2), "[5] fifth");
+    QString error;
+    // Stopped before any ")" (a blank after a property name): nothing is shown...
+    EXPECT_TRUE(v->LoadText("(;EV[Second];B[aa]C[other];B[bb]C [x]\n", kFormatTag, &error));
+    // ...and a diagram start that is no number fails the load.
+    EXPECT_FALSE(v->LoadText("(;EV[Third];B[aa]C[x](RN[a]PT[];B[bb]))\n", kFormatTag, &error));
+    // The game on the screen keeps its own record: its comments, its title, its moves.
+    EXPECT_EQ(v->eventNameL->text(), "First");
+    EXPECT_EQ(v->record().Info.Title, "First");
+    EXPECT_EQ(v->record().MoveCount, 6);
+    v->ArrowClick(3);
+    v->ArrowClick(2);
+    EXPECT_EQ(v.MoveIndex(), 5);
+    EXPECT_EQ(v->commentM->line(2), "[5] fifth");
+}
+
 }  // namespace
 }  // namespace xvexo
