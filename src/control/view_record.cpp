@@ -126,6 +126,9 @@ void TXVexoView::ApplyRecord() {
 
     // 2. An empty board with the handicap.
     Board->Reset(19);
+    // With move numbers shown, the new game's stones show their own move index, as after
+    // switching numbers on at the start (numbering left at base 1 would count from 2).
+    if (numbersShown()) Board->SetNumbering({0, 0, 1});
     Board->SetHandicap(GameInfo.Handicap, 1);
 
     // 3. The labels.

@@ -199,5 +199,30 @@ TEST(RecordView, ALoadThatIsNotShownKeepsTheShownGameWhole) {
     EXPECT_EQ(v->commentM->line(2), "[5] fifth");
 }
 
+TEST(RecordView, ARecordLoadedBeforeTheFormIsShownAppearsWhenShown) {
+    ViewFixture shown;
+    shown.LoadTag(TagRecord(30));
+    TViewServices quiet;
+    quiet.PlayClick = [] {};
+    TXVexoView hidden(nullptr, quiet);
+    QString error;
+    ASSERT_TRUE(hidden.LoadText(TagRecord(30), kFormatTag, &error));
+    hidden.show();
+    QApplication::processEvents();
+    EXPECT_EQ(hidden.MainGoPB->geometry(), shown->MainGoPB->geometry());
+    EXPECT_EQ(test::BoardDifference(hidden.boardImage(), shown->boardImage()), "");
+    EXPECT_EQ(hidden.grab().toImage(), shown->grab().toImage());
+}
+
+TEST(RecordView, NumberDisplayStaysOnForTheNextRecord) {
+    ViewFixture v;
+    v.LoadTag(TagRecord(8));
+    v->numBtnClick();
+    v.LoadTag(TagRecord(5));
+    EXPECT_TRUE(v->numbersShown());
+    EXPECT_EQ(v->painter().Value(1, 1), 1);
+    EXPECT_EQ(v->painter().Value(3, 1), 5);  // the last move shows its number, not the mark
+}
+
 }  // namespace
 }  // namespace xvexo
