@@ -90,6 +90,7 @@ bool TXVexoView::LoadText(const std::string& text, int32_t formatMode, QString* 
         if (error) *error = QString::fromStdString(result.Error);
         return false;
     }
+    LastLoadShown = result.Shown;
     if (!result.Shown) return true;
     Record = std::move(*fresh);
     Encoding = result.Encoding;

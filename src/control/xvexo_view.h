@@ -78,6 +78,9 @@ class TXVexoView : public QWidget {
     const TGameRecord& record() const { return Record; }
     const TGameInfo& gameInfo() const { return GameInfo; }
     uint8_t viewMode() const { return ViewMode; }
+    // Whether the last load that did not fail was shown (false: the text held no record the
+    // parser could show, and the game on the screen stayed).
+    bool lastLoadShown() const { return LastLoadShown; }
     bool autoPlaying() const { return AutoPlaying; }
     bool soundOn() const { return SoundOn; }
     // Move numbers are shown exactly while numEndBtn is.
@@ -162,6 +165,7 @@ class TXVexoView : public QWidget {
     bool SoundOn = true;
     bool Loading = false;
     bool AutoPlaying = false;
+    bool LastLoadShown = false;
     int ImageSetLoads = 0;
     TColour Surround = kPanelColour;  // the colour of panP around the board
 

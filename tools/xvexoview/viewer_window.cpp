@@ -43,6 +43,12 @@ TViewerWindow::TViewerWindow(QWidget* parent, std::function<void(const QString&)
 
 bool TViewerWindow::Open(const QString& address, QString* error) {
     if (!FView->getFile(address, 0, error)) return false;
+    if (!FView->lastLoadShown()) {
+        // Not a failure of the load, but nothing of it can be shown: say so, keep the game.
+        ReportLater(QStringLiteral("%1 holds no game record; the game shown is unchanged")
+                        .arg(QFileInfo(address).fileName()));
+        return true;
+    }
     setWindowTitle(QStringLiteral("XVexoView — ") + QFileInfo(address).fileName());
     return true;
 }
