@@ -179,6 +179,10 @@ class TXVexoView : public QWidget {
     std::unique_ptr<std::array<TModeEntry, kMaxModes>> Modes =
         std::make_unique<std::array<TModeEntry, kMaxModes>>();
     int32_t ModeDepth = 0;
+    // The move the trial line branches from: where trial play began, lowered as the board
+    // lowers its numbering start when a stone is played below it. The comment box shows this
+    // move during trial play, also after number display has reset the numbering start.
+    int32_t TrialFrom = 0;
 
     // The record and the settings of the shown game.
     TGameRecord Record;

@@ -140,6 +140,30 @@ TEST(TrialPlay, BelowItsStartNumbersFromOneAndTheCommentFollows) {
     EXPECT_EQ(v->board().EndIndex(), 40);
 }
 
+TEST(TrialPlay, TheCommentStaysWithTheTrialStartWhenNumbersAreSwitched) {
+    ViewFixture v;
+    std::string record = TagRecord(40, "EV[x]", 40, "C[forty]");
+    record.insert(record.find("B[aa]") + 5, "C[one]");
+    v.LoadTag(record);
+    ASSERT_EQ(v->commentM->line(2), "[40] forty");
+    v->testBtnClick();
+    v->numBtnClick();  // numbering now counts from index 1
+    v->ArrowClick(3);
+    EXPECT_EQ(v->commentM->line(2), "[40] forty");
+    v->numEndBtnClick();
+    Click(*v, Qt::LeftButton, 10, 10);
+    v->ArrowClick(2);
+    EXPECT_EQ(v->commentM->line(2), "[40] forty");
+    // Stepping below the start and playing there moves the comment down with it.
+    v->ArrowClick(2);
+    v->ArrowClick(2);
+    Click(*v, Qt::LeftButton, 10, 12);
+    v->ArrowClick(2);
+    v->ArrowClick(3);
+    EXPECT_EQ(v.MoveIndex(), 39);
+    EXPECT_EQ(v->commentM->lineCount(), 1);  // move 38 has no notes
+}
+
 TEST(MoveNumbers, ShowTheMoveIndexOnEveryStoneAndGoOnNumbering) {
     ViewFixture v;
     v.LoadTag(TagRecord(60));
