@@ -1,6 +1,8 @@
 // Navigation: the arrow buttons, board clicks, the go-to-move box, automatic play and the
 // comment box of the current move.
 
+#include <algorithm>
+
 #include "control/xvexo_view.h"
 #include "records/record_loader.h"
 
@@ -60,7 +62,9 @@ void TXVexoView::BoardClick(TMouseButton button, int32_t x, int32_t y) {
             Board->StepBack();
         } else {
             SoundOn = true;
+            const int32_t before = Board->MoveIndex();
             Board->PlayMove(x, y);
+            if (Board->MoveIndex() == before + 1) TrialFrom = std::min(TrialFrom, before);
         }
     }
 }
@@ -125,7 +129,7 @@ void TXVexoView::secondSEChange() {
 
 void TXVexoView::ShowComment() {
     if (Record.Info.CommentMode == "1") return;
-    const int32_t k = ViewMode == kTrial ? Board->Numbering().From : Board->MoveIndex();
+    const int32_t k = ViewMode == kTrial ? TrialFrom : Board->MoveIndex();
     commentM->clearLines();
     NoteView->AddLink(QString(), false);
     int diagrams = 0;

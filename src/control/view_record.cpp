@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+#include <memory>
 
 #include "control/board_box.h"
 #include "control/xvexo_view.h"
@@ -80,13 +81,20 @@ bool TXVexoView::LoadText(const std::string& text, int32_t formatMode, QString* 
     if (!autoEndBtn->isHidden()) autoEndBtnClick();
     AutoPlaying = false;
     Timer->stop();
-    const TLoadResult result = LoadRecordText(Record, text, formatMode);
-    Encoding = result.Encoding;
+    // The new record is parsed aside: one that is not shown (a failed load, or a text the
+    // parser stopped in) leaves the game on the screen with its own record, so its comments
+    // and moves do not come from another text.
+    auto fresh = std::make_unique<TGameRecord>();
+    const TLoadResult result = LoadRecordText(*fresh, text, formatMode);
     if (result.Failed()) {
         if (error) *error = QString::fromStdString(result.Error);
         return false;
     }
-    if (result.Shown) ApplyRecord();
+    LastLoadShown = result.Shown;
+    if (!result.Shown) return true;
+    Record = std::move(*fresh);
+    Encoding = result.Encoding;
+    ApplyRecord();
     return true;
 }
 
@@ -118,6 +126,9 @@ void TXVexoView::ApplyRecord() {
 
     // 2. An empty board with the handicap.
     Board->Reset(19);
+    // With move numbers shown, the new game's stones show their own move index, as after
+    // switching numbers on at the start (numbering left at base 1 would count from 2).
+    if (numbersShown()) Board->SetNumbering({0, 0, 1});
     Board->SetHandicap(GameInfo.Handicap, 1);
 
     // 3. The labels.

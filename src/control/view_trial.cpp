@@ -54,6 +54,7 @@ void TXVexoView::PushMode(uint8_t newMode, const TPosition& snapshot) {
         Painter->SetEdgeImage(*GEdge, kEdgeLabelColour);
         Board->SetPosition(snapshot, true, true);
         Board->SetNumbering({0, Board->MoveIndex(), 1});
+        TrialFrom = Board->MoveIndex();
     }
     SoundOn = true;
 }

@@ -78,6 +78,9 @@ class TXVexoView : public QWidget {
     const TGameRecord& record() const { return Record; }
     const TGameInfo& gameInfo() const { return GameInfo; }
     uint8_t viewMode() const { return ViewMode; }
+    // Whether the last load that did not fail was shown (false: the text held no record the
+    // parser could show, and the game on the screen stayed).
+    bool lastLoadShown() const { return LastLoadShown; }
     bool autoPlaying() const { return AutoPlaying; }
     bool soundOn() const { return SoundOn; }
     // Move numbers are shown exactly while numEndBtn is.
@@ -161,6 +164,7 @@ class TXVexoView : public QWidget {
     bool SoundOn = true;
     bool Loading = false;
     bool AutoPlaying = false;
+    bool LastLoadShown = false;
     int ImageSetLoads = 0;
     TColour Surround = kPanelColour;  // the colour of panP around the board
 
@@ -174,6 +178,10 @@ class TXVexoView : public QWidget {
     std::unique_ptr<std::array<TModeEntry, kMaxModes>> Modes =
         std::make_unique<std::array<TModeEntry, kMaxModes>>();
     int32_t ModeDepth = 0;
+    // The move the trial line branches from: where trial play began, lowered as the board
+    // lowers its numbering start when a stone is played below it. The comment box shows this
+    // move during trial play, also after number display has reset the numbering start.
+    int32_t TrialFrom = 0;
 
     // The record and the settings of the shown game.
     TGameRecord Record;

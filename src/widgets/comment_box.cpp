@@ -7,6 +7,34 @@
 
 namespace xvexo {
 
+namespace {
+
+// The layout looks for a line break to the end of each word it wraps, so a very long word
+// costs the square of its length. A zero-width space after every kRun characters without a
+// blank gives it a place to break; nothing changes on screen.
+QString WithBreakOpportunities(const QString& text) {
+    constexpr int kRun = 64;
+    QString out;
+    out.reserve(text.size() + text.size() / kRun);
+    int run = 0;
+    for (const QChar ch : text) {
+        out += ch;
+        if (ch.isSpace()) {
+            run = 0;
+        } else if (++run >= kRun && !ch.isHighSurrogate()) {
+            out += QChar(0x200B);
+            run = 0;
+        }
+    }
+    return out;
+}
+
+// The layout of one block grows faster than its length; a line longer than this (a third of a
+// million words) is shown up to here and closed by an ellipsis. The line list keeps it whole.
+constexpr qsizetype kMaxShownChars = 1 << 20;
+
+}  // namespace
+
 const QString& TPlusMemoU::StartKey() {
     static const QString key(3, QChar(3));
     return key;
@@ -56,7 +84,9 @@ QString TPlusMemoU::contextText(int start, int end) const {
 
 // Appends one line as a block; contexts become anchors whose address carries their positions.
 // The key characters themselves are not shown.
-void TPlusMemoU::appendRendered(const QString& line, int offset) {
+void TPlusMemoU::appendRendered(const QString& whole, int offset) {
+    const bool cut = whole.size() > kMaxShownChars;
+    const QString line = cut ? whole.left(kMaxShownChars) : whole;
     QTextCursor c(document());
     c.movePosition(QTextCursor::End);
     if (Lines.size() > 1) c.insertBlock();
@@ -74,16 +104,17 @@ void TPlusMemoU::appendRendered(const QString& line, int offset) {
         if (e < 0) break;
         QString before = line.mid(pos, s - pos);
         before.remove(QChar(3)).remove(QChar(4));
-        c.insertText(before, plain);
+        c.insertText(WithBreakOpportunities(before), plain);
         const int start = offset + static_cast<int>(s);
         const int end = offset + static_cast<int>(e) + 3;
         link.setAnchorHref(QStringLiteral("ctx:%1:%2").arg(start).arg(end));
-        c.insertText(line.mid(s + 3, e - s - 3), link);
+        c.insertText(WithBreakOpportunities(line.mid(s + 3, e - s - 3)), link);
         pos = e + 3;
     }
     QString rest = line.mid(pos);
     rest.remove(QChar(3)).remove(QChar(4));
-    c.insertText(rest, plain);
+    c.insertText(WithBreakOpportunities(rest), plain);
+    if (cut) c.insertText(QStringLiteral("…"), plain);
 }
 
 void TPlusMemoU::onAnchor(const QUrl& url) {

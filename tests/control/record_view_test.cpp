@@ -179,5 +179,50 @@ TEST(RecordView, LoadingEndsAutomaticPlay) {
     EXPECT_FALSE(v->autoBtn->isHidden());
 }
 
+TEST(RecordView, ALoadThatIsNotShownKeepsTheShownGameWhole) {
+    ViewFixture v;
+    v.LoadTag(TagRecord(6, "EV[First]", 5, "C[fifth]"));
+    v->ArrowClick(2);
+    ASSERT_EQ(v->commentM->line(2), "[5] fifth");
+    QString error;
+    // Stopped before any ")" (a blank after a property name): nothing is shown...
+    EXPECT_TRUE(v->LoadText("(;EV[Second];B[aa]C[other];B[bb]C [x]\n", kFormatTag, &error));
+    // ...and a diagram start that is no number fails the load.
+    EXPECT_FALSE(v->LoadText("(;EV[Third];B[aa]C[x](RN[a]PT[];B[bb]))\n", kFormatTag, &error));
+    // The game on the screen keeps its own record: its comments, its title, its moves.
+    EXPECT_EQ(v->eventNameL->text(), "First");
+    EXPECT_EQ(v->record().Info.Title, "First");
+    EXPECT_EQ(v->record().MoveCount, 6);
+    v->ArrowClick(3);
+    v->ArrowClick(2);
+    EXPECT_EQ(v.MoveIndex(), 5);
+    EXPECT_EQ(v->commentM->line(2), "[5] fifth");
+}
+
+TEST(RecordView, ARecordLoadedBeforeTheFormIsShownAppearsWhenShown) {
+    ViewFixture shown;
+    shown.LoadTag(TagRecord(30));
+    TViewServices quiet;
+    quiet.PlayClick = [] {};
+    TXVexoView hidden(nullptr, quiet);
+    QString error;
+    ASSERT_TRUE(hidden.LoadText(TagRecord(30), kFormatTag, &error));
+    hidden.show();
+    QApplication::processEvents();
+    EXPECT_EQ(hidden.MainGoPB->geometry(), shown->MainGoPB->geometry());
+    EXPECT_EQ(test::BoardDifference(hidden.boardImage(), shown->boardImage()), "");
+    EXPECT_EQ(hidden.grab().toImage(), shown->grab().toImage());
+}
+
+TEST(RecordView, NumberDisplayStaysOnForTheNextRecord) {
+    ViewFixture v;
+    v.LoadTag(TagRecord(8));
+    v->numBtnClick();
+    v.LoadTag(TagRecord(5));
+    EXPECT_TRUE(v->numbersShown());
+    EXPECT_EQ(v->painter().Value(1, 1), 1);
+    EXPECT_EQ(v->painter().Value(3, 1), 5);  // the last move shows its number, not the mark
+}
+
 }  // namespace
 }  // namespace xvexo

@@ -106,6 +106,64 @@ TEST(TrialPlay, StartingStopsAutomaticPlayAndNumberDisplay) {
     EXPECT_EQ(v.MoveIndex(), 3);
 }
 
+TEST(TrialPlay, BelowItsStartNumbersFromOneAndTheCommentFollows) {
+    ViewFixture v;
+    v.LoadTag(TagRecord(40, "EV[x]", 37, "C[thirty-seven]"));
+    v->testBtnClick();
+    for (int i = 0; i < 3; ++i)
+        Click(*v, Qt::RightButton, 1, 1);
+    ASSERT_EQ(v.MoveIndex(), 37);
+    Click(*v, Qt::LeftButton, 10, 10);
+    EXPECT_EQ(v->painter().Value(10, 10), 1);
+    v->ArrowClick(2);
+    v->ArrowClick(3);
+    EXPECT_EQ(v->commentM->line(2), "[37] thirty-seven");
+    // A refused click (an occupied point) leaves the forward arrow nothing to step into.
+    v->ArrowClick(2);
+    const QPoint m1 = MovePoint(1);
+    Click(*v, Qt::LeftButton, m1.x(), m1.y());
+    v->ArrowClick(3);
+    EXPECT_EQ(v.MoveIndex(), 37);
+    // Number display during trial play, then the end: the record comes back whole.
+    v->numBtnClick();
+    Click(*v, Qt::LeftButton, 10, 11);
+    v->testEndBtnClick();
+    EXPECT_FALSE(v->numbersShown());
+    EXPECT_EQ(v.MoveIndex(), 40);
+    EXPECT_EQ(v->painter().Stone(10, 10), kEmpty);
+    EXPECT_EQ(v->painter().Stone(10, 11), kEmpty);
+    const QPoint m40 = MovePoint(40);
+    EXPECT_EQ(v->painter().Value(m40.x(), m40.y()), kLastMoveMark);
+    v->ArrowClick(0);
+    v->ArrowClick(5);
+    EXPECT_EQ(v.MoveIndex(), 40);
+    EXPECT_EQ(v->board().EndIndex(), 40);
+}
+
+TEST(TrialPlay, TheCommentStaysWithTheTrialStartWhenNumbersAreSwitched) {
+    ViewFixture v;
+    std::string record = TagRecord(40, "EV[x]", 40, "C[forty]");
+    record.insert(record.find("B[aa]") + 5, "C[one]");
+    v.LoadTag(record);
+    ASSERT_EQ(v->commentM->line(2), "[40] forty");
+    v->testBtnClick();
+    v->numBtnClick();  // numbering now counts from index 1
+    v->ArrowClick(3);
+    EXPECT_EQ(v->commentM->line(2), "[40] forty");
+    v->numEndBtnClick();
+    Click(*v, Qt::LeftButton, 10, 10);
+    v->ArrowClick(2);
+    EXPECT_EQ(v->commentM->line(2), "[40] forty");
+    // Stepping below the start and playing there moves the comment down with it.
+    v->ArrowClick(2);
+    v->ArrowClick(2);
+    Click(*v, Qt::LeftButton, 10, 12);
+    v->ArrowClick(2);
+    v->ArrowClick(3);
+    EXPECT_EQ(v.MoveIndex(), 39);
+    EXPECT_EQ(v->commentM->lineCount(), 1);  // move 38 has no notes
+}
+
 TEST(MoveNumbers, ShowTheMoveIndexOnEveryStoneAndGoOnNumbering) {
     ViewFixture v;
     v.LoadTag(TagRecord(60));

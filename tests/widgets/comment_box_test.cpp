@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <chrono>
 
 #include "widgets/comment_box.h"
 
@@ -85,6 +87,41 @@ TEST(CommentBox, UnmatchedKeysAreHiddenAndMakeNoLink) {
     EXPECT_EQ(m.toPlainText(), "open\nclose");
     EXPECT_EQ(m.contextText(0, 7), "");
     EXPECT_EQ(m.contextText(-5, 100), "");
+}
+
+TEST(CommentBox, AVeryLongUnbrokenLineIsLaidOutQuickly) {
+    // A comment without a break opportunity (a record of garbage, a long number) must not
+    // freeze the box: wrapping it once takes about as long as its length, not its square.
+    TPlusMemoU m;
+    m.resize(238, 170);
+    m.show();
+    const QString word(300000, QLatin1Char('x'));
+    const auto start = std::chrono::steady_clock::now();
+    m.addLine(word);
+    m.addLine(QStringLiteral("after ") + Link(QString(200, QLatin1Char('y'))));
+    QApplication::processEvents();
+    const QImage shot = m.grab().toImage();
+    const auto seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_LT(seconds, 3.0);
+    EXPECT_FALSE(shot.isNull());
+    // The line list keeps the text exactly as added; what is shown reads the same.
+    EXPECT_EQ(m.line(0), word);
+    QString shown = m.toPlainText();
+    shown.remove(QChar(0x200B));
+    EXPECT_EQ(shown, word + "\nafter " + QString(200, QLatin1Char('y')));
+    EXPECT_GT(m.document()->size().height(), 1000);  // wrapped into many lines
+
+    // A line of many millions of characters shows its first million, the list keeps it all.
+    const QString huge(8'000'000, QLatin1Char('z'));
+    const auto hugeStart = std::chrono::steady_clock::now();
+    m.clearLines();
+    m.addLine(huge);
+    QApplication::processEvents();
+    EXPECT_LT(std::chrono::duration<double>(std::chrono::steady_clock::now() - hugeStart).count(),
+              5.0);
+    EXPECT_EQ(m.line(0), huge);
+    EXPECT_EQ(m.toPlainText().remove(QChar(0x200B)), QString(1 << 20, QLatin1Char('z')) + "…");
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
+#include <functional>
 
 #include "platform/fonts.h"
 #include "viewer_window.h"
@@ -65,7 +66,13 @@ int main(int argc, char** argv) {
         if (address.isEmpty()) std::fputs("xvexoview: no bundled sample record found\n", stderr);
     }
 
-    xvexo::TViewerWindow window;
+    // With --screenshot nobody is there to read a box: notices go to standard error.
+    std::function<void(const QString&)> report;
+    if (!screenshot.isEmpty())
+        report = [](const QString& text) {
+            std::fprintf(stderr, "xvexoview: %s\n", qPrintable(text));
+        };
+    xvexo::TViewerWindow window(nullptr, report);
     window.show();
     window.setFocus();
     QString error;

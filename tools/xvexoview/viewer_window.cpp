@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace xvexo {
@@ -29,7 +30,8 @@ int ArrowTagForKey(int key) {
     }
 }
 
-TViewerWindow::TViewerWindow(QWidget* parent) : QWidget(parent), FView(new TXVexoView(this)) {
+TViewerWindow::TViewerWindow(QWidget* parent, std::function<void(const QString&)> reportError)
+    : QWidget(parent), FView(new TXVexoView(this)), ReportError(std::move(reportError)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(FView);
@@ -41,6 +43,12 @@ TViewerWindow::TViewerWindow(QWidget* parent) : QWidget(parent), FView(new TXVex
 
 bool TViewerWindow::Open(const QString& address, QString* error) {
     if (!FView->getFile(address, 0, error)) return false;
+    if (!FView->lastLoadShown()) {
+        // Not a failure of the load, but nothing of it can be shown: say so, keep the game.
+        ReportLater(QStringLiteral("%1 holds no game record; the game shown is unchanged")
+                        .arg(QFileInfo(address).fileName()));
+        return true;
+    }
     setWindowTitle(QStringLiteral("XVexoView — ") + QFileInfo(address).fileName());
     return true;
 }
@@ -67,8 +75,22 @@ void TViewerWindow::dropEvent(QDropEvent* e) {
     if (urls.isEmpty() || !urls.first().isLocalFile()) return;
     e->acceptProposedAction();
     QString error;
-    if (!Open(urls.first().toLocalFile(), &error))
-        QMessageBox::critical(this, QStringLiteral("XVexoView"), error, QMessageBox::Ok);
+    if (!Open(urls.first().toLocalFile(), &error)) ReportLater(error);
+}
+
+// The drag source waits until the drop returns, so the message is shown only afterwards, and
+// in a box that leaves the event loop running.
+void TViewerWindow::ReportLater(const QString& error) {
+    QTimer::singleShot(0, this, [this, error] {
+        if (ReportError) {
+            ReportError(error);
+            return;
+        }
+        auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("XVexoView"), error,
+                                    QMessageBox::Ok, this);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->open();
+    });
 }
 
 }  // namespace xvexo

@@ -3,6 +3,7 @@
 // dropped onto it.
 
 #include <QWidget>
+#include <functional>
 
 #include "control/xvexo_view.h"
 
@@ -11,7 +12,10 @@ namespace xvexo {
 class TViewerWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit TViewerWindow(QWidget* Parent = nullptr);
+    // ReportError tells the user why a dropped file did not open; it runs after the drop has
+    // ended. Empty: a message box that does not block the caller.
+    explicit TViewerWindow(QWidget* Parent = nullptr,
+                           std::function<void(const QString&)> ReportError = {});
 
     TXVexoView& View() { return *FView; }
     // Loads an address into the control and names it in the title. False (with Error) when the
@@ -24,7 +28,10 @@ class TViewerWindow : public QWidget {
     void dropEvent(QDropEvent* E) override;
 
   private:
+    void ReportLater(const QString& Error);
+
     TXVexoView* FView;
+    std::function<void(const QString&)> ReportError;
 };
 
 // The arrow button (tag 0..5) a key stands for, or -1: Home, Page Up, Left, Right, Page Down, End.
