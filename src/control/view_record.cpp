@@ -1,13 +1,11 @@
 // Loading a record and showing it: labels, board and comment box.
 
-#include <QFile>
-#include <QFileInfo>
-#include <QUrl>
 #include <memory>
 
 #include "control/board_box.h"
 #include "control/xvexo_view.h"
 #include "records/record_loader.h"
+#include "records/record_source.h"
 
 namespace xvexo {
 
@@ -33,46 +31,14 @@ enum InfoKind {
 }  // namespace
 
 bool TXVexoView::getFile(const QString& fileName, int /*level*/, QString* error) {
-    QString path = fileName;
-    if (fileName.startsWith(QLatin1String("file://"))) {
-        path = QUrl(fileName).toLocalFile();
-    } else if (fileName.startsWith(QLatin1String("http://")) ||
-               fileName.startsWith(QLatin1String("https://"))) {
-        if (error) *error = QStringLiteral("Network addresses are not supported in this build");
+    const std::string address = fileName.toStdString();
+    std::string body;
+    std::string failure;
+    if (!ReadRecordSource(address, body, failure)) {
+        if (error) *error = QString::fromStdString(failure);
         return false;
     }
-    if (fileName.isEmpty()) {
-        if (error) *error = QStringLiteral("Empty URL");
-        return false;
-    }
-    // The same bound as a download: a record is never this large, and memory stays safe.
-    constexpr qint64 kMaxRecordBytes = qint64{64} * 1024 * 1024;
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        if (error) *error = QStringLiteral("Cannot open %1: it is a directory").arg(path);
-        return false;
-    }
-    if (info.size() > kMaxRecordBytes) {
-        if (error) *error = QStringLiteral("Record too large");
-        return false;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = QStringLiteral("Cannot open %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    // Read in pieces, so a device without end (a pipe, /dev/zero) stops at the bound too.
-    QByteArray bytes;
-    for (;;) {
-        const QByteArray piece = file.read(64 * 1024);
-        if (piece.isEmpty()) break;
-        bytes += piece;
-        if (bytes.size() > kMaxRecordBytes) {
-            if (error) *error = QStringLiteral("Record too large");
-            return false;
-        }
-    }
-    return LoadText(bytes.toStdString(), FormatForFileName(fileName.toStdString()), error);
+    return LoadText(body, FormatForFileName(address), error);
 }
 
 bool TXVexoView::LoadText(const std::string& text, int32_t formatMode, QString* error) {
