@@ -32,7 +32,8 @@ TEST(RecordSource, ReadsTheBytesOrFailsWithAClearText) {
     const std::filesystem::path Dir = std::filesystem::temp_directory_path() / "xvexo_source";
     std::filesystem::create_directories(Dir);
     const std::string File = (Dir / "game.txt").string();
-    const std::string Bytes("(;EV[\x00\xff]\r\n)", 13);
+    constexpr char kRecord[] = "(;EV[\x00\xff]\r\n)";
+    const std::string Bytes(kRecord, sizeof kRecord - 1);
     std::ofstream(File, std::ios::binary) << Bytes;
 
     std::string Body, Error;
