@@ -142,7 +142,7 @@ TEST(RecordView, PrisonerCountsStartAgainWithARecordWithoutMoves) {
 TEST(RecordView, LoadsFromAPathOrFileAddressAndReportsFailures) {
     ViewFixture v;
     QTemporaryDir dir;
-    const QString path = dir.filePath("game.sgf");
+    const QString path = dir.filePath("game.txt");
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -154,7 +154,7 @@ TEST(RecordView, LoadsFromAPathOrFileAddressAndReportsFailures) {
     ASSERT_TRUE(v->getFile("file://" + path, 0, &error)) << error.toStdString();
     EXPECT_EQ(v.MoveIndex(), 7);
 
-    EXPECT_FALSE(v->getFile(dir.filePath("missing.sgf"), 0, &error));
+    EXPECT_FALSE(v->getFile(dir.filePath("missing.txt"), 0, &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_FALSE(v->getFile(dir.path(), 0, &error));
     EXPECT_TRUE(error.endsWith("it is a directory"));
