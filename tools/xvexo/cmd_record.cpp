@@ -99,13 +99,7 @@ int RunRecord(const TArgs& Args) {
         }
     }
     const TLoadedSource S = LoadSource(L.Source, L.Format);
-    const std::string Json = RecordJson(S, TTextOut(Mode, S.Result.Encoding));
-    std::fwrite(Json.data(), 1, Json.size(), stdout);
-    if (S.Result.Failed()) {
-        PrintError(S.Result.Error);
-        return kExitFailed;
-    }
-    return kExitOk;
+    return FinishWithJson(RecordJson(S, TTextOut(Mode, S.Result.Encoding)), S.Result);
 }
 
 }  // namespace xvexo::cli

@@ -89,13 +89,7 @@ int RunReplay(const TArgs& Args) {
     if (!ReadMoveOption(L, To)) return kExitUsage;
     TLoadedSource S = LoadSource(L.Source, L.Format);
     if (To && !S.Result.Failed()) GoToMove(*S.Board, *To);
-    const std::string Json = BoardJson(*S.Board);
-    std::fwrite(Json.data(), 1, Json.size(), stdout);
-    if (S.Result.Failed()) {
-        PrintError(S.Result.Error);
-        return kExitFailed;
-    }
-    return kExitOk;
+    return FinishWithJson(BoardJson(*S.Board), S.Result);
 }
 
 }  // namespace xvexo::cli

@@ -49,6 +49,15 @@ bool ReadMoveOption(const TCommandLine& L, std::optional<int32_t>& To) {
     return true;
 }
 
+int FinishWithJson(const std::string& Json, const TLoadResult& Result) {
+    std::fwrite(Json.data(), 1, Json.size(), stdout);
+    if (Result.Failed()) {
+        PrintError(Result.Error);
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
 void PrintError(const std::string& Message) {
     std::string Line = Message;
     for (char& C : Line) {

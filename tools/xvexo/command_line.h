@@ -9,6 +9,7 @@
 #include <string>
 
 #include "commands.h"
+#include "records/record_loader.h"
 
 namespace xvexo::cli {
 
@@ -26,6 +27,10 @@ TCommandLine ParseCommandLine(const TArgs& Args, const std::set<std::string>& Va
 // Reads the "--to" value of L as the move box reads its text. False, with the box's message
 // printed, when the value is no move number; To stays empty when "--to" was not given.
 bool ReadMoveOption(const TCommandLine& L, std::optional<int32_t>& To);
+
+// Writes Json to standard output; then, when the load failed, its message as one line on
+// standard error. The exit status: kExitFailed after a failed load, else kExitOk.
+int FinishWithJson(const std::string& Json, const TLoadResult& Result);
 
 // Prints Message as one line on standard error.
 void PrintError(const std::string& Message);
