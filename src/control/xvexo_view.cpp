@@ -96,7 +96,6 @@ void TXVexoView::ChooseImageSet(int32_t s) {
 }
 
 void TXVexoView::SetSurround(TColour colour) {
-    Surround = colour;
     QPalette pal = panP->palette();
     pal.setColor(QPalette::Window, QColor::fromRgb(colour));
     panP->setPalette(pal);

@@ -152,7 +152,7 @@ class TXVexoView : public QWidget {
     void RestoreFromMode(const TPosition& Snapshot);
     void ShowLastMoveMark(int32_t Value);
     void SetSurround(TColour Colour);
-    // Repaints the whole board picture (edge and labels on a clean margin).
+    // Repaints the whole board picture (the painter erases the label margin first).
     void RedrawBoard();
     void ShowError(const QString& Text);
     void PlayClick();
@@ -166,7 +166,6 @@ class TXVexoView : public QWidget {
     bool AutoPlaying = false;
     bool LastLoadShown = false;
     int ImageSetLoads = 0;
-    TColour Surround = kPanelColour;  // the colour of panP around the board
 
     // The saved-mode stack of trial play.
     struct TModeEntry {
