@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Qt-free core (rules engine, records) with AddressSanitizer and
-# UndefinedBehaviorSanitizer and runs its tests.
+# Builds the Qt-free core (rules engine, records, board painter) and the xvexo tool with
+# AddressSanitizer and UndefinedBehaviorSanitizer and runs their tests.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh

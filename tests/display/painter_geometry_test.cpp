@@ -6,7 +6,7 @@
 
 #include "display/go_painter.h"
 #include "display/image_set_chooser.h"
-#include "recording_canvas.h"
+#include "support/recording_canvas.h"
 
 namespace xvexo {
 namespace {
