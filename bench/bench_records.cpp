@@ -87,11 +87,7 @@ BENCHMARK(BM_ParseNgfRecord)->Unit(benchmark::kMicrosecond);
 void BM_LoadAndApply300(benchmark::State& State) {
     const std::string Text = TagGame(300);
     auto Record = std::make_unique<TGameRecord>();
-    TNumbering N;
-    InitNumbering(N);
-    auto P = std::make_unique<TPosition>();
-    InitPosition(kMaxLines, *P);
-    auto Board = std::make_unique<TGoBoard>(N, *P);
+    auto Board = std::make_unique<TGoBoard>();
     for (auto _ : State) {
         const TLoadResult R = LoadRecordText(*Record, Text, kFormatTag);
         ReplayRecord(*Record, *Board);

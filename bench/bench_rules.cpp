@@ -9,14 +9,6 @@ namespace {
 
 using namespace xvexo;
 
-TGoBoard NewBoard() {
-    TNumbering N;
-    InitNumbering(N);
-    TPosition P;
-    InitPosition(kMaxLines, P);
-    return TGoBoard(N, P);
-}
-
 const testing::TMoveList& Game() {
     static const testing::TMoveList Moves = testing::MakeRandomGame(300);
     return Moves;
@@ -25,7 +17,7 @@ const testing::TMoveList& Game() {
 // A 300-move game with captures replayed from an empty board (with a no-op display attached,
 // as the viewer has one).
 void BM_ReplayGame(benchmark::State& State) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     int Events = 0;
     B.OnPutStone = [&Events](TGoBoard&, int32_t, int32_t, int32_t, uint8_t) { ++Events; };
     B.OnRedrawPoint = [&Events](TGoBoard&, int32_t, int32_t, int32_t, uint8_t) { ++Events; };
@@ -43,7 +35,7 @@ BENCHMARK(BM_ReplayGame);
 
 // Steps back to the start and forward to the end again: 600 steps per iteration.
 void BM_StepBackAndForward(benchmark::State& State) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     int Events = 0;
     B.OnPutStone = [&Events](TGoBoard&, int32_t, int32_t, int32_t, uint8_t) { ++Events; };
     B.OnRedrawPoint = [&Events](TGoBoard&, int32_t, int32_t, int32_t, uint8_t) { ++Events; };
@@ -62,7 +54,7 @@ void BM_StepBackAndForward(benchmark::State& State) {
 BENCHMARK(BM_StepBackAndForward);
 
 void BM_GetPosition(benchmark::State& State) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     for (auto [X, Y] : Game())
         B.PlayMove(X, Y);
     TPosition P;
@@ -75,7 +67,7 @@ void BM_GetPosition(benchmark::State& State) {
 BENCHMARK(BM_GetPosition);
 
 void BM_SnapshotRoundTrip(benchmark::State& State) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     for (auto [X, Y] : Game())
         B.PlayMove(X, Y);
     TPosition P;

@@ -17,11 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     if (!Text.ends_with(Record->RecordText)) __builtin_trap();
     DecodeText(Record->Info.Title, R.Encoding);
     if (R.Shown) {
-        TNumbering N;
-        InitNumbering(N);
-        auto P = std::make_unique<TPosition>();
-        InitPosition(19, *P);
-        TGoBoard Board(N, *P);
+        TGoBoard Board;
         ReplayRecord(*Record, Board);
     }
     return 0;

@@ -13,11 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     const TLoadResult R =
         LoadRecordText(*Record, std::string(reinterpret_cast<const char*>(Data), Size), kFormatTag);
     if (R.Shown) {
-        TNumbering N;
-        InitNumbering(N);
-        auto P = std::make_unique<TPosition>();
-        InitPosition(19, *P);
-        TGoBoard Board(N, *P);
+        TGoBoard Board;
         ReplayRecord(*Record, Board);
         GoToMove(Board, 1);
     }

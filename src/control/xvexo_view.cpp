@@ -55,11 +55,7 @@ void TXVexoView::ActiveFormCreate() {
     MainGoPB->SetPainter(Painter.get());
 
     // 7. The main rules engine: an empty 19-line board, numbering off.
-    TNumbering numbering;
-    InitNumbering(numbering);
-    auto position = std::make_unique<TPosition>();
-    InitPosition(19, *position);
-    Board = std::make_unique<TGoBoard>(numbering, *position);
+    Board = std::make_unique<TGoBoard>();
 
     // 8. Events.
     Board->OnPutStone = [this](TGoBoard&, int32_t x, int32_t y, int32_t value, uint8_t colour) {

@@ -23,6 +23,9 @@ int32_t ClampIndex(int32_t I, int32_t Max) {
 
 }  // namespace
 
+// TNumbering{} and TPosition{} are what InitNumbering and InitPosition(19) make.
+TGoBoard::TGoBoard() : TGoBoard(TNumbering{}, TPosition{}) {}
+
 TGoBoard::TGoBoard(const TNumbering& Numbering, const TPosition& Position) {
     SetNumbering(Numbering);
     FSideToMove = Position.SideToMove;

@@ -29,6 +29,9 @@ class TGoBoard {
     TPointEvent OnRedrawPoint;
     TMoveEvent OnMove;
 
+    // An empty 19-line board with numbering off: what the viewer, the tools and every replay
+    // start from.
+    TGoBoard();
     // Numbering from Numbering; position, history and arrays from Position; prisoners 0;
     // EndIndex = MoveIndex.
     TGoBoard(const TNumbering& Numbering, const TPosition& Position);

@@ -11,14 +11,6 @@ namespace {
 using test::LoadNgf;
 using test::LoadTag;
 
-std::unique_ptr<TGoBoard> NewBoard() {
-    TNumbering N;
-    InitNumbering(N);
-    TPosition P;
-    InitPosition(19, P);
-    return std::make_unique<TGoBoard>(N, P);
-}
-
 TEST(FormatChoice, AddressAndFileRules) {
     const struct {
         const char* Name;
@@ -43,7 +35,7 @@ TEST(Replay, MovesWithCapturesAndRefusals) {
     // Black captures the white stone at (1,1); (20, 20) is refused and the next move is
     // played by the side whose turn it then is.
     const auto L = LoadTag("(;EV[x];B[ba];W[aa];B[ab];W[tt];W[dd])\n");
-    auto Board = NewBoard();
+    auto Board = std::make_unique<TGoBoard>();
     EXPECT_EQ(ReplayRecord(*L, *Board), 0);
     EXPECT_EQ(Board->MoveIndex(), 4);
     EXPECT_EQ(Board->PointColour(1, 1), kEmpty);
@@ -55,7 +47,7 @@ TEST(Replay, HandicapAndPassFromNgf) {
     std::string Text = "t\r\n\r\nw\r\nb\r\np\r\n2\r\n\r\n\r\nd\r\n60\r\nr\r\n3\r\n";
     Text += "....WAA\r\n....BDD\r\n....WPP\r\n";
     const auto L = LoadNgf(Text);
-    auto Board = NewBoard();
+    auto Board = std::make_unique<TGoBoard>();
     EXPECT_EQ(ReplayRecord(*L, *Board), 2);
     EXPECT_EQ(Board->MoveIndex(), 3);
     // White moved first (a pass), so black played (3,3) and white (15,15).
@@ -70,7 +62,7 @@ TEST(Replay, HandicapAndPassFromNgf) {
 
 TEST(GoToMove, BackToStartThenForward) {
     const auto L = LoadTag("(;EV[x];B[aa];W[bb];B[cc];W[dd];B[ee])\n");
-    auto Board = NewBoard();
+    auto Board = std::make_unique<TGoBoard>();
     ReplayRecord(*L, *Board);
     GoToMove(*Board, 2);
     EXPECT_EQ(Board->MoveIndex(), 2);

@@ -40,14 +40,6 @@ inline std::string Diagram(const TGoBoard& B, int Rows, int Cols) {
     return Out;
 }
 
-inline TGoBoard NewBoard() {
-    TNumbering N;
-    InitNumbering(N);
-    TPosition P;
-    InitPosition(kMaxLines, P);
-    return TGoBoard(N, P);
-}
-
 // Records every event as text: "put X Y V C", "redraw X Y V C", "move X Y I W B S".
 struct TEventLog {
     std::vector<std::string> Lines;

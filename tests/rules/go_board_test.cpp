@@ -34,7 +34,7 @@ TPosition Snapshot(const TGoBoard& B) {
 }
 
 TEST(GoBoard, CapturingMoveAndItsStepBackRaiseEventsInOrder) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     TEventLog Log;
     Log.Attach(B);
     Play(B, {{2, 1}, {1, 1}});
@@ -58,7 +58,7 @@ TEST(GoBoard, CapturingMoveAndItsStepBackRaiseEventsInOrder) {
 // Point events need OnPutStone, except the removal of a stone, which needs only OnRedrawPoint.
 TEST(GoBoard, EachPointEventNeedsItsHandler) {
     for (const bool PutAssigned : {false, true}) {
-        TGoBoard B = NewBoard();
+        TGoBoard B;
         TEventLog Log;
         Log.Attach(B);
         if (PutAssigned) {
@@ -78,7 +78,7 @@ TEST(GoBoard, EachPointEventNeedsItsHandler) {
 }
 
 TEST(GoBoard, ExactlyOneStoneCarriesTheMarkAndNoneAfterAPass) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     for (auto [X, Y] : MakeRandomGame(60)) {
         B.PlayMove(X, Y);
         int Marked = 0;
@@ -97,7 +97,7 @@ TEST(GoBoard, ExactlyOneStoneCarriesTheMarkAndNoneAfterAPass) {
 }
 
 TEST(GoBoard, KoRecaptureRefusedAtOnceAndAllowedOneMoveLater) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     B.SetPosition(PositionFromDiagram({
                       ".....",
                       "..XO.",
@@ -122,7 +122,7 @@ TEST(GoBoard, KoRecaptureRefusedAtOnceAndAllowedOneMoveLater) {
 }
 
 TEST(GoBoard, RecapturingAfterATwoStoneCaptureIsNoKo) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     B.SetPosition(PositionFromDiagram({
                       ".OOX.",
                       "OXX..",
@@ -137,7 +137,7 @@ TEST(GoBoard, RecapturingAfterATwoStoneCaptureIsNoKo) {
 }
 
 TEST(GoBoard, TakingTheLastLibertyOfTwoGroupsCapturesBothAndLogsEachStoneOnce) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     B.SetPosition(PositionFromDiagram({
                       "O.OOX",
                       "OXXX.",
@@ -159,7 +159,7 @@ TEST(GoBoard, TakingTheLastLibertyOfTwoGroupsCapturesBothAndLogsEachStoneOnce) {
 }
 
 TEST(GoBoard, SuicideRefusedButTheSamePointIsLegalWhenItCaptures) {
-    TGoBoard Refuses = NewBoard();
+    TGoBoard Refuses;
     Refuses.SetPosition(PositionFromDiagram({
                             ".O.",
                             "O..",
@@ -170,7 +170,7 @@ TEST(GoBoard, SuicideRefusedButTheSamePointIsLegalWhenItCaptures) {
     EXPECT_EQ(Refuses.PointColour(1, 1), kEmpty);
     EXPECT_EQ(Refuses.SideToMove(), kBlack);
 
-    TGoBoard Captures = NewBoard();
+    TGoBoard Captures;
     Captures.SetPosition(PositionFromDiagram({
                              ".OX",
                              "OX.",
@@ -181,7 +181,7 @@ TEST(GoBoard, SuicideRefusedButTheSamePointIsLegalWhenItCaptures) {
     EXPECT_EQ(Diagram(Captures, 2, 3), "X.X\nOX.\n");
 
     // A group filling its own last liberty is refused as well.
-    TGoBoard Group = NewBoard();
+    TGoBoard Group;
     Group.SetPosition(PositionFromDiagram({
                           "X.XO",
                           "OXO.",
@@ -193,7 +193,7 @@ TEST(GoBoard, SuicideRefusedButTheSamePointIsLegalWhenItCaptures) {
 }
 
 TEST(GoBoard, StepBackOfAPassGivesTheTurnBackAndTheMarkToTheStoneBefore) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     Play(B, {{4, 4}});
     B.PassMove();
     EXPECT_EQ(B.PointNumber(4, 4), 0);
@@ -208,7 +208,7 @@ TEST(GoBoard, StepBackOfAPassGivesTheTurnBackAndTheMarkToTheStoneBefore) {
 TEST(GoBoard, RecordedGameSteppedBackToTheStartAndForwardAgainIsIdentical) {
     const TMoveList Game = MakeRandomGame(300);
     ASSERT_EQ(Game.size(), 300u);
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     for (auto [X, Y] : Game)
         B.PlayMove(X, Y);
     const TPosition End = Snapshot(B);
@@ -234,7 +234,7 @@ TEST(GoBoard, RecordedGameSteppedBackToTheStartAndForwardAgainIsIdentical) {
 }
 
 TEST(GoBoard, TrailingPassesStandAboveEndIndexAndAreNotReplayed) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     Play(B, {{4, 4}, {16, 16}, {0, 0}, {0, 0}});
     EXPECT_EQ(B.MoveIndex(), 4);
     EXPECT_EQ(B.EndIndex(), 2);
@@ -258,7 +258,7 @@ TEST(GoBoard, TrailingPassesStandAboveEndIndexAndAreNotReplayed) {
 }
 
 TEST(GoBoard, RefusedMoveCutsTheReplayableLine) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     Play(B, {{4, 4}, {16, 16}, {4, 16}, {16, 4}, {10, 10}});
     B.StepBack();
     B.StepBack();
@@ -271,7 +271,7 @@ TEST(GoBoard, RefusedMoveCutsTheReplayableLine) {
 }
 
 TEST(GoBoard, The501stMoveIsRefused) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     TPosition P;
     InitPosition(19, P);
     for (int I = 1; I <= 499; ++I)
@@ -292,7 +292,7 @@ TEST(GoBoard, The501stMoveIsRefused) {
 }
 
 TEST(GoBoard, The501stCapturedStoneIsRefused) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     TPosition P = PositionFromDiagram({
         ".OXOO.",
         "OX.XX.",
@@ -324,7 +324,7 @@ TEST(GoBoard, LargeGroupWithOneFarLibertyIsNotCaptured) {
     P.Points[0][18] = kEmpty;
     P.Points[17].fill(kBlack);
     P.Points[17][0] = kEmpty;
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     B.SetPosition(P, false, true);
     B.PlayMove(1, 18);
     EXPECT_EQ(B.MoveIndex(), 1);

@@ -36,7 +36,7 @@ PointSet ExpectedHandicap(int Count, int Layout) {
 TEST(Handicap, TablesForEveryCountAndBothLayouts) {
     for (int Layout : {0, 1}) {
         for (int Count = 0; Count <= 21; ++Count) {
-            TGoBoard B = NewBoard();
+            TGoBoard B;
             B.SetHandicap(Count, static_cast<uint8_t>(Layout));
             const PointSet Expected = ExpectedHandicap(Count, Layout);
             EXPECT_EQ(BlackStones(B), Expected) << Count << " layout " << Layout;
@@ -48,7 +48,7 @@ TEST(Handicap, TablesForEveryCountAndBothLayouts) {
 }
 
 TEST(Handicap, ThreeStonesWithLayoutOneAreDrawnInOrderAndNotNumbered) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     TEventLog Log;
     Log.Attach(B);
     B.SetHandicap(3, 1);
@@ -63,12 +63,12 @@ TEST(Handicap, ThreeStonesWithLayoutOneAreDrawnInOrderAndNotNumbered) {
 }
 
 TEST(Snapshot, RoundTripRestoresEverythingAndMarksTheLastStoneOnly) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     Play(B, {{4, 4}, {16, 16}, {4, 16}, {0, 0}, {16, 4}});
     TPosition P;
     B.GetPosition(P);
 
-    TGoBoard Other = NewBoard();
+    TGoBoard Other;
     TEventLog Log;
     Log.Attach(Other);
     Other.SetPosition(P, true, true);
@@ -81,7 +81,7 @@ TEST(Snapshot, RoundTripRestoresEverythingAndMarksTheLastStoneOnly) {
 
     // Without SetEnd the end index stays; without MarkLast nothing is raised.
     Log.Lines.clear();
-    TGoBoard Third = NewBoard();
+    TGoBoard Third;
     Log.Attach(Third);
     Third.SetPosition(P, false, false);
     EXPECT_TRUE(Log.Lines.empty());
@@ -93,12 +93,12 @@ TEST(Snapshot, RoundTripRestoresEverythingAndMarksTheLastStoneOnly) {
 }
 
 TEST(Snapshot, LoadHistoryKeepsMoveIndexAndRecomputesTheOpponent) {
-    TGoBoard Source = NewBoard();
+    TGoBoard Source;
     Play(Source, {{4, 4}, {16, 16}, {4, 16}});
     TPosition P;
     Source.GetPosition(P);
 
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     Play(B, {{10, 10}});
     B.LoadHistory(P);
     EXPECT_EQ(B.MoveIndex(), 1);
@@ -114,7 +114,7 @@ TEST(Snapshot, LoadHistoryKeepsMoveIndexAndRecomputesTheOpponent) {
 }
 
 TEST(Queries, MoveCoordsPrintGridLastMoveAndReset) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     int32_t X, Y;
     uint8_t C;
     B.GetLastMove(X, Y, C);

@@ -8,7 +8,7 @@ namespace xvexo::testing {
 namespace {
 
 TEST(Numbering, CountsFromKAndMovesTheStartDownOnAnEarlierBranch) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     Play(B, {{4, 4}, {16, 16}, {4, 16}});
     B.SetNumbering({0, 3, 1});
     TEventLog Log;
@@ -29,7 +29,7 @@ TEST(Numbering, CountsFromKAndMovesTheStartDownOnAnEarlierBranch) {
 }
 
 TEST(Numbering, StoneNumbersAfterCapturesAndRepeatedPoints) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     // 1 black (1,1); 2 white (2,1); 3 black (10,10); 4 white (1,2) takes (1,1);
     // 5 black (10,11); 6 white plays (1,1) again.
     Play(B, {{1, 1}, {2, 1}, {10, 10}, {1, 2}, {10, 11}, {1, 1}});
@@ -58,7 +58,7 @@ TEST(Numbering, StoneNumbersAfterCapturesAndRepeatedPoints) {
 }
 
 TEST(Numbering, StepBackRestoresCapturedStonesWithTheirNumbersIncludingTheFirst) {
-    TGoBoard B = NewBoard();
+    TGoBoard B;
     Play(B, {{1, 1}, {2, 1}, {10, 10}, {1, 2}});  // move 4 takes the stone of move 1
     TNumberGrid A;
     B.GetStoneNumbers(A);

@@ -28,11 +28,7 @@ inline bool IsOwnEye(const TGoBoard& B, int32_t X, int32_t Y, uint8_t Colour) {
 
 // Up to Count legal stone moves from an empty board, the same for the same Seed.
 inline TMoveList MakeRandomGame(int Count, uint32_t Seed = 12345) {
-    TNumbering N;
-    InitNumbering(N);
-    TPosition P;
-    InitPosition(kMaxLines, P);
-    TGoBoard B(N, P);
+    TGoBoard B;
     TMoveList Moves;
     uint32_t State = Seed;
     auto Next = [&State]() {

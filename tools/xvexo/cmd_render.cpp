@@ -54,14 +54,6 @@ std::unique_ptr<QGuiApplication> StartGui() {
     return App;
 }
 
-std::unique_ptr<TGoBoard> NewEmptyBoard() {
-    TNumbering N;
-    InitNumbering(N);
-    auto P = std::make_unique<TPosition>();
-    InitPosition(kMaxLines, *P);
-    return std::make_unique<TGoBoard>(N, *P);
-}
-
 // Move-number display switched on while viewing: every stone shows the index of its move.
 void ShowMoveNumbers(TGoBoard& Board, TKelGoPB& Painter) {
     if (Board.MoveIndex() == 0) {
@@ -130,7 +122,7 @@ int RunRender(const TArgs& Args) {
         LoadImageSet(Painter, Store, kBoardLines * Cell);
 
         // The viewer's board: every point event reaches the painter while the record is applied.
-        auto Board = NewEmptyBoard();
+        auto Board = std::make_unique<TGoBoard>();
         const auto ToPainter = [&Painter](TGoBoard&, int32_t X, int32_t Y, int32_t Value,
                                           uint8_t Colour) {
             Painter.SetPoint(Colour, X, Y, Value);

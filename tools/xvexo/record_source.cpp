@@ -10,14 +10,6 @@ bool IsHttpAddress(const std::string& S) {
     return S.starts_with("http://") || S.starts_with("https://");
 }
 
-std::unique_ptr<TGoBoard> NewBoard() {
-    TNumbering N;
-    InitNumbering(N);
-    auto P = std::make_unique<TPosition>();
-    InitPosition(19, *P);
-    return std::make_unique<TGoBoard>(N, *P);
-}
-
 }  // namespace
 
 int32_t FormatOfSource(const std::string& Source, std::optional<int> Forced) {
@@ -28,7 +20,7 @@ int32_t FormatOfSource(const std::string& Source, std::optional<int> Forced) {
 TLoadedSource LoadSource(const std::string& Source, std::optional<int> Forced) {
     TLoadedSource L;
     L.Record = std::make_unique<TGameRecord>();
-    L.Board = NewBoard();
+    L.Board = std::make_unique<TGoBoard>();
     const int32_t Format = FormatOfSource(Source, Forced);
     L.Record->FormatMode = Format;
 
