@@ -28,38 +28,24 @@ TGoBoard::TGoBoard() : TGoBoard(TNumbering{}, TPosition{}) {}
 
 TGoBoard::TGoBoard(const TNumbering& Numbering, const TPosition& Position) {
     SetNumbering(Numbering);
-    FSideToMove = Position.SideToMove;
     Size = ClampSize(Position.Size);
     FMoveIndex = ClampIndex(Position.MoveIndex, kMaxMoves);
-    HandicapCount = Position.HandicapCount;
     HandicapLayout = Position.HandicapLayout;
-    CaptureCount = ClampIndex(Position.CaptureCount, kMaxCaptures);
-    Captures = Position.Captures;
-    History = Position.History;
-    Points = Position.Points;
-    Numbers = Position.Numbers;
+    TakeHistory(Position);
     BlackPrisoners = 0;
     WhitePrisoners = 0;
-    Opponent = OtherColour(FSideToMove);
     FEndIndex = FMoveIndex;
 }
 
 void TGoBoard::Reset(int NewSize) {
-    BlackPrisoners = 0;
-    WhitePrisoners = 0;
     TPosition P;
     InitPosition(NewSize, P);
-    FSideToMove = P.SideToMove;
     Size = P.Size;
     FMoveIndex = P.MoveIndex;
-    HandicapCount = P.HandicapCount;
     HandicapLayout = P.HandicapLayout;
-    CaptureCount = P.CaptureCount;
-    Captures = P.Captures;
-    History = P.History;
-    Points = P.Points;
-    Numbers = P.Numbers;
-    Opponent = OtherColour(FSideToMove);
+    TakeHistory(P);
+    BlackPrisoners = 0;
+    WhitePrisoners = 0;
     FEndIndex = 0;
 }
 
@@ -79,18 +65,11 @@ void TGoBoard::GetPosition(TPosition& P) const {
 
 void TGoBoard::SetPosition(const TPosition& P, bool MarkLast, bool SetEnd) {
     Size = ClampSize(P.Size);
-    FSideToMove = P.SideToMove;
+    FMoveIndex = ClampIndex(P.MoveIndex, kMaxMoves);
+    TakeHistory(P);
     BlackPrisoners = P.BlackPrisoners;
     WhitePrisoners = P.WhitePrisoners;
-    HandicapCount = P.HandicapCount;
-    FMoveIndex = ClampIndex(P.MoveIndex, kMaxMoves);
-    CaptureCount = ClampIndex(P.CaptureCount, kMaxCaptures);
-    Captures = P.Captures;
-    History = P.History;
-    Points = P.Points;
-    Numbers = P.Numbers;
     if (SetEnd) FEndIndex = FMoveIndex;
-    Opponent = OtherColour(FSideToMove);
     const THistoryEntry& Last = History[FMoveIndex];
     if (MarkLast && FMoveIndex > 0 && Last.X >= 1 && OnBoard(Last.X, Last.Y) && OnPutStone) {
         OnPutStone(*this, Last.X, Last.Y, kLastMoveMark, Opponent);
@@ -98,6 +77,11 @@ void TGoBoard::SetPosition(const TPosition& P, bool MarkLast, bool SetEnd) {
 }
 
 void TGoBoard::LoadHistory(const TPosition& P) {
+    TakeHistory(P);
+    FEndIndex = FMoveIndex;
+}
+
+void TGoBoard::TakeHistory(const TPosition& P) {
     FSideToMove = P.SideToMove;
     Opponent = OtherColour(FSideToMove);
     HandicapCount = P.HandicapCount;
@@ -106,7 +90,6 @@ void TGoBoard::LoadHistory(const TPosition& P) {
     History = P.History;
     Points = P.Points;
     Numbers = P.Numbers;
-    FEndIndex = FMoveIndex;
 }
 
 void TGoBoard::SetHandicap(int32_t Count, uint8_t Layout) {

@@ -98,6 +98,10 @@ class TGoBoard {
     bool OnBoard(int32_t PX, int32_t PY) const {
         return PX >= 1 && PX <= Size && PY >= 1 && PY <= Size;
     }
+    // Takes what every load of a position shares from P: the side to move (and Opponent), the
+    // handicap count, the capture log (its count clamped to the log), the history, the points
+    // and the value codes. Size, MoveIndex, prisoners and EndIndex are the caller's.
+    void TakeHistory(const TPosition& P);
     void RaisePoint(int32_t PX, int32_t PY, int32_t Value, uint8_t Colour);
     void PlaceStone(int32_t PX, int32_t PY, uint8_t C);
     void SetPointNumber(int32_t PX, int32_t PY, int32_t V);
