@@ -15,11 +15,7 @@ void TXVexoView::ArrowClick(int tag) {
     SoundOn = tag == 3;
     switch (tag) {
         case 0:
-            while (Board->MoveIndex() >= 1) {
-                const int32_t before = Board->MoveIndex();
-                Board->StepBack();
-                if (Board->MoveIndex() == before) break;
-            }
+            GoToStart(*Board);
             break;
         case 1:
             for (int i = 0; i < 5; ++i)
@@ -79,20 +75,9 @@ void TXVexoView::moveBtnClick() {
     const int32_t n = check.Number;
     if (!autoEndBtn->isHidden()) autoEndBtnClick();
     SoundOn = false;
-    while (Board->MoveIndex() >= 1) {
-        const int32_t before = Board->MoveIndex();
-        Board->StepBack();
-        if (Board->MoveIndex() == before) break;
-    }
+    GoToStart(*Board);
     ShowComment();
-    if (n < Board->EndIndex()) {
-        while (Board->MoveIndex() < n) {
-            if (!Board->StepForward()) break;
-        }
-    } else {
-        while (Board->StepForward()) {
-        }
-    }
+    StepForwardTo(*Board, n);
     ShowComment();
 }
 

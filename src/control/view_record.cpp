@@ -121,15 +121,7 @@ void TXVexoView::ApplyRecord() {
     commentM->clearLines();
 
     // 5. Every move, silently; a refused move is lost.
-    const int32_t count = Record.StoredMoves();
-    for (int32_t i = 0; i < count; ++i) {
-        const TMoveRec& m = Record.Moves[i];
-        if (m.X == 0) {
-            Board->PassMove();
-        } else {
-            Board->PlayMove(m.X, m.Y);
-        }
-    }
+    PlayRecordMoves(Record, *Board);
     Loading = false;
 
     // 6, 7. The notes of the last move, or the whole-game comment.

@@ -4,6 +4,7 @@
 #include "control/board_box.h"
 #include "control/ui_images.h"
 #include "control/xvexo_view.h"
+#include "records/record_loader.h"
 
 namespace xvexo {
 
@@ -83,17 +84,10 @@ void TXVexoView::RestoreFromMode(const TPosition& snapshot) {
         InitNumbering(off);
         Board->SetNumbering(off);
     }
-    // Back to the start of the trial line (and below it: numbering starts at 0 or 1 here).
-    while (Board->MoveIndex() >= Board->Numbering().From && Board->MoveIndex() > 0) {
-        const int32_t before = Board->MoveIndex();
-        Board->StepBack();
-        if (Board->MoveIndex() == before) break;
-    }
-    while (Board->MoveIndex() > snapshot.MoveIndex && Board->MoveIndex() > 0) {
-        const int32_t before = Board->MoveIndex();
-        Board->StepBack();
-        if (Board->MoveIndex() == before) break;
-    }
+    // Back below the numbering start (0 or 1 here, so to the start of the game), and not above
+    // the saved move.
+    StepBackTo(*Board, Board->Numbering().From - 1);
+    StepBackTo(*Board, snapshot.MoveIndex);
     // Replaying the saved moves draws the saved position, silently.
     for (int32_t i = Board->MoveIndex() + 1; i <= snapshot.MoveIndex && i <= kMaxMoves; ++i) {
         const THistoryEntry& h = snapshot.History[i];

@@ -40,6 +40,11 @@ uint8_t ReplayRecord(const TGameRecord& Record, TGoBoard& Board) {
     const auto Handicap = static_cast<uint8_t>(Record.HandicapStones & 0xFF);
     Board.Reset(19);
     Board.SetHandicap(Handicap, 1);
+    PlayRecordMoves(Record, Board);
+    return Handicap;
+}
+
+void PlayRecordMoves(const TGameRecord& Record, TGoBoard& Board) {
     const int32_t Count = Record.StoredMoves();
     for (int32_t i = 0; i < Count; ++i) {
         const TMoveRec& M = Record.Moves[i];
@@ -49,7 +54,6 @@ uint8_t ReplayRecord(const TGameRecord& Record, TGoBoard& Board) {
             Board.PlayMove(M.X, M.Y);
         }
     }
-    return Handicap;
 }
 
 TMoveNumberCheck CheckMoveNumber(std::string_view Text) {
@@ -66,12 +70,19 @@ TMoveNumberCheck CheckMoveNumber(std::string_view Text) {
     return C;
 }
 
-void GoToMove(TGoBoard& Board, int32_t N) {
-    while (Board.MoveIndex() >= 1) {
+void StepBackTo(TGoBoard& Board, int32_t Index) {
+    while (Board.MoveIndex() > Index && Board.MoveIndex() > 0) {
         const int32_t Before = Board.MoveIndex();
         Board.StepBack();
         if (Board.MoveIndex() == Before) break;
     }
+}
+
+void GoToStart(TGoBoard& Board) {
+    StepBackTo(Board, 0);
+}
+
+void StepForwardTo(TGoBoard& Board, int32_t N) {
     if (N < Board.EndIndex()) {
         while (Board.MoveIndex() < N) {
             if (!Board.StepForward()) break;
@@ -80,6 +91,11 @@ void GoToMove(TGoBoard& Board, int32_t N) {
         while (Board.StepForward()) {
         }
     }
+}
+
+void GoToMove(TGoBoard& Board, int32_t N) {
+    GoToStart(Board);
+    StepForwardTo(Board, N);
 }
 
 }  // namespace xvexo

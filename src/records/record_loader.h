@@ -32,9 +32,11 @@ int32_t FormatForAddress(std::string_view Address);
 int32_t FormatForFileName(std::string_view Name);
 
 // Resets the board to 19 lines, sets the handicap (low byte of HandicapStones, layout 1) and
-// plays every stored move: X = 0 passes, any other point is played (a refused move is lost).
-// Returns the handicap as copied into TGameInfo.
+// plays every stored move (PlayRecordMoves). Returns the handicap as copied into TGameInfo.
 uint8_t ReplayRecord(const TGameRecord& Record, TGoBoard& Board);
+// Plays every stored move in order: X = 0 passes, any other point is played (a refused move is
+// lost, and the next move is played by the side then to move).
+void PlayRecordMoves(const TGameRecord& Record, TGoBoard& Board);
 
 // The go-to-move box: the text must be an integer of 1 or more.
 struct TMoveNumberCheck {
@@ -46,6 +48,13 @@ inline constexpr const char* kMsgEnterNumber = "请输入数字";
 inline constexpr const char* kMsgEnterPositive = "请输入1以上的数字";
 TMoveNumberCheck CheckMoveNumber(std::string_view Text);
 
+// Steps back while the board stands above move Index and above the start. Stops early where a
+// step back changes nothing (an entry a foreign snapshot never wrote).
+void StepBackTo(TGoBoard& Board, int32_t Index);
+// Back to the start: StepBackTo(Board, 0).
+void GoToStart(TGoBoard& Board);
+// Steps forward to move N, or to the end when N is not below EndIndex.
+void StepForwardTo(TGoBoard& Board, int32_t N);
 // Back to the start, then forward to move N, or to the end when N is not below EndIndex.
 void GoToMove(TGoBoard& Board, int32_t N);
 
