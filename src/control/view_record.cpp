@@ -9,27 +9,6 @@
 
 namespace xvexo {
 
-namespace {
-
-enum InfoKind {
-    kTitle = 1,
-    kDate,
-    kPlace,
-    kBlackName,
-    kWhiteName,
-    kResult,
-    kTimeText,
-    kByoyomiSeconds,
-    kByoyomiCount,
-    kKomi,
-    kBlackRank,
-    kWhiteRank,
-    kCommentMode,
-    kGameComment
-};
-
-}  // namespace
-
 bool TXVexoView::getFile(const QString& fileName, int /*level*/, QString* error) {
     const std::string address = fileName.toStdString();
     std::string body;
@@ -64,7 +43,7 @@ bool TXVexoView::LoadText(const std::string& text, int32_t formatMode, QString* 
     return true;
 }
 
-QString TXVexoView::Display(int kind) const {
+QString TXVexoView::Display(TInfoKind kind) const {
     const std::string* field = InfoField(Record.Info, kind);
     if (!field) return {};
     return QString::fromStdString(DecodeText(*field, InfoFieldEncoding(Record, kind, Encoding)));
@@ -98,23 +77,26 @@ void TXVexoView::ApplyRecord() {
     Board->SetHandicap(GameInfo.Handicap, 1);
 
     // 3. The labels.
-    eventNameL->setText(Display(kTitle));
-    SetInfoText(1, QStringLiteral("日期 : ") + Display(kDate));
-    SetInfoText(2, QStringLiteral("地点 : ") + Display(kPlace));
-    SetInfoText(3, QStringLiteral("用时 : ") + Display(kTimeText));
-    SetInfoText(4, QStringLiteral("读秒 : ") + Display(kByoyomiSeconds) + QStringLiteral("秒 ") +
-                       Display(kByoyomiCount) + QStringLiteral("次"));
+    eventNameL->setText(Display(TInfoKind::Title));
+    SetInfoText(1, QStringLiteral("日期 : ") + Display(TInfoKind::Date));
+    SetInfoText(2, QStringLiteral("地点 : ") + Display(TInfoKind::Place));
+    SetInfoText(3, QStringLiteral("用时 : ") + Display(TInfoKind::TimeText));
+    SetInfoText(4, QStringLiteral("读秒 : ") + Display(TInfoKind::ByoyomiSeconds) +
+                       QStringLiteral("秒 ") + Display(TInfoKind::ByoyomiCount) +
+                       QStringLiteral("次"));
     SetInfoText(5, (Record.KomiMode == 1 ? QStringLiteral("贴目 : ") : QStringLiteral("方式 : ")) +
-                       Display(kKomi));
-    SetInfoText(6, QStringLiteral("结果 : ") + Display(kResult));
+                       Display(TInfoKind::Komi));
+    SetInfoText(6, QStringLiteral("结果 : ") + Display(TInfoKind::Result));
     if (Record.FormatMode == kFormatTag) {
-        bPlayerL->setText(Display(kBlackName) + QLatin1Char(' ') + Display(kBlackRank));
-        wPlayerL->setText(Display(kWhiteName) + QLatin1Char(' ') + Display(kWhiteRank));
+        bPlayerL->setText(Display(TInfoKind::BlackName) + QLatin1Char(' ') +
+                          Display(TInfoKind::BlackRank));
+        wPlayerL->setText(Display(TInfoKind::WhiteName) + QLatin1Char(' ') +
+                          Display(TInfoKind::WhiteRank));
     } else if (Record.FormatMode == kFormatNgf) {
-        bPlayerL->setText(Display(kBlackName));
-        wPlayerL->setText(Display(kWhiteName));
-        BGlvlL->setText(Display(kBlackRank));
-        WGlvlL->setText(Display(kWhiteRank));
+        bPlayerL->setText(Display(TInfoKind::BlackName));
+        wPlayerL->setText(Display(TInfoKind::WhiteName));
+        BGlvlL->setText(Display(TInfoKind::BlackRank));
+        WGlvlL->setText(Display(TInfoKind::WhiteRank));
     }
 
     // 4. An empty comment box.
@@ -126,7 +108,7 @@ void TXVexoView::ApplyRecord() {
 
     // 6, 7. The notes of the last move, or the whole-game comment.
     ShowComment();
-    if (Record.Info.CommentMode == "1") commentM->addLine(Display(kGameComment));
+    if (Record.Info.CommentMode == "1") commentM->addLine(Display(TInfoKind::GameComment));
 }
 
 }  // namespace xvexo

@@ -156,7 +156,7 @@ class TXVexoView : public QWidget {
     void RedrawBoard();
     void ShowError(const QString& Text);
     void PlayClick();
-    QString Display(int Kind) const;
+    QString Display(TInfoKind Kind) const;
 
     TViewServices Services;
     // View state.

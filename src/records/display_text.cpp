@@ -113,8 +113,8 @@ std::string DecodeText(std::string_view Bytes, TTextEncoding Encoding) {
     return Encoding == TTextEncoding::Utf8 ? DecodeUtf8(Bytes) : DecodeGbk(Bytes);
 }
 
-TTextEncoding InfoFieldEncoding(const TGameRecord& Record, int Kind, TTextEncoding Source) {
-    const bool ReaderText = Kind == 7 || Kind == 10;  // TimeText, Komi
+TTextEncoding InfoFieldEncoding(const TGameRecord& Record, TInfoKind Kind, TTextEncoding Source) {
+    const bool ReaderText = Kind == TInfoKind::TimeText || Kind == TInfoKind::Komi;
     return Record.FormatMode == kFormatNgf && ReaderText ? TTextEncoding::Gbk : Source;
 }
 

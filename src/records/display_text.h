@@ -19,9 +19,9 @@ TTextEncoding ChooseEncoding(std::string_view Text);
 // that cannot be decoded becomes U+FFFD.
 std::string DecodeText(std::string_view Bytes, TTextEncoding Encoding);
 
-// The encoding of info field Kind (1..14) of a record whose whole text was of encoding
-// Source. An NGF record's Komi and TimeText are written by the reader in GBK whatever the
-// record's own text is, so they always decode as GBK.
-TTextEncoding InfoFieldEncoding(const TGameRecord& Record, int Kind, TTextEncoding Source);
+// The encoding of info text Kind of a record whose whole text was of encoding Source. An NGF
+// record's Komi and TimeText are written by the reader in GBK whatever the record's own text is, so
+// they always decode as GBK.
+TTextEncoding InfoFieldEncoding(const TGameRecord& Record, TInfoKind Kind, TTextEncoding Source);
 
 }  // namespace xvexo

@@ -8,57 +8,59 @@ namespace xvexo {
 namespace {
 
 template <typename Info, typename Result>
-Result FieldOf(Info& I, int Kind) {
+Result FieldOf(Info& I, TInfoKind Kind) {
     switch (Kind) {
-        case 1:
+        case TInfoKind::Title:
             return &I.Title;
-        case 2:
+        case TInfoKind::Date:
             return &I.Date;
-        case 3:
+        case TInfoKind::Place:
             return &I.Place;
-        case 4:
+        case TInfoKind::BlackName:
             return &I.BlackName;
-        case 5:
+        case TInfoKind::WhiteName:
             return &I.WhiteName;
-        case 6:
+        case TInfoKind::Result:
             return &I.Result;
-        case 7:
+        case TInfoKind::TimeText:
             return &I.TimeText;
-        case 8:
+        case TInfoKind::ByoyomiSeconds:
             return &I.ByoyomiSeconds;
-        case 9:
+        case TInfoKind::ByoyomiCount:
             return &I.ByoyomiCount;
-        case 10:
+        case TInfoKind::Komi:
             return &I.Komi;
-        case 11:
+        case TInfoKind::BlackRank:
             return &I.BlackRank;
-        case 12:
+        case TInfoKind::WhiteRank:
             return &I.WhiteRank;
-        case 13:
+        case TInfoKind::CommentMode:
             return &I.CommentMode;
-        case 14:
+        case TInfoKind::GameComment:
             return &I.GameComment;
-        default:
-            return nullptr;
+        case TInfoKind::None:
+            break;
     }
+    return nullptr;
 }
 
 }  // namespace
 
-std::string* InfoField(TVexoInfo& Info, int Kind) {
+std::string* InfoField(TVexoInfo& Info, TInfoKind Kind) {
     return FieldOf<TVexoInfo, std::string*>(Info, Kind);
 }
 
-const std::string* InfoField(const TVexoInfo& Info, int Kind) {
+const std::string* InfoField(const TVexoInfo& Info, TInfoKind Kind) {
     return FieldOf<const TVexoInfo, const std::string*>(Info, Kind);
 }
 
-const char* InfoFieldName(int Kind) {
-    static constexpr const char* kNames[kInfoFieldCount] = {
-        "Title",     "Date",      "Place",          "BlackName",    "WhiteName",
-        "Result",    "TimeText",  "ByoyomiSeconds", "ByoyomiCount", "Komi",
-        "BlackRank", "WhiteRank", "CommentMode",    "GameComment"};
-    return Kind >= 1 && Kind <= kInfoFieldCount ? kNames[Kind - 1] : "";
+const char* InfoFieldName(TInfoKind Kind) {
+    static constexpr const char* kNames[kInfoKinds.size() + 1] = {
+        "",          "Title",     "Date",      "Place",          "BlackName",
+        "WhiteName", "Result",    "TimeText",  "ByoyomiSeconds", "ByoyomiCount",
+        "Komi",      "BlackRank", "WhiteRank", "CommentMode",    "GameComment"};
+    const auto I = static_cast<size_t>(Kind);
+    return I < std::size(kNames) ? kNames[I] : "";
 }
 
 void TGameRecord::Clear() {

@@ -8,7 +8,7 @@
 
 namespace xvexo {
 
-// Game-information texts, in this order (the order is also that of InfoFieldName).
+// Game-information texts, in the order of TInfoKind.
 struct TVexoInfo {
     std::string Title;
     std::string Date;
@@ -26,13 +26,38 @@ struct TVexoInfo {
     std::string GameComment;
 };
 
-constexpr int kInfoFieldCount = 14;
+// Which text of TVexoInfo a value goes to, numbered 1..14 in declaration order; None for a value
+// that is read and dropped.
+enum class TInfoKind : uint8_t {
+    None = 0,
+    Title,
+    Date,
+    Place,
+    BlackName,
+    WhiteName,
+    Result,
+    TimeText,
+    ByoyomiSeconds,
+    ByoyomiCount,
+    Komi,
+    BlackRank,
+    WhiteRank,
+    CommentMode,
+    GameComment,
+};
 
-// Field 1..14 of TVexoInfo in declaration order (the tag parser's kinds); nullptr otherwise.
-std::string* InfoField(TVexoInfo& Info, int Kind);
-const std::string* InfoField(const TVexoInfo& Info, int Kind);
-// Name of field 1..14 ("Title" ... "GameComment"); "" otherwise.
-const char* InfoFieldName(int Kind);
+// Every kind but None, in declaration order.
+inline constexpr std::array<TInfoKind, 14> kInfoKinds = {
+    TInfoKind::Title,        TInfoKind::Date,       TInfoKind::Place,     TInfoKind::BlackName,
+    TInfoKind::WhiteName,    TInfoKind::Result,     TInfoKind::TimeText,  TInfoKind::ByoyomiSeconds,
+    TInfoKind::ByoyomiCount, TInfoKind::Komi,       TInfoKind::BlackRank, TInfoKind::WhiteRank,
+    TInfoKind::CommentMode,  TInfoKind::GameComment};
+
+// The text of Kind; nullptr for None.
+std::string* InfoField(TVexoInfo& Info, TInfoKind Kind);
+const std::string* InfoField(const TVexoInfo& Info, TInfoKind Kind);
+// The field's name in TVexoInfo ("Title" ... "GameComment"); "" for None.
+const char* InfoFieldName(TInfoKind Kind);
 
 // One recorded move: X = 0 is a pass (Y then ignored). No range check: the board refuses
 // points outside 1..19.

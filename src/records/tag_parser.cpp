@@ -18,45 +18,45 @@ bool IsLower(char C) {
     return C >= 'a' && C <= 'z';
 }
 
-// Kind (1..14, 0 for names not stored) of an information property.
-int KindOfName(std::string_view Name) {
-    if (Name.size() != 2) return 0;
+// The information text a property's value goes to; None for names not stored.
+TInfoKind KindOfName(std::string_view Name) {
+    if (Name.size() != 2) return TInfoKind::None;
     switch (Name[0] << 8 | Name[1]) {
         case 'T' << 8 | 'E':
         case 'E' << 8 | 'V':
         case 'G' << 8 | 'N':
         case 'G' << 8 | 'D':
         case 'G' << 8 | 'H':
-            return 1;
+            return TInfoKind::Title;
         case 'R' << 8 | 'D':
         case 'D' << 8 | 'T':
-            return 2;
+            return TInfoKind::Date;
         case 'P' << 8 | 'C':
-            return 3;
+            return TInfoKind::Place;
         case 'P' << 8 | 'B':
-            return 4;
+            return TInfoKind::BlackName;
         case 'P' << 8 | 'W':
-            return 5;
+            return TInfoKind::WhiteName;
         case 'R' << 8 | 'E':
-            return 6;
+            return TInfoKind::Result;
         case 'T' << 8 | 'M':
-            return 7;
+            return TInfoKind::TimeText;
         case 'L' << 8 | 'T':
-            return 8;
+            return TInfoKind::ByoyomiSeconds;
         case 'L' << 8 | 'C':
-            return 9;
+            return TInfoKind::ByoyomiCount;
         case 'K' << 8 | 'O':
-            return 10;
+            return TInfoKind::Komi;
         case 'B' << 8 | 'R':
-            return 11;
+            return TInfoKind::BlackRank;
         case 'W' << 8 | 'R':
-            return 12;
+            return TInfoKind::WhiteRank;
         case 'G' << 8 | 'K':
-            return 13;
+            return TInfoKind::CommentMode;
         case 'T' << 8 | 'C':
-            return 14;
+            return TInfoKind::GameComment;
         default:
-            return 0;
+            return TInfoKind::None;
     }
 }
 
@@ -204,13 +204,13 @@ class TTagScanner {
     void EndValue() {
         State = TParseState::psTop;
         if (std::string* Field = InfoField(R.Info, Kind)) {
-            if (Kind == 1) {
+            if (Kind == TInfoKind::Title) {
                 Field->append(Buffer);
             } else {
                 *Field = Buffer;
             }
         }
-        Kind = 0;
+        Kind = TInfoKind::None;
     }
 
     void EndComment() {
@@ -237,7 +237,7 @@ class TTagScanner {
     TParseState State = TParseState::psTop;
     std::string Name;
     std::string Buffer;
-    int Kind = 0;
+    TInfoKind Kind = TInfoKind::None;
     int64_t Depth = 0;
     bool Stopped = false;
     bool Closed = false;

@@ -31,11 +31,13 @@ TEST(DisplayText, NgfReaderTextsAreGbkWhateverTheRecord) {
     // An ASCII NGF record is valid UTF-8, yet its time and komi texts are the reader's GBK.
     const auto L = test::LoadNgf("t\r\n\r\nw\r\nb\r\np\r\n3\r\n\r\n\r\nd\r\n120\r\nr\r\n0\r\n");
     ASSERT_EQ(L.Result.Encoding, TTextEncoding::Utf8);
-    const auto Time = DecodeText(L->Info.TimeText, InfoFieldEncoding(*L, 7, L.Result.Encoding));
+    const auto Time =
+        DecodeText(L->Info.TimeText, InfoFieldEncoding(*L, TInfoKind::TimeText, L.Result.Encoding));
     EXPECT_EQ(Time, "2小时");
-    const auto Komi = DecodeText(L->Info.Komi, InfoFieldEncoding(*L, 10, L.Result.Encoding));
+    const auto Komi =
+        DecodeText(L->Info.Komi, InfoFieldEncoding(*L, TInfoKind::Komi, L.Result.Encoding));
     EXPECT_EQ(Komi, "3子让子棋");
-    EXPECT_EQ(InfoFieldEncoding(*L, 1, L.Result.Encoding), TTextEncoding::Utf8);
+    EXPECT_EQ(InfoFieldEncoding(*L, TInfoKind::Title, L.Result.Encoding), TTextEncoding::Utf8);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ std::string RecordJson(const TLoadedSource& L, const TTextOut& Text) {
     }
     J.Key("Info");
     J.BeginObject();
-    for (int Kind = 1; Kind <= kInfoFieldCount; ++Kind) {
+    for (const TInfoKind Kind : kInfoKinds) {
         J.Key(InfoFieldName(Kind));
         J.String(Text(*InfoField(R.Info, Kind), InfoFieldEncoding(R, Kind, L.Result.Encoding)));
     }
