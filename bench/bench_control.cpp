@@ -11,6 +11,8 @@
 
 namespace {
 
+using enum xvexo::TXVexoView::TArrowTag;
+
 // 300 moves on distinct points (no captures), with a comment every tenth move.
 std::string Record300() {
     std::string t = "(;EV[Bench]PB[Black]PW[White]";
@@ -37,14 +39,14 @@ void BM_StepForwardArrow(benchmark::State& state) {
     xvexo::TXVexoView view(nullptr, Silent());
     view.show();
     view.LoadText(Record300(), xvexo::kFormatTag);
-    view.ArrowClick(0);
+    view.ArrowClick(kToStart);
     for (auto _ : state) {
         if (view.board().MoveIndex() >= 300) {
             state.PauseTiming();
-            view.ArrowClick(0);
+            view.ArrowClick(kToStart);
             state.ResumeTiming();
         }
-        view.ArrowClick(3);
+        view.ArrowClick(kForwardOne);
     }
 }
 BENCHMARK(BM_StepForwardArrow)->Unit(benchmark::kMicrosecond);
@@ -54,14 +56,14 @@ void BM_StepForwardArrowShown(benchmark::State& state) {
     xvexo::TXVexoView view(nullptr, Silent());
     view.show();
     view.LoadText(Record300(), xvexo::kFormatTag);
-    view.ArrowClick(0);
+    view.ArrowClick(kToStart);
     for (auto _ : state) {
         if (view.board().MoveIndex() >= 300) {
             state.PauseTiming();
-            view.ArrowClick(0);
+            view.ArrowClick(kToStart);
             state.ResumeTiming();
         }
-        view.ArrowButtons[3]->click();
+        view.ArrowButtons[kForwardOne]->click();
         view.MainGoPB->repaint();
     }
 }

@@ -208,14 +208,14 @@ void TXVexoView::CreateRunTimeControls() {
         InfoLabels[i - 1] = l;
     }
     const int left0 = HalfToEven(functionP->width() - 463);
-    for (int tag = 0; tag < 6; ++tag) {
+    for (int tag = kToStart; tag <= kToEnd; ++tag) {
         auto* b = new TepSpeedButton(functionP);
         b->setObjectName(QStringLiteral("ArrowButton%1").arg(tag));
         b->setTag(tag);
         b->setTransparent(true);
         b->setGlyph(UiImage(QStringLiteral("ARROW%1").arg(tag + 1).toLatin1().constData()));
-        const int width = (tag == 0 || tag == 5) ? 39 : 37;
-        const int left = tag == 0 ? left0 : left0 + 39 + 37 * (tag - 1);
+        const int width = (tag == kToStart || tag == kToEnd) ? 39 : 37;
+        const int left = tag == kToStart ? left0 : left0 + 39 + 37 * (tag - 1);
         b->setGeometry(left, 8, width, 20);
         connect(b, &QAbstractButton::clicked, this, [this, tag] { ArrowClick(tag); });
         b->show();

@@ -12,26 +12,26 @@ void TXVexoView::ArrowClick(int tag) {
     AutoPlaying = false;
     if (ViewMode != kViewing && ViewMode != kTrial) return;
     // Only the single step forward clicks.
-    SoundOn = tag == 3;
+    SoundOn = tag == kForwardOne;
     switch (tag) {
-        case 0:
+        case kToStart:
             GoToStart(*Board);
             break;
-        case 1:
+        case kBackFive:
             for (int i = 0; i < 5; ++i)
                 Board->StepBack();
             break;
-        case 2:
+        case kBackOne:
             Board->StepBack();
             break;
-        case 3:
+        case kForwardOne:
             Board->StepForward();
             break;
-        case 4:
+        case kForwardFive:
             for (int i = 0; i < 5; ++i)
                 Board->StepForward();
             break;
-        case 5:
+        case kToEnd:
             while (Board->StepForward()) {
             }
             break;

@@ -44,6 +44,9 @@ class TXVexoView : public QWidget {
     static constexpr uint8_t kViewing = 9;
     static constexpr uint8_t kTrial = 2;
 
+    // The tags of the six arrow buttons, left to right, as ArrowClick takes them.
+    enum TArrowTag : int { kToStart, kBackFive, kBackOne, kForwardOne, kForwardFive, kToEnd };
+
     explicit TXVexoView(QWidget* Parent = nullptr, TViewServices Services = {});
     ~TXVexoView() override;
 

@@ -7,6 +7,8 @@
 namespace xvexo {
 namespace {
 
+using enum TXVexoView::TArrowTag;
+
 using test::TagRecord;
 using test::ViewFixture;
 
@@ -29,14 +31,15 @@ TEST(Navigation, ArrowsStepAsTheirTagSaysAndOnlyTheFourthClicks) {
         int Start, Tag, End;
         bool Clicks;
     } cases[] = {
-        {20, 0, 0, false}, {10, 1, 5, false},  {3, 1, 0, false},   {10, 2, 9, false},
-        {10, 3, 11, true}, {10, 4, 15, false}, {18, 4, 20, false}, {10, 5, 20, false},
-        {0, 2, 0, false},  {20, 3, 20, true},
+        {20, kToStart, 0, false},      {10, kBackFive, 5, false},   {3, kBackFive, 0, false},
+        {10, kBackOne, 9, false},      {10, kForwardOne, 11, true}, {10, kForwardFive, 15, false},
+        {18, kForwardFive, 20, false}, {10, kToEnd, 20, false},     {0, kBackOne, 0, false},
+        {20, kForwardOne, 20, true},
     };
     for (const auto& c : cases) {
-        v->ArrowClick(0);
+        v->ArrowClick(kToStart);
         for (int i = 0; i < c.Start; ++i)
-            v->ArrowClick(3);
+            v->ArrowClick(kForwardOne);
         ASSERT_EQ(v.MoveIndex(), c.Start);
         const int clicks = v.Clicks;
         // Through the button itself, as the user does.
@@ -45,14 +48,14 @@ TEST(Navigation, ArrowsStepAsTheirTagSaysAndOnlyTheFourthClicks) {
         // A step at the end plays nothing, so nothing clicks.
         const bool moved = c.End != c.Start;
         EXPECT_EQ(v.Clicks - clicks, c.Clicks && moved ? 1 : 0) << "tag " << c.Tag;
-        EXPECT_EQ(v->soundOn(), c.Tag == 3);
+        EXPECT_EQ(v->soundOn(), c.Tag == kForwardOne);
     }
 }
 
 TEST(Navigation, BoardClicksStepForwardAndBackAndRefreshTheComment) {
     ViewFixture v;
     v.LoadTag(TagRecord(6, "EV[x]", 3, "C[three]"));
-    v->ArrowClick(0);
+    v->ArrowClick(kToStart);
     PressBoard(*v, Qt::LeftButton, 10, 10);
     PressBoard(*v, Qt::LeftButton, 1, 1);
     PressBoard(*v, Qt::LeftButton, 19, 19);
@@ -105,7 +108,7 @@ TEST(Navigation, GoToMoveAndItsErrorMessages) {
 TEST(Navigation, AutomaticPlayStepsClicksAndStopsAtTheEnd) {
     ViewFixture v;
     v.LoadTag(TagRecord(4));
-    v->ArrowClick(0);
+    v->ArrowClick(kToStart);
     v->secondSE->setValue(3);
     QTest::mouseClick(v->autoBtn, Qt::LeftButton);
     EXPECT_TRUE(v->autoPlaying());
@@ -132,7 +135,7 @@ TEST(Navigation, AutomaticPlayStepsClicksAndStopsAtTheEnd) {
 TEST(Navigation, AutomaticPlayTicksOnItsOwnTimer) {
     ViewFixture v;
     v.LoadTag(TagRecord(4));
-    v->ArrowClick(0);
+    v->ArrowClick(kToStart);
     v->autoBtnClick();  // one second
     QTest::qWait(400);
     EXPECT_EQ(v.MoveIndex(), 0);  // the first step comes one interval after the start
@@ -144,7 +147,7 @@ TEST(Navigation, AutomaticPlayTicksOnItsOwnTimer) {
 TEST(Navigation, BoardClickLetsAutomaticPlayLapseWithoutBringingBackTheButton) {
     ViewFixture v;
     v.LoadTag(TagRecord(6));
-    v->ArrowClick(0);
+    v->ArrowClick(kToStart);
     v->autoBtnClick();
     v->TimerTimer();
     PressBoard(*v, Qt::LeftButton, 4, 4);

@@ -7,6 +7,8 @@
 namespace xvexo {
 namespace {
 
+using enum TXVexoView::TArrowTag;
+
 using test::TagRecord;
 using test::ViewFixture;
 
@@ -46,9 +48,9 @@ TEST(RecordView, CommentOfAMoveWithACommentAndTwoDiagrams) {
                                   Link("参考图 12-2")};
     EXPECT_EQ(v->commentM->lines(), expected);
     // A move without notes shows the empty link alone.
-    v->ArrowClick(2);
+    v->ArrowClick(kBackOne);
     EXPECT_EQ(v->commentM->lines(), QStringList{Link("")});
-    v->ArrowClick(3);
+    v->ArrowClick(kForwardOne);
     EXPECT_EQ(v->commentM->lines(), expected);
 }
 
@@ -56,9 +58,9 @@ TEST(RecordView, WholeGameCommentStaysWhileStepping) {
     ViewFixture v;
     v.LoadTag(TagRecord(5, "EV[x]GK[1]TC[whole game]", 2, "C[ignored]"));
     EXPECT_EQ(v->commentM->lines(), QStringList{"whole game"});
-    v->ArrowClick(0);
-    v->ArrowClick(3);
-    v->ArrowClick(3);
+    v->ArrowClick(kToStart);
+    v->ArrowClick(kForwardOne);
+    v->ArrowClick(kForwardOne);
     v->moveEd->setText("4");
     v->moveBtnClick();
     EXPECT_EQ(v->commentM->lines(), QStringList{"whole game"});
@@ -113,7 +115,7 @@ TEST(RecordView, ASecondRecordLeavesNothingOfTheFirst) {
 
     ViewFixture v;
     v.LoadNgf(NgfRecord("3", {"QD", "DP", "PQ", "KK"}));
-    v->ArrowClick(2);
+    v->ArrowClick(kBackOne);
     v.LoadTag(second);
     EXPECT_EQ(v->BGlvlL->text(), "");
     EXPECT_EQ(v->WGlvlL->text(), "");
@@ -171,7 +173,7 @@ TEST(RecordView, LoadsFromAPathOrFileAddressAndReportsFailures) {
 TEST(RecordView, LoadingEndsAutomaticPlay) {
     ViewFixture v;
     v.LoadTag(TagRecord(5));
-    v->ArrowClick(0);
+    v->ArrowClick(kToStart);
     v->autoBtnClick();
     v.LoadTag(TagRecord(3));
     EXPECT_FALSE(v->autoPlaying());
@@ -182,7 +184,7 @@ TEST(RecordView, LoadingEndsAutomaticPlay) {
 TEST(RecordView, ALoadThatIsNotShownKeepsTheShownGameWhole) {
     ViewFixture v;
     v.LoadTag(TagRecord(6, "EV[First]", 5, "C[fifth]"));
-    v->ArrowClick(2);
+    v->ArrowClick(kBackOne);
     ASSERT_EQ(v->commentM->line(2), "[5] fifth");
     QString error;
     // Stopped before any ")" (a blank after a property name): nothing is shown...
@@ -193,8 +195,8 @@ TEST(RecordView, ALoadThatIsNotShownKeepsTheShownGameWhole) {
     EXPECT_EQ(v->eventNameL->text(), "First");
     EXPECT_EQ(v->record().Info.Title, "First");
     EXPECT_EQ(v->record().MoveCount, 6);
-    v->ArrowClick(3);
-    v->ArrowClick(2);
+    v->ArrowClick(kForwardOne);
+    v->ArrowClick(kBackOne);
     EXPECT_EQ(v.MoveIndex(), 5);
     EXPECT_EQ(v->commentM->line(2), "[5] fifth");
 }

@@ -8,6 +8,8 @@
 namespace xvexo {
 namespace {
 
+using enum TXVexoView::TArrowTag;
+
 // Whatever the machine's sound: clicks never wait, and a form with the real sound steps at once.
 TEST(ClickSound, NeverWaits) {
     QElapsedTimer t;
@@ -20,10 +22,10 @@ TEST(ClickSound, NeverWaits) {
     TXVexoView view;  // the real click sound and message box
     view.show();
     ASSERT_TRUE(view.LoadText(test::TagRecord(30), kFormatTag));
-    view.ArrowClick(0);
+    view.ArrowClick(kToStart);
     t.restart();
     for (int i = 0; i < 30; ++i)
-        view.ArrowClick(3);
+        view.ArrowClick(kForwardOne);
     EXPECT_EQ(view.board().MoveIndex(), 30);
     EXPECT_LT(t.elapsed(), 1000);
 }

@@ -7,6 +7,8 @@
 namespace xvexo {
 namespace {
 
+using enum TXVexoView::TArrowTag;
+
 using test::TagRecord;
 using test::ViewFixture;
 
@@ -44,7 +46,7 @@ TEST(TrialPlay, NumbersTrialStonesFromOneAndRestoresTheRecord) {
     const int corner = v->painter().BoardSize() + v->painter().LabelMargin() - 1;
     EXPECT_EQ(v->boardImage().pixelColor(corner, corner), QColor(64, 128, 128));
 
-    v->ArrowClick(3);  // the record's later moves are out of reach
+    v->ArrowClick(kForwardOne);  // the record's later moves are out of reach
     EXPECT_EQ(v.MoveIndex(), 40);
 
     Click(*v, Qt::LeftButton, 10, 10);  // black to move after 40 moves
@@ -68,7 +70,7 @@ TEST(TrialPlay, NumbersTrialStonesFromOneAndRestoresTheRecord) {
     EXPECT_EQ(v.MoveIndex(), 40);
     EXPECT_EQ(v->panP->palette().color(QPalette::Window), viewing);
     EXPECT_EQ(test::BoardDifference(v->boardImage(), before), "");
-    v->ArrowClick(3);
+    v->ArrowClick(kForwardOne);
     EXPECT_EQ(v.MoveIndex(), 41);
     EXPECT_EQ(v->board().EndIndex(), 60);
 }
@@ -76,7 +78,7 @@ TEST(TrialPlay, NumbersTrialStonesFromOneAndRestoresTheRecord) {
 TEST(TrialPlay, OnAnEmptyBoardEndsEmpty) {
     ViewFixture v;
     v.LoadTag(TagRecord(10));
-    v->ArrowClick(0);
+    v->ArrowClick(kToStart);
     const QImage empty = v->boardImage();
     v->testBtnClick();
     Click(*v, Qt::LeftButton, 4, 4);
@@ -84,7 +86,7 @@ TEST(TrialPlay, OnAnEmptyBoardEndsEmpty) {
     v->testEndBtnClick();
     EXPECT_EQ(v.MoveIndex(), 0);
     EXPECT_EQ(test::BoardDifference(v->boardImage(), empty), "");
-    v->ArrowClick(5);
+    v->ArrowClick(kToEnd);
     EXPECT_EQ(v.MoveIndex(), 10);
 }
 
@@ -115,14 +117,14 @@ TEST(TrialPlay, BelowItsStartNumbersFromOneAndTheCommentFollows) {
     ASSERT_EQ(v.MoveIndex(), 37);
     Click(*v, Qt::LeftButton, 10, 10);
     EXPECT_EQ(v->painter().Value(10, 10), 1);
-    v->ArrowClick(2);
-    v->ArrowClick(3);
+    v->ArrowClick(kBackOne);
+    v->ArrowClick(kForwardOne);
     EXPECT_EQ(v->commentM->line(2), "[37] thirty-seven");
     // A refused click (an occupied point) leaves the forward arrow nothing to step into.
-    v->ArrowClick(2);
+    v->ArrowClick(kBackOne);
     const QPoint m1 = MovePoint(1);
     Click(*v, Qt::LeftButton, m1.x(), m1.y());
-    v->ArrowClick(3);
+    v->ArrowClick(kForwardOne);
     EXPECT_EQ(v.MoveIndex(), 37);
     // Number display during trial play, then the end: the record comes back whole.
     v->numBtnClick();
@@ -134,8 +136,8 @@ TEST(TrialPlay, BelowItsStartNumbersFromOneAndTheCommentFollows) {
     EXPECT_EQ(v->painter().Stone(10, 11), kEmpty);
     const QPoint m40 = MovePoint(40);
     EXPECT_EQ(v->painter().Value(m40.x(), m40.y()), kLastMoveMark);
-    v->ArrowClick(0);
-    v->ArrowClick(5);
+    v->ArrowClick(kToStart);
+    v->ArrowClick(kToEnd);
     EXPECT_EQ(v.MoveIndex(), 40);
     EXPECT_EQ(v->board().EndIndex(), 40);
 }
@@ -148,18 +150,18 @@ TEST(TrialPlay, TheCommentStaysWithTheTrialStartWhenNumbersAreSwitched) {
     ASSERT_EQ(v->commentM->line(2), "[40] forty");
     v->testBtnClick();
     v->numBtnClick();  // numbering now counts from index 1
-    v->ArrowClick(3);
+    v->ArrowClick(kForwardOne);
     EXPECT_EQ(v->commentM->line(2), "[40] forty");
     v->numEndBtnClick();
     Click(*v, Qt::LeftButton, 10, 10);
-    v->ArrowClick(2);
+    v->ArrowClick(kBackOne);
     EXPECT_EQ(v->commentM->line(2), "[40] forty");
     // Stepping below the start and playing there moves the comment down with it.
-    v->ArrowClick(2);
-    v->ArrowClick(2);
+    v->ArrowClick(kBackOne);
+    v->ArrowClick(kBackOne);
     Click(*v, Qt::LeftButton, 10, 12);
-    v->ArrowClick(2);
-    v->ArrowClick(3);
+    v->ArrowClick(kBackOne);
+    v->ArrowClick(kForwardOne);
     EXPECT_EQ(v.MoveIndex(), 39);
     EXPECT_EQ(v->commentM->lineCount(), 1);  // move 38 has no notes
 }
@@ -175,7 +177,7 @@ TEST(MoveNumbers, ShowTheMoveIndexOnEveryStoneAndGoOnNumbering) {
         const QPoint p = MovePoint(i);
         EXPECT_EQ(v->painter().Value(p.x(), p.y()), i) << i;
     }
-    v->ArrowClick(3);
+    v->ArrowClick(kForwardOne);
     const QPoint p58 = MovePoint(58);
     EXPECT_EQ(v->painter().Value(p58.x(), p58.y()), 58);
 
@@ -189,10 +191,10 @@ TEST(MoveNumbers, ShowTheMoveIndexOnEveryStoneAndGoOnNumbering) {
 TEST(MoveNumbers, FromTheStartNumberTheComingMoves) {
     ViewFixture v;
     v.LoadTag(TagRecord(5));
-    v->ArrowClick(0);
+    v->ArrowClick(kToStart);
     v->numBtnClick();
-    v->ArrowClick(3);
-    v->ArrowClick(3);
+    v->ArrowClick(kForwardOne);
+    v->ArrowClick(kForwardOne);
     const QPoint p2 = MovePoint(2);
     EXPECT_EQ(v->painter().Value(p2.x(), p2.y()), 2);
 }

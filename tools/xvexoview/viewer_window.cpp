@@ -14,17 +14,17 @@ namespace xvexo {
 int ArrowTagForKey(int key) {
     switch (key) {
         case Qt::Key_Home:
-            return 0;
+            return TXVexoView::kToStart;
         case Qt::Key_PageUp:
-            return 1;
+            return TXVexoView::kBackFive;
         case Qt::Key_Left:
-            return 2;
+            return TXVexoView::kBackOne;
         case Qt::Key_Right:
-            return 3;
+            return TXVexoView::kForwardOne;
         case Qt::Key_PageDown:
-            return 4;
+            return TXVexoView::kForwardFive;
         case Qt::Key_End:
-            return 5;
+            return TXVexoView::kToEnd;
         default:
             return -1;
     }
