@@ -5,7 +5,7 @@
 #include "command_line.h"
 #include "commands.h"
 #include "json_writer.h"
-#include "record_source.h"
+#include "load_source.h"
 #include "records/display_text.h"
 
 namespace xvexo::cli {

@@ -14,10 +14,10 @@
 #include "commands.h"
 #include "display/go_painter.h"
 #include "display/image_set_chooser.h"
+#include "load_source.h"
 #include "platform/fonts.h"
 #include "platform/qimage_canvas.h"
 #include "platform/resource_store.h"
-#include "record_source.h"
 
 namespace xvexo::cli {
 

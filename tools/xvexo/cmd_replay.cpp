@@ -6,7 +6,7 @@
 #include "command_line.h"
 #include "commands.h"
 #include "json_writer.h"
-#include "record_source.h"
+#include "load_source.h"
 
 namespace xvexo::cli {
 

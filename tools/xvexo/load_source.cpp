@@ -1,4 +1,4 @@
-#include "record_source.h"
+#include "load_source.h"
 
 #include "records/record_source.h"
 
