@@ -38,17 +38,177 @@ bool IsUpper(char C) {
     return C >= 'A' && C <= 'Z';
 }
 
-// Left uninitialised in the arrays below: only entries already written are read.
+// Left uninitialised in the scanner's arrays: only entries already written are read.
 struct TDiagramPoint {
     uint8_t X;
     uint8_t Y;
     int16_t Code;
 };
 
-}  // namespace
+// Reads one diagram block byte by byte, with a method per state; the methods that can end the
+// scan return false when their byte does.
+class TDiagramScanner {
+  public:
+    std::string Run(std::string_view Block) {
+        using enum TDiagramState;
+        for (const char C : Block) {
+            bool Going = true;
+            switch (State) {
+                case dsName:
+                    BlockName(C);
+                    break;
+                case dsTag:
+                    Going = Tag(C);
+                    break;
+                case dsStart:
+                    Going = Start(C);
+                    break;
+                case dsBetween:
+                    Going = Between(C);
+                    break;
+                case dsNode:
+                    Going = Node(C);
+                    break;
+                case dsComment:
+                    Comment(C);
+                    break;
+            }
+            if (!Going) break;
+        }
+        return Code();
+    }
 
-std::string ParseDiagramBlock(std::string_view Block) {
-    using enum TDiagramState;
+  private:
+    // The block's own name, up to and including its "]".
+    void BlockName(char C) {
+        if (C == ']') State = TDiagramState::dsTag;
+    }
+
+    // A property name up to its "["; only PT is read, and it starts the node list.
+    bool Tag(char C) {
+        if (IsUpper(C)) {
+            Name += C;
+        } else if (C == '[') {
+            if (Name == "PT") {
+                State = TDiagramState::dsStart;
+                Name.clear();
+                Buffer.clear();
+            }
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    // The digits of PT's value: the first move the diagram keeps.
+    bool Start(char C) {
+        if (C >= '0' && C <= '9') {
+            Buffer += C;
+        } else if (C == ']') {
+            StartNumber = DecimalOrThrow(Buffer);
+            Buffer.clear();
+            State = TDiagramState::dsBetween;
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    // Between nodes: ";" opens a node, "C" a comment, ")" goes back to a block name.
+    bool Between(char C) {
+        using enum TDiagramState;
+        if (C == ';') {
+            State = dsNode;
+        } else if (C == 'C') {
+            State = dsComment;
+        } else if (C == ')') {
+            State = dsName;
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    // A node: B, W or L and a bracketed value of lower-case letters.
+    bool Node(char C) {
+        if (IsLower(C)) {
+            Buffer += C;
+        } else if (C == '[') {
+            Buffer.clear();
+        } else if (C == 'B' || C == 'L' || C == 'W') {
+            Name.assign(1, C);
+        } else if (C == ']') {
+            return CloseNodeValue();
+        }
+        return true;
+    }
+
+    // A node's "]": a label (L) or a move, from the first two letters; false when the value
+    // does not begin with two letters.
+    bool CloseNodeValue() {
+        if (Buffer.size() < 2 || !IsLower(Buffer[0]) || !IsLower(Buffer[1])) return false;
+        const int X = Buffer[0] - 96;
+        const int Y = Buffer[1] - 96;
+        if (Name == "L") {
+            // A value of two letters reads a zero byte as its letter, which gives a code
+            // outside the letters (no letter is drawn for it).
+            const int Letter = Buffer.size() >= 3 ? Buffer[2] : 0;
+            if (LabelCount < kMaxDiagramLabels) {
+                Labels[LabelCount] = {static_cast<uint8_t>(X), static_cast<uint8_t>(Y),
+                                      static_cast<int16_t>(600 + Letter - 'a')};
+                ++LabelCount;
+            }
+        } else {
+            ++MovesSeen;
+            if (MovesSeen >= StartNumber && MovesKept < kMaxDiagramMoves) {
+                Kept[MovesKept] = {static_cast<uint8_t>(X), static_cast<uint8_t>(Y), 0};
+                ++MovesKept;
+            }
+        }
+        Name.clear();
+        Buffer.clear();
+        State = TDiagramState::dsBetween;
+        return true;
+    }
+
+    // The diagram's comment; a later one replaces it, "[" is dropped.
+    void Comment(char C) {
+        if (C == ']') {
+            DiagramComment = Buffer;
+            Name.clear();
+            Buffer.clear();
+            State = TDiagramState::dsBetween;
+        } else if (C != '[') {
+            Buffer += C;
+        }
+    }
+
+    // The code of what was read: nothing when no move was kept.
+    std::string Code() const {
+        std::string Out;
+        if (MovesKept == 0) return Out;
+        Out.reserve(8 + 2 * MovesKept + 4 * LabelCount + DiagramComment.size());
+        Out += IndexToCode(StartNumber);
+        Out += IndexToCode(MovesKept);
+        for (int k = 0; k < MovesKept; ++k) {
+            Out += CoordToChar(Kept[k].X);
+            Out += CoordToChar(Kept[k].Y);
+        }
+        Out += kCodeSeparator;
+        if (LabelCount > 0) {
+            Out += IndexToCode(LabelCount);
+            for (int k = 0; k < LabelCount; ++k) {
+                Out += CoordToChar(Labels[k].X);
+                Out += CoordToChar(Labels[k].Y);
+                Out += IndexToCode(Labels[k].Code);
+            }
+        }
+        Out += kCodeSeparator;
+        Out += DiagramComment;
+        return Out;
+    }
+
+    TDiagramState State = TDiagramState::dsName;
     std::array<TDiagramPoint, kMaxDiagramMoves> Kept;
     std::array<TDiagramPoint, kMaxDiagramLabels> Labels;
     int MovesSeen = 0;
@@ -57,121 +217,14 @@ std::string ParseDiagramBlock(std::string_view Block) {
     int32_t StartNumber = 0;
     std::string Name;
     std::string Buffer;
-    std::string Comment;
-    TDiagramState State = dsName;
+    std::string DiagramComment;
+};
 
-    for (size_t i = 0; i < Block.size(); ++i) {
-        const char C = Block[i];
-        bool Ended = false;
-        switch (State) {
-            case dsName:
-                if (C == ']') State = dsTag;
-                break;
-            case dsTag:
-                if (IsUpper(C)) {
-                    Name += C;
-                } else if (C == '[') {
-                    if (Name == "PT") {
-                        State = dsStart;
-                        Name.clear();
-                        Buffer.clear();
-                    }
-                } else {
-                    Ended = true;
-                }
-                break;
-            case dsStart:
-                if (C >= '0' && C <= '9') {
-                    Buffer += C;
-                } else if (C == ']') {
-                    StartNumber = DecimalOrThrow(Buffer);
-                    Buffer.clear();
-                    State = dsBetween;
-                } else {
-                    Ended = true;
-                }
-                break;
-            case dsBetween:
-                if (C == ';') {
-                    State = dsNode;
-                } else if (C == 'C') {
-                    State = dsComment;
-                } else if (C == ')') {
-                    State = dsName;
-                } else {
-                    Ended = true;
-                }
-                break;
-            case dsNode:
-                if (IsLower(C)) {
-                    Buffer += C;
-                } else if (C == '[') {
-                    Buffer.clear();
-                } else if (C == 'B' || C == 'L' || C == 'W') {
-                    Name.assign(1, C);
-                } else if (C == ']') {
-                    if (Buffer.size() < 2 || !IsLower(Buffer[0]) || !IsLower(Buffer[1])) {
-                        Ended = true;
-                        break;
-                    }
-                    const int X = Buffer[0] - 96;
-                    const int Y = Buffer[1] - 96;
-                    if (Name == "L") {
-                        // A value of two letters reads a zero byte as its letter, which gives
-                        // a code outside the letters (no letter is drawn for it).
-                        const int Letter = Buffer.size() >= 3 ? Buffer[2] : 0;
-                        if (LabelCount < kMaxDiagramLabels) {
-                            Labels[LabelCount] = {static_cast<uint8_t>(X), static_cast<uint8_t>(Y),
-                                                  static_cast<int16_t>(600 + Letter - 'a')};
-                            ++LabelCount;
-                        }
-                    } else {
-                        ++MovesSeen;
-                        if (MovesSeen >= StartNumber && MovesKept < kMaxDiagramMoves) {
-                            Kept[MovesKept] = {static_cast<uint8_t>(X), static_cast<uint8_t>(Y), 0};
-                            ++MovesKept;
-                        }
-                    }
-                    Name.clear();
-                    Buffer.clear();
-                    State = dsBetween;
-                }
-                break;
-            case dsComment:
-                if (C == ']') {
-                    Comment = Buffer;
-                    Name.clear();
-                    Buffer.clear();
-                    State = dsBetween;
-                } else if (C != '[') {
-                    Buffer += C;
-                }
-                break;
-        }
-        if (Ended) break;
-    }
+}  // namespace
 
-    std::string Code;
-    if (MovesKept == 0) return Code;
-    Code.reserve(8 + 2 * MovesKept + 4 * LabelCount + Comment.size());
-    Code += IndexToCode(StartNumber);
-    Code += IndexToCode(MovesKept);
-    for (int k = 0; k < MovesKept; ++k) {
-        Code += CoordToChar(Kept[k].X);
-        Code += CoordToChar(Kept[k].Y);
-    }
-    Code += kCodeSeparator;
-    if (LabelCount > 0) {
-        Code += IndexToCode(LabelCount);
-        for (int k = 0; k < LabelCount; ++k) {
-            Code += CoordToChar(Labels[k].X);
-            Code += CoordToChar(Labels[k].Y);
-            Code += IndexToCode(Labels[k].Code);
-        }
-    }
-    Code += kCodeSeparator;
-    Code += Comment;
-    return Code;
+std::string ParseDiagramBlock(std::string_view Block) {
+    TDiagramScanner Scanner;  // default-initialised: the point arrays stay unwritten
+    return Scanner.Run(Block);
 }
 
 }  // namespace xvexo

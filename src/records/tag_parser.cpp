@@ -92,40 +92,11 @@ class TTagScanner {
                     Node(C);
                     break;
                 case psValue:
-                    // Plain bytes are taken in runs; "[" is dropped, "]" ends the value.
-                    if (C == ']') {
-                        EndValue();
-                    } else if (C != '[') {
-                        const size_t Len = RunWithout(T, i, Limit, '[', ']');
-                        Buffer.append(T.substr(i, Len));
-                        i += Len - 1;
-                    }
-                    break;
                 case psComment:
-                    if (C == ']') {
-                        EndComment();
-                    } else if (C != '[') {
-                        const size_t Len = RunWithout(T, i, Limit, '[', ']');
-                        Buffer.append(T.substr(i, Len));
-                        i += Len - 1;
-                    }
+                    BracketedText(i, Limit);
                     break;
                 case psDiagram:
-                    if (C == '(') {
-                        ++Depth;
-                        Buffer += C;
-                    } else if (C == ')') {
-                        --Depth;
-                        if (Depth == -1) {
-                            EndDiagram();
-                        } else {
-                            Buffer += C;
-                        }
-                    } else {
-                        const size_t Len = RunWithout(T, i, Limit, '(', ')');
-                        Buffer.append(T.substr(i, Len));
-                        i += Len - 1;
-                    }
+                    Diagram(i, Limit);
                     break;
             }
         }
@@ -133,6 +104,7 @@ class TTagScanner {
     }
 
   private:
+    // Between properties: ";" opens a move node, a capital letter starts a property name.
     void Top(char C) {
         using enum TParseState;
         if (C == ')') {
@@ -148,6 +120,8 @@ class TTagScanner {
         }
     }
 
+    // A property name up to its "[", which opens a comment, a diagram block or a value; any
+    // other byte stops the scan.
     void Tag(char C) {
         using enum TParseState;
         if (IsUpper(C)) {
@@ -169,6 +143,7 @@ class TTagScanner {
         }
     }
 
+    // A move node: B or W and two lower-case letters in brackets; E starts a property.
     void Node(char C) {
         using enum TParseState;
         if (IsLower(C)) {
@@ -199,6 +174,47 @@ class TTagScanner {
                 }
             }
         }
+    }
+
+    // Inside an information value or a comment: plain bytes are taken in runs, "[" is dropped,
+    // "]" ends the value or adds the comment note.
+    void BracketedText(size_t& I, size_t Limit) {
+        const char C = T[I];
+        if (C == ']') {
+            if (State == TParseState::psComment) {
+                EndComment();
+            } else {
+                EndValue();
+            }
+        } else if (C != '[') {
+            I += TakeRun(I, Limit, '[', ']') - 1;
+        }
+    }
+
+    // Inside a diagram block: everything up to the ")" that closes the variation around it.
+    void Diagram(size_t& I, size_t Limit) {
+        const char C = T[I];
+        if (C == '(') {
+            ++Depth;
+            Buffer += C;
+        } else if (C == ')') {
+            --Depth;
+            if (Depth == -1) {
+                EndDiagram();
+            } else {
+                Buffer += C;
+            }
+        } else {
+            I += TakeRun(I, Limit, '(', ')') - 1;
+        }
+    }
+
+    // Appends the run from T[From] (before Limit) that holds neither A nor B to Buffer;
+    // returns its length, at least 1 when T[From] is neither.
+    size_t TakeRun(size_t From, size_t Limit, char A, char B) {
+        const size_t Len = RunWithout(T, From, Limit, A, B);
+        Buffer.append(T.substr(From, Len));
+        return Len;
     }
 
     void EndValue() {
