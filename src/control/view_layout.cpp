@@ -91,6 +91,38 @@ void TXVexoView::BuildForm() {
 
     // Right column: information, commentary, playback.
     RightDock = new DockLayout(rightP);
+    BuildInformationPanel();
+    BuildCommentPanel();
+    BuildMovesPanel();
+    RightDock->add(rightTopP, Dock::Top);
+    RightDock->add(commentP, Dock::Client);
+    RightDock->add(movesP, Dock::Bottom);
+
+    // Left area: title, board, function buttons.
+    LeftDock = new DockLayout(leftP);
+    BuildTitleAndSidePanels();
+    BuildFunctionPanel();
+    BuildBoardPanel();
+    LeftDock->add(topP, Dock::Top);
+    LeftDock->add(sideP, Dock::Left);
+    LeftDock->add(buttonP, Dock::Bottom);
+    LeftDock->add(panP, Dock::Client);
+
+    FormDock->add(rightP, Dock::Right);
+    FormDock->add(leftP, Dock::Client);
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+
+    // The resize handlers follow their panels.
+    panP->installEventFilter(this);
+    buttonP->installEventFilter(this);
+    functionP->installEventFilter(this);
+    commentP->installEventFilter(this);
+}
+
+// The game's information at the top of the right column: players, ranks, prisoners, the event.
+void TXVexoView::BuildInformationPanel() {
     rightTopP = Panel(rightP, "rightTopP", kPanelGrey);
     rightTopP->setGeometry(0, 0, 252, 329);
     matchNameL = Label(rightTopP, "matchNameL", {10, 10, 237, 12}, Qt::AlignHCenter | Qt::AlignTop);
@@ -118,7 +150,10 @@ void TXVexoView::BuildForm() {
     Bevel1 = Bevel(rightTopP, "Bevel1", {10, 163, 237, 2});
     eventNameL = Label(rightTopP, "eventNameL", {10, 171, 237, 24}, centred, true);
     Bevel2 = Bevel(rightTopP, "Bevel2", {10, 322, 237, 2});
+}
 
+// The commentary of the current move, in the middle of the right column.
+void TXVexoView::BuildCommentPanel() {
     commentP = Panel(rightP, "commentP", kPanelGrey);
     commentP->setGeometry(0, 329, 252, 193);
     Label1 = Label(commentP, "Label1", {19, 4, 40, 13}, Qt::AlignLeft | Qt::AlignTop);
@@ -127,7 +162,10 @@ void TXVexoView::BuildForm() {
     commentM = new TPlusMemoU(commentP);
     commentM->setObjectName(QStringLiteral("commentM"));
     commentM->setGeometry(10, 24, 238, 203);
+}
 
+// Automatic play and the go-to-move box, at the foot of the right column.
+void TXVexoView::BuildMovesPanel() {
     movesP = Panel(rightP, "movesP", kPanelGrey);
     movesP->setGeometry(0, 522, 252, 38);
     autoBtn = Button(movesP, "autoBtn", {18, 10, 56, 20}, "AUTO");
@@ -143,18 +181,19 @@ void TXVexoView::BuildForm() {
     moveEd->setObjectName(QStringLiteral("moveEd"));
     moveEd->setGeometry(195, 10, 41, 21);
     moveEd->setMaxLength(3);
+}
 
-    RightDock->add(rightTopP, Dock::Top);
-    RightDock->add(commentP, Dock::Client);
-    RightDock->add(movesP, Dock::Bottom);
-
-    // Left area: title, board, function buttons.
-    LeftDock = new DockLayout(leftP);
+// The title bar above the board and the strip at its left.
+void TXVexoView::BuildTitleAndSidePanels() {
     topP = Panel(leftP, "topP", kPanelGrey);
     topP->setGeometry(0, 0, 546, 26);
     Image1 = Picture(topP, "Image1", {1, 1, 326, 25}, "TITLE");
     sideP = Panel(leftP, "sideP", kPanelGrey);
     sideP->setGeometry(0, 26, 13, 497);
+}
+
+// The function buttons under the board (the arrows come with the run-time controls).
+void TXVexoView::BuildFunctionPanel() {
     buttonP = Panel(leftP, "buttonP", kPanelGrey);
     buttonP->setGeometry(0, 523, 546, 37);
     functionP = new TepImagePanel(buttonP);
@@ -170,7 +209,10 @@ void TXVexoView::BuildForm() {
     printBtn = Button(functionP, "printBtn", {429, 0, 96, 35}, "PRINT");
     ButtonDock = new DockLayout(buttonP);
     ButtonDock->add(functionP, Dock::Right);
+}
 
+// The sunken panel that holds the board's paint box, in the surround's colour.
+void TXVexoView::BuildBoardPanel() {
     panP = new QFrame(leftP);
     panP->setObjectName(QStringLiteral("panP"));
     panP->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -180,23 +222,6 @@ void TXVexoView::BuildForm() {
     MainGoPB = new TBoardBox(panP);
     MainGoPB->setObjectName(QStringLiteral("MainGoPB"));
     SetSurround(kPanelColour);
-
-    LeftDock->add(topP, Dock::Top);
-    LeftDock->add(sideP, Dock::Left);
-    LeftDock->add(buttonP, Dock::Bottom);
-    LeftDock->add(panP, Dock::Client);
-
-    FormDock->add(rightP, Dock::Right);
-    FormDock->add(leftP, Dock::Client);
-
-    Timer = new QTimer(this);
-    Timer->setObjectName(QStringLiteral("Timer"));
-
-    // The resize handlers follow their panels.
-    panP->installEventFilter(this);
-    buttonP->installEventFilter(this);
-    functionP->installEventFilter(this);
-    commentP->installEventFilter(this);
 }
 
 // The run-time controls: six information labels and six arrow buttons.

@@ -142,7 +142,14 @@ class TXVexoView : public QWidget {
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
   private:
+    // The component tree by region; BuildForm calls the others in creation order.
     void BuildForm();
+    void BuildInformationPanel();
+    void BuildCommentPanel();
+    void BuildMovesPanel();
+    void BuildTitleAndSidePanels();
+    void BuildFunctionPanel();
+    void BuildBoardPanel();
     void CreateRunTimeControls();
     void SetInfoText(int I, const QString& Text);
     void ActiveFormCreate();
