@@ -50,7 +50,7 @@ QString TXVexoView::Display(TInfoKind kind) const {
 }
 
 void TXVexoView::ApplyRecord() {
-    // 1. The handicap of the shown game.
+    // The handicap of the shown game.
     GameInfo.Handicap = static_cast<uint8_t>(Record.HandicapStones & 0xFF);
 
     // Nothing of an earlier game survives: empty picture, empty player and rank labels. The
@@ -69,14 +69,14 @@ void TXVexoView::ApplyRecord() {
     wDiedSL->setText(QStringLiteral("0"));
     bDiedSL->setText(QStringLiteral("0"));
 
-    // 2. An empty board with the handicap.
+    // An empty board with the handicap.
     Board->Reset(19);
     // With move numbers shown, the new game's stones show their own move index, as after
     // switching numbers on at the start (numbering left at base 1 would count from 2).
     if (numbersShown()) Board->SetNumbering({0, 0, 1});
     Board->SetHandicap(GameInfo.Handicap, 1);
 
-    // 3. The labels.
+    // The labels.
     eventNameL->setText(Display(TInfoKind::Title));
     SetInfoText(1, QStringLiteral("日期 : ") + Display(TInfoKind::Date));
     SetInfoText(2, QStringLiteral("地点 : ") + Display(TInfoKind::Place));
@@ -99,14 +99,14 @@ void TXVexoView::ApplyRecord() {
         WGlvlL->setText(Display(TInfoKind::WhiteRank));
     }
 
-    // 4. An empty comment box.
+    // An empty comment box.
     commentM->clearLines();
 
-    // 5. Every move, silently; a refused move is lost.
+    // Every move, silently; a refused move is lost.
     PlayRecordMoves(Record, *Board);
     Loading = false;
 
-    // 6, 7. The notes of the last move, or the whole-game comment.
+    // The notes of the last move, or the whole-game comment.
     ShowComment();
     if (Record.Info.CommentMode == "1") commentM->addLine(Display(TInfoKind::GameComment));
 }

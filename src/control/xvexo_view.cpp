@@ -31,33 +31,34 @@ TXVexoView::~TXVexoView() {
 }
 
 void TXVexoView::ActiveFormCreate() {
-    // 1. View state and the record's fields as at creation.
+    // View state and the record's fields as at creation.
     ViewMode = kViewing;
     SoundOn = true;
     Loading = false;
     AutoPlaying = false;
     Record.Clear();
 
-    // 2. The three board images, shared by the painters.
+    // The three board images, shared by the painters.
     Images = std::make_unique<TResourceStore>();
     BaseB = Images->Load("baseb");
     BEdge = Images->Load("bedge");
     GEdge = Images->Load("gedge");
 
-    // 3. Information labels and arrow buttons.
+    // Information labels and arrow buttons.
     CreateRunTimeControls();
 
-    // 4. The comment writer (the function buttons' glyphs were loaded with the form).
+    // The comment writer.
     NoteView = std::make_unique<TNoteMessage>(*commentM);
 
-    // 6. The painter of the main board.
+    // The painter of the main board.
     Painter = std::make_unique<TKelGoPB>(MainGoPB->PaintBox(), *BaseB, *BEdge);
     MainGoPB->SetPainter(Painter.get());
 
-    // 7. The main rules engine: an empty 19-line board, numbering off.
+    // The main rules engine: an empty 19-line board, numbering off.
     Board = std::make_unique<TGoBoard>();
 
-    // 8. Events.
+    // The engine's point and move events reach the painter and the labels through the form's
+    // handlers; a click on the board reaches BoardClick; the buttons reach theirs.
     Board->OnPutStone = [this](TGoBoard&, int32_t x, int32_t y, int32_t value, uint8_t colour) {
         BoardPutStone(x, y, value, colour);
     };
@@ -81,7 +82,7 @@ void TXVexoView::ActiveFormCreate() {
 
     if (!Services.PlayClick) Sound = std::make_unique<TClickSound>();
 
-    // 9. Size the board once.
+    // Size the board once.
     pBaseResize();
 }
 

@@ -119,7 +119,7 @@ class TKelGoPB {
     void DrawSquareMarker(int32_t Col, int32_t Row, int32_t Value);
     void DrawLabels();
 
-    // Fields in the order of the original record.
+    // The F-prefixed fields hold what the queries of the same name return.
     int32_t TileWidth;
     int32_t TileHeight;
     const TImage* BaseImage;

@@ -102,30 +102,66 @@ class TGoBoard {
     // handicap count, the capture log (its count clamped to the log), the history, the points
     // and the value codes. Size, MoveIndex, prisoners and EndIndex are the caller's.
     void TakeHistory(const TPosition& P);
+
+    // --- point primitives: PX, PY on the board ---
+    // OnPutStone for a non-zero Value, OnRedrawPoint for 0; nothing unless OnPutStone is set.
     void RaisePoint(int32_t PX, int32_t PY, int32_t Value, uint8_t Colour);
+    // Puts colour C on the point with value code PendingNumber, and raises it.
     void PlaceStone(int32_t PX, int32_t PY, uint8_t C);
+    // Stores value code V on the point and raises it with the point's stone.
     void SetPointNumber(int32_t PX, int32_t PY, int32_t V);
+    // Puts colour C on the point and raises it with PendingNumber, which is not stored (the
+    // handicap stones).
     void SetStone(int32_t PX, int32_t PY, uint8_t C);
+    // Empties the point and its value code; raises OnRedrawPoint alone.
     void RemoveStone(int32_t PX, int32_t PY);
+
+    // --- rules. Their hidden input is the move being processed, in the members X, Y (its point,
+    // 0/0 a pass) and KoX, KoY (0/0 until IsLegal finds a single capture), which PlayMove,
+    // PassMove and StepForward set first; CaptureStack is empty between moves. ---
+    // Whether the side to move may play at (X, Y): on the board, empty, room in the history and
+    // the capture log, no suicide, no immediate ko recapture. Leaves the stones the move
+    // captures on CaptureStack and, when it is a single stone, its point in KoX, KoY.
     bool IsLegal();
+    // Floods each Opponent group next to (X, Y) in S, which already holds the new stone, and
+    // pushes the stones of every group left without a liberty onto CaptureStack; true when it
+    // pushed any. Groups that keep a liberty are emptied in S.
     bool CaptureGroups(TScratch& S);
+    // Whether the group of the side to move through (X, Y) in S has no liberty; marks what it
+    // visits in S.
     bool HasNoLiberty(TScratch& S);
+    // Whether this move retakes a ko at once: the previous move was played on (KoX, KoY), the
+    // single stone this move captures, and itself captured a single stone at (X, Y).
     bool IsKoRecapture() const;
+    // PendingNumber for the stone about to be played: its number when numbering is on, else
+    // the last-move mark, which the previous last stone loses.
     void PrepareNumber();
+    // Plays the legal move at (X, Y): the stone, the captures on CaptureStack, the history
+    // entry, the turn, OnMove.
     void ApplyLegalMove();
+    // Takes the stones on CaptureStack off the board into the capture log (at the index before
+    // the move) and the prisoners of the side to move.
     void RemoveCaptured();
+    // Appends {side to move, X, Y, KoX, KoY} to the history.
     void PushHistory();
+    // Swaps FSideToMove and Opponent.
     void SwapTurn();
+    // Raises OnMove with the last history entry and the prisoner counts.
     void RaiseMove();
+    // The number the stone at (PX, PY) showed: from the latest history entry there, scanning
+    // down to NumberFrom (at least 1); 0 when there is none.
     int32_t FindStoneNumber(int32_t PX, int32_t PY) const;
 
-    // Fields in the order of the original record; FMoveIndex, FEndIndex and FSideToMove carry
-    // an F because their names are taken by the queries.
+    // FMoveIndex, FEndIndex and FSideToMove carry an F because the queries have their names.
+    // The side not to move.
     uint8_t Opponent = kWhite;
+    // The move being processed, the rules' hidden input: its point, and the single stone it
+    // captures (0/0 for none).
     int32_t X = 0;
     int32_t Y = 0;
     int32_t KoX = 0;
     int32_t KoY = 0;
+    // The value code the next stone placed gets (a move number, the last-move mark or 0).
     int32_t PendingNumber = 0;
     uint8_t FSideToMove = kBlack;
     int32_t BlackPrisoners = 0;
