@@ -8,6 +8,7 @@
 
 #include "control/board_box.h"
 #include "control/xvexo_view.h"
+#include "support/record_text.h"
 
 namespace {
 
@@ -15,16 +16,10 @@ using enum xvexo::TXVexoView::TArrowTag;
 
 // 300 moves on distinct points (no captures), with a comment every tenth move.
 std::string Record300() {
-    std::string t = "(;EV[Bench]PB[Black]PW[White]";
-    for (int i = 1; i <= 300; ++i) {
-        const int pair = (i - 1) / 2;
-        const int x = pair % 19 + 1;
-        const int y = (i % 2 == 1) ? pair / 19 + 1 : 19 - pair / 19;
-        t += std::string(";") + (i % 2 ? "B[" : "W[") + static_cast<char>('a' + x - 1) +
-             static_cast<char>('a' + y - 1) + "]";
-        if (i % 10 == 0) t += "C[comment on move " + std::to_string(i) + "]";
-    }
-    return t + ")\n";
+    return xvexo::testing::TagRecord(300, "EV[Bench]PB[Black]PW[White]", [](int i) {
+        return i > 0 && i % 10 == 0 ? "C[comment on move " + std::to_string(i) + "]"
+                                    : std::string();
+    });
 }
 
 xvexo::TViewServices Silent() {

@@ -10,14 +10,13 @@
 #include "records/record_loader.h"
 #include "records/tag_parser.h"
 #include "support/random_game.h"
+#include "support/record_text.h"
 
 namespace {
 
 using namespace xvexo;
 
-std::string TagPoint(int32_t X, int32_t Y) {
-    return {static_cast<char>('a' + X - 1), static_cast<char>('a' + Y - 1)};
-}
+using testing::TagPoint;
 
 // One game tree of Count moves, a GBK comment after every move and a reference diagram of
 // twenty moves after every tenth.

@@ -5,7 +5,7 @@
 namespace xvexo {
 namespace {
 
-using test::ViewFixture;
+using testing::ViewFixture;
 
 TEST(ViewLayout, DesignSizePlacesPanelsAndBoard) {
     ViewFixture v;

@@ -9,8 +9,8 @@ namespace {
 
 using enum TXVexoView::TArrowTag;
 
-using test::TagRecord;
-using test::ViewFixture;
+using testing::TagRecord;
+using testing::ViewFixture;
 
 // Presses board point (col, row) of the main board with a mouse button.
 void PressBoard(TXVexoView& v, Qt::MouseButton button, int col, int row) {

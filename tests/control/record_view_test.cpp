@@ -9,8 +9,8 @@ namespace {
 
 using enum TXVexoView::TArrowTag;
 
-using test::TagRecord;
-using test::ViewFixture;
+using testing::TagRecord;
+using testing::ViewFixture;
 
 QString Link(const QString& s) {
     return TPlusMemoU::StartKey() + s + TPlusMemoU::StopKey();
@@ -23,17 +23,13 @@ QStringList InfoTexts(TXVexoView& v) {
     return l;
 }
 
-// An NGF record: title, players, handicap line, and moves given as (column, row) letters.
+// An NGF record (NgfHeader) with the given handicap line and moves, black first.
 std::string NgfRecord(const std::string& handicap, const std::vector<std::string>& moves) {
-    std::string t;
-    for (const char* line : {"Title", "x", "WhiteP 9D*", "BlackP 3D", "Seoul"})
-        t += std::string(line) + "\r\n";
-    t += handicap + "\r\n";
-    t += "x\r\ny\r\n2002-03-15\r\n90\r\nW+R>more\r\n";
-    t += std::to_string(moves.size()) + "\r\n";
+    std::vector<std::string> lines =
+        testing::NgfHeader(handicap, "90", std::to_string(moves.size()));
     for (size_t i = 0; i < moves.size(); ++i)
-        t += "PM01" + std::string(i % 2 ? "W" : "B") + moves[i] + "\r\n";
-    return t;
+        lines.push_back(testing::NgfMove(static_cast<int>(i) + 1, moves[i]));
+    return testing::NgfText(lines);
 }
 
 TEST(RecordView, CommentOfAMoveWithACommentAndTwoDiagrams) {
@@ -124,7 +120,7 @@ TEST(RecordView, ASecondRecordLeavesNothingOfTheFirst) {
     EXPECT_EQ(v->gameInfo().Handicap, 0);
     EXPECT_EQ(v->record().KomiMode, 1);
     EXPECT_EQ(v->commentM->lines(), fresh->commentM->lines());
-    EXPECT_EQ(test::BoardDifference(v->boardImage(), fresh->boardImage()), "");
+    EXPECT_EQ(testing::BoardDifference(v->boardImage(), fresh->boardImage()), "");
     EXPECT_EQ(v->bDiedSL->text(), fresh->bDiedSL->text());
 }
 
@@ -212,7 +208,7 @@ TEST(RecordView, ARecordLoadedBeforeTheFormIsShownAppearsWhenShown) {
     hidden.show();
     QApplication::processEvents();
     EXPECT_EQ(hidden.MainGoPB->geometry(), shown->MainGoPB->geometry());
-    EXPECT_EQ(test::BoardDifference(hidden.boardImage(), shown->boardImage()), "");
+    EXPECT_EQ(testing::BoardDifference(hidden.boardImage(), shown->boardImage()), "");
     EXPECT_EQ(hidden.grab().toImage(), shown->grab().toImage());
 }
 

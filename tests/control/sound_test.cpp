@@ -21,7 +21,7 @@ TEST(ClickSound, NeverWaits) {
 
     TXVexoView view;  // the real click sound and message box
     view.show();
-    ASSERT_TRUE(view.LoadText(test::TagRecord(30), kFormatTag));
+    ASSERT_TRUE(view.LoadText(testing::TagRecord(30), kFormatTag));
     view.ArrowClick(kToStart);
     t.restart();
     for (int i = 0; i < 30; ++i)

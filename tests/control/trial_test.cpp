@@ -9,8 +9,8 @@ namespace {
 
 using enum TXVexoView::TArrowTag;
 
-using test::TagRecord;
-using test::ViewFixture;
+using testing::TagRecord;
+using testing::ViewFixture;
 
 void Click(TXVexoView& v, Qt::MouseButton button, int col, int row) {
     const int cell = v.painter().CellSize();
@@ -20,8 +20,8 @@ void Click(TXVexoView& v, Qt::MouseButton button, int col, int row) {
 
 // The point of move i of TagRecord.
 QPoint MovePoint(int i) {
-    const int pair = (i - 1) / 2;
-    return {pair % 19 + 1, (i % 2 == 1) ? pair / 19 + 1 : 19 - pair / 19};
+    const auto [x, y] = testing::QuietMovePoint(i);
+    return {x, y};
 }
 
 TEST(TrialPlay, NumbersTrialStonesFromOneAndRestoresTheRecord) {
@@ -69,7 +69,7 @@ TEST(TrialPlay, NumbersTrialStonesFromOneAndRestoresTheRecord) {
     EXPECT_EQ(v->modeDepth(), 0);
     EXPECT_EQ(v.MoveIndex(), 40);
     EXPECT_EQ(v->panP->palette().color(QPalette::Window), viewing);
-    EXPECT_EQ(test::BoardDifference(v->boardImage(), before), "");
+    EXPECT_EQ(testing::BoardDifference(v->boardImage(), before), "");
     v->ArrowClick(kForwardOne);
     EXPECT_EQ(v.MoveIndex(), 41);
     EXPECT_EQ(v->board().EndIndex(), 60);
@@ -85,7 +85,7 @@ TEST(TrialPlay, OnAnEmptyBoardEndsEmpty) {
     EXPECT_EQ(v->painter().Value(4, 4), 1);
     v->testEndBtnClick();
     EXPECT_EQ(v.MoveIndex(), 0);
-    EXPECT_EQ(test::BoardDifference(v->boardImage(), empty), "");
+    EXPECT_EQ(testing::BoardDifference(v->boardImage(), empty), "");
     v->ArrowClick(kToEnd);
     EXPECT_EQ(v.MoveIndex(), 10);
 }

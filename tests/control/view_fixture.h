@@ -1,6 +1,5 @@
 #pragma once
-// A shown viewer form whose message boxes and clicks are captured instead of shown and heard,
-// and record texts for it.
+// A shown viewer form whose message boxes and clicks are captured instead of shown and heard.
 
 #include <QApplication>
 #include <QImage>
@@ -11,8 +10,9 @@
 
 #include "control/board_box.h"
 #include "control/xvexo_view.h"
+#include "support/record_text.h"
 
-namespace xvexo::test {
+namespace xvexo::testing {
 
 struct ViewFixture {
     QStringList Errors;
@@ -51,25 +51,4 @@ inline std::string BoardDifference(const QImage& a, const QImage& b) {
     return {};
 }
 
-// Two lower-case letters for a point (column, row).
-inline std::string TagPoint(int x, int y) {
-    return std::string(1, static_cast<char>('a' + x - 1)) + static_cast<char>('a' + y - 1);
-}
-
-// A tag record of Count moves on distinct points that never capture: black on rows 1..9 and
-// white on rows 11..19, column by column. Extra is put after move ExtraAfter.
-inline std::string TagRecord(int count, const std::string& header = "EV[Cup]", int extraAfter = -1,
-                             const std::string& extra = {}) {
-    std::string t = "(;" + header;
-    if (extraAfter == 0) t += extra;
-    for (int i = 1; i <= count; ++i) {
-        const int pair = (i - 1) / 2;
-        const int x = pair % 19 + 1;
-        const int y = (i % 2 == 1) ? pair / 19 + 1 : 19 - pair / 19;
-        t += std::string(";") + (i % 2 ? "B" : "W") + "[" + TagPoint(x, y) + "]";
-        if (i == extraAfter) t += extra;
-    }
-    return t + ")\n";
-}
-
-}  // namespace xvexo::test
+}  // namespace xvexo::testing

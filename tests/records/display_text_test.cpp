@@ -2,6 +2,7 @@
 
 #include "record_fixture.h"
 #include "records/display_text.h"
+#include "support/record_text.h"
 
 namespace xvexo {
 namespace {
@@ -29,7 +30,7 @@ TEST(DisplayText, DecodesAndReplacesUndecodableBytes) {
 
 TEST(DisplayText, NgfReaderTextsAreGbkWhateverTheRecord) {
     // An ASCII NGF record is valid UTF-8, yet its time and komi texts are the reader's GBK.
-    const auto L = test::LoadNgf("t\r\n\r\nw\r\nb\r\np\r\n3\r\n\r\n\r\nd\r\n120\r\nr\r\n0\r\n");
+    const auto L = testing::LoadNgf(testing::NgfText(testing::NgfHeader("3", "120")));
     ASSERT_EQ(L.Result.Encoding, TTextEncoding::Utf8);
     const auto Time =
         DecodeText(L->Info.TimeText, InfoFieldEncoding(*L, TInfoKind::TimeText, L.Result.Encoding));

@@ -2,30 +2,19 @@
 
 #include "record_fixture.h"
 #include "records/ngf_parser.h"
+#include "support/record_text.h"
 
 namespace xvexo {
 namespace {
 
-using test::LoadNgf;
-using test::MovesOf;
-using test::TMoves;
-
-// An NGF text from its twelve header lines and move lines, joined with End.
-std::string Ngf(const std::vector<std::string>& Lines, const std::string& End = "\r\n") {
-    std::string T;
-    for (const auto& L : Lines)
-        T += L + End;
-    return T;
-}
-
-std::vector<std::string> Header(const std::string& Handicap = "0", const std::string& Time = "90",
-                                const std::string& Count = "0") {
-    return {"Title", "ignored", "WhiteP 9D*", "BlackP 3D", "Seoul",    Handicap,
-            "x",     "y",       "2002-03-15", Time,        "W+R>more", Count};
-}
+using testing::LoadNgf;
+using testing::MovesOf;
+using testing::NgfHeader;
+using testing::NgfText;
+using testing::TMoves;
 
 TEST(NgfRecord, HeaderFields) {
-    const auto L = LoadNgf(Ngf(Header()));
+    const auto L = LoadNgf(NgfText(NgfHeader()));
     EXPECT_TRUE(L.Result.Shown);
     EXPECT_FALSE(L.Result.Failed());
     EXPECT_EQ(L->FormatMode, kFormatNgf);
@@ -59,13 +48,13 @@ TEST(NgfRecord, HandicapLine) {
         {"3", "3\xD7\xD3\xC8\xC3\xD7\xD3\xC6\xE5", 3, 2},
     };
     for (const auto& C : Cases) {
-        const auto L = LoadNgf(Ngf(Header(C.Line)));
+        const auto L = LoadNgf(NgfText(NgfHeader(C.Line)));
         EXPECT_EQ(L->Info.Komi, C.Komi) << C.Line;
         EXPECT_EQ(L->HandicapStones, C.Stones) << C.Line;
         EXPECT_EQ(L->KomiMode, C.KomiMode) << C.Line;
     }
     // Not decimal: the load fails with Komi already set and later fields untouched.
-    const auto L = LoadNgf(Ngf(Header("two")));
+    const auto L = LoadNgf(NgfText(NgfHeader("two")));
     EXPECT_EQ(L.Result.Error, "\"two\" is not a decimal number");
     EXPECT_FALSE(L.Result.Shown);
     EXPECT_EQ(L->Info.Komi, "two\xD7\xD3\xC8\xC3\xD7\xD3\xC6\xE5");
@@ -87,18 +76,18 @@ TEST(NgfRecord, TimeLine) {
         {"599", "\xCE\xDE\xCF\xDE\xD6\xC6"},
     };
     for (const auto& C : Cases)
-        EXPECT_EQ(LoadNgf(Ngf(Header("0", C.Line)))->Info.TimeText, C.Text);
-    const auto L = LoadNgf(Ngf(Header("0", "1:30")));
+        EXPECT_EQ(LoadNgf(NgfText(NgfHeader("0", C.Line)))->Info.TimeText, C.Text);
+    const auto L = LoadNgf(NgfText(NgfHeader("0", "1:30")));
     EXPECT_EQ(L.Result.Error, "\"1:30\" is not a decimal number");
     EXPECT_EQ(L->Info.ByoyomiSeconds, "");
 }
 
 TEST(NgfRecord, DateAndPlayerLines) {
-    auto H = Header();
+    auto H = NgfHeader();
     H[8] = "0x2002-03-15";  // first "-" is the 7th character: the first two go
     H[2] = " 9D *";         // a blank first: empty name
     H[3] = "Kim9D*";        // no blank: empty name, the whole line less "*" as rank
-    const auto L = LoadNgf(Ngf(H));
+    const auto L = LoadNgf(NgfText(H));
     EXPECT_EQ(L->Info.Date, "2002-03-15");
     EXPECT_EQ(L->Info.WhiteName, "");
     EXPECT_EQ(L->Info.WhiteRank, "9D");
@@ -107,53 +96,54 @@ TEST(NgfRecord, DateAndPlayerLines) {
 }
 
 TEST(NgfRecord, MovesAndPasses) {
-    auto Lines = Header("2", "60", "3");
+    auto Lines = NgfHeader("2", "60", "3");
     Lines.insert(Lines.end(), {"PMJ1BQD", "PMJ1WAA", "PMJ1BDDtail"});
-    const auto L = LoadNgf(Ngf(Lines) + "after");
+    const auto L = LoadNgf(NgfText(Lines) + "after");
     EXPECT_EQ(L->MoveCount, 3);
     EXPECT_EQ(MovesOf(*L), (TMoves{{16, 3}, {0, 0}, {3, 3}}));
     EXPECT_EQ(L->RecordText, "after");
 }
 
 TEST(NgfRecord, MoveCounts) {
-    auto L = LoadNgf(Ngf(Header("0", "60", "-3")));
+    auto L = LoadNgf(NgfText(NgfHeader("0", "60", "-3")));
     EXPECT_TRUE(L.Result.Shown);
     EXPECT_EQ(L->MoveCount, -3);
     // Above 500: 500 stored, every line read.
-    auto Lines = Header("0", "60", "502");
+    auto Lines = NgfHeader("0", "60", "502");
     for (int i = 0; i < 502; ++i)
         Lines.push_back("....BCC");
     Lines.push_back("rest");
-    L = LoadNgf(Ngf(Lines));
+    L = LoadNgf(NgfText(Lines));
     EXPECT_EQ(L->MoveCount, 500);
     EXPECT_EQ(L->RecordText, "rest\r\n");
 }
 
 TEST(NgfRecord, Failures) {
     // A short move line: entries never reached stay (0, 0).
-    auto Lines = Header("0", "60", "3");
+    auto Lines = NgfHeader("0", "60", "3");
     Lines.insert(Lines.end(), {"....BCC", "...BC"});
-    auto L = LoadNgf(Ngf(Lines));
+    auto L = LoadNgf(NgfText(Lines));
     EXPECT_EQ(L.Result.Error, "NGF move line 2 is too short");
     EXPECT_EQ(L->MoveCount, 3);
     EXPECT_EQ(MovesOf(*L), (TMoves{{2, 2}, {0, 0}, {0, 0}}));
     // A text that ends early.
-    Lines = Header("0", "60", "2");
+    Lines = NgfHeader("0", "60", "2");
     Lines.push_back("....BCC");
-    L = LoadNgf(Ngf(Lines));
+    L = LoadNgf(NgfText(Lines));
     EXPECT_EQ(L.Result.Error, "NGF record ends before line 14");
     L = LoadNgf("only\r\n");
     EXPECT_EQ(L.Result.Error, "NGF record ends before line 2");
     EXPECT_EQ(L->Info.Title, "only");
     EXPECT_EQ(LoadNgf("").Result.Error, "NGF record ends before line 1");
-    EXPECT_EQ(LoadNgf(Ngf(Header("0", "60", ""))).Result.Error, "\"\" is not a decimal number");
+    EXPECT_EQ(LoadNgf(NgfText(NgfHeader("0", "60", ""))).Result.Error,
+              "\"\" is not a decimal number");
 }
 
 TEST(NgfRecord, LineEnds) {
-    auto Lines = Header("0", "60", "1");
+    auto Lines = NgfHeader("0", "60", "1");
     Lines.push_back("....BDE");
     for (const std::string End : {"\r\n", "\r", "\n"}) {
-        const auto L = LoadNgf(Ngf(Lines, End));
+        const auto L = LoadNgf(NgfText(Lines, End));
         EXPECT_FALSE(L.Result.Failed()) << L.Result.Error;
         EXPECT_EQ(L->Info.Place, "Seoul");
         EXPECT_EQ(MovesOf(*L), (TMoves{{3, 4}}));

@@ -8,7 +8,7 @@
 #include "records/game_record.h"
 #include "records/record_loader.h"
 
-namespace xvexo::test {
+namespace xvexo::testing {
 
 struct TLoaded {
     std::unique_ptr<TGameRecord> Record = std::make_unique<TGameRecord>();
@@ -39,4 +39,4 @@ inline std::vector<std::pair<int, int>> MovesOf(const TGameRecord& R) {
 
 using TMoves = std::vector<std::pair<int, int>>;
 
-}  // namespace xvexo::test
+}  // namespace xvexo::testing

@@ -4,12 +4,13 @@
 
 #include "record_fixture.h"
 #include "records/record_loader.h"
+#include "support/record_text.h"
 
 namespace xvexo {
 namespace {
 
-using test::LoadNgf;
-using test::LoadTag;
+using testing::LoadNgf;
+using testing::LoadTag;
 
 TEST(FormatChoice, AddressAndFileRules) {
     const struct {
@@ -44,9 +45,9 @@ TEST(Replay, MovesWithCapturesAndRefusals) {
 }
 
 TEST(Replay, HandicapAndPassFromNgf) {
-    std::string Text = "t\r\n\r\nw\r\nb\r\np\r\n2\r\n\r\n\r\nd\r\n60\r\nr\r\n3\r\n";
-    Text += "....WAA\r\n....BDD\r\n....WPP\r\n";
-    const auto L = LoadNgf(Text);
+    std::vector<std::string> Lines = testing::NgfHeader("2", "60", "3");
+    Lines.insert(Lines.end(), {"....WAA", "....BDD", "....WPP"});
+    const auto L = LoadNgf(testing::NgfText(Lines));
     auto Board = std::make_unique<TGoBoard>();
     EXPECT_EQ(ReplayRecord(*L, *Board), 2);
     EXPECT_EQ(Board->MoveIndex(), 3);

@@ -2,13 +2,14 @@
 
 #include "record_fixture.h"
 #include "records/tag_parser.h"
+#include "support/record_text.h"
 
 namespace xvexo {
 namespace {
 
-using test::LoadTag;
-using test::MovesOf;
-using test::TMoves;
+using testing::LoadTag;
+using testing::MovesOf;
+using testing::TMoves;
 
 constexpr const char* kExample = "(;EV[Final]PB[B1]PW[W1]KO[6.5];B[pd];W[dd]C[good])";
 
@@ -160,7 +161,9 @@ TEST(TagRecord, CapacitiesIgnoreTheExcess) {
 
 TEST(TagRecord, EachLoadStartsEmpty) {
     TGameRecord R;
-    LoadRecordText(R, "1\n\nw 1D\nb 2D\np\n3\n\n\n2002-01-01\n60\nr\n1\n....BDD\n", kFormatNgf);
+    std::vector<std::string> Ngf = testing::NgfHeader("3", "60", "1");
+    Ngf.push_back("....BDD");
+    LoadRecordText(R, testing::NgfText(Ngf, "\n"), kFormatNgf);
     LoadRecordText(R, "(;EV[x]C[c])\n", kFormatTag);
     EXPECT_EQ(R.HandicapStones, 0);
     EXPECT_EQ(R.KomiMode, 1);
@@ -170,7 +173,7 @@ TEST(TagRecord, EachLoadStartsEmpty) {
     EXPECT_EQ(R.FormatMode, kFormatTag);
     // An NGF load after a tag record keeps none of its notes or comment fields.
     LoadRecordText(R, "(;EV[x]GK[1]TC[t];B[aa]C[c])\n", kFormatTag);
-    LoadRecordText(R, "1\n\nw\nb\np\n0\n\n\nd\n60\nr\n0\n", kFormatNgf);
+    LoadRecordText(R, testing::NgfText(testing::NgfHeader()), kFormatNgf);
     EXPECT_EQ(R.NoteCount, 0);
     EXPECT_EQ(R.Info.CommentMode, "");
     EXPECT_EQ(R.Info.GameComment, "");

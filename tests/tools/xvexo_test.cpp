@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
+
+#include "support/record_text.h"
 
 namespace {
 
@@ -129,8 +132,9 @@ TEST(XvexoRecord, RawTextRoundTripsEveryByte) {
         if (C != '\r' && C != '\n') Title += C;
         if (C != '[' && C != ']') Comment += C;
     }
-    const std::string Ngf =
-        WriteTemp("raw.NGF", Title + "\r\n\r\nw\r\nb\r\np\r\n0\r\n\r\n\r\nd\r\n60\r\nr\r\n0\r\n");
+    std::vector<std::string> Lines = xvexo::testing::NgfHeader();
+    Lines[0] = Title;
+    const std::string Ngf = WriteTemp("raw.NGF", xvexo::testing::NgfText(Lines));
     TRun R = RunTool("record --text raw '" + Ngf + "'");
     ASSERT_EQ(R.Status, 0) << R.Err;
     const size_t T = R.Out.find("\"Title\": ");
@@ -254,14 +258,17 @@ TEST(XvexoReplay, ExactJsonAtTheEndAndAfterGoingToAMove) {
 }
 
 TEST(XvexoReplay, NegativeMoveCountAndTrailingPass) {
-    const std::string Header = "t\r\n\r\nw\r\nb\r\np\r\n0\r\n\r\n\r\nd\r\n60\r\nr\r\n";
+    using xvexo::testing::NgfHeader;
+    using xvexo::testing::NgfText;
     // A negative count is printed as stored, with no move entries.
-    TRun R = RunTool("record '" + WriteTemp("neg.NGF", Header + "-2\r\n") + "'");
+    TRun R = RunTool("record '" + WriteTemp("neg.NGF", NgfText(NgfHeader("0", "60", "-2"))) + "'");
     EXPECT_EQ(R.Status, 0);
     EXPECT_NE(R.Out.find("\"MoveCount\": -2,\n  \"Moves\": [],"), std::string::npos) << R.Out;
     // A closing pass stands above EndIndex: the history runs to MoveIndex, the last move is
     // the pass.
-    const std::string Pass = WriteTemp("pass.NGF", Header + "2\r\n....BDD\r\n....WAA\r\n");
+    std::vector<std::string> Lines = NgfHeader("0", "60", "2");
+    Lines.insert(Lines.end(), {"....BDD", "....WAA"});
+    const std::string Pass = WriteTemp("pass.NGF", NgfText(Lines));
     R = RunTool("replay '" + Pass + "'");
     EXPECT_EQ(R.Status, 0);
     EXPECT_NE(R.Out.find("\"MoveIndex\": 2,\n  \"EndIndex\": 1,\n  \"SideToMove\": 1,"),

@@ -4,18 +4,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "support/record_text.h"
 #include "viewer_window.h"
 
 namespace xvexo {
 namespace {
 
+// A tag record of count moves.
 std::string Moves(int count) {
-    std::string t = "(;EV[k]";
-    for (int i = 1; i <= count; ++i) {
-        t += std::string(";") + (i % 2 ? "B[" : "W[") + static_cast<char>('a' + (i - 1) % 19) +
-             (i % 2 ? 'a' : 's') + "]";
-    }
-    return t + ")\n";
+    return testing::TagRecord(count, "EV[k]");
 }
 
 TEST(ViewerWindow, KeysStepAsTheArrowsDo) {
