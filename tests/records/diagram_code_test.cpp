@@ -100,13 +100,19 @@ TEST(DiagramBlock, CapacityKeepsFourHundred) {
 }
 
 TEST(DiagramBlock, StartNumberNotDecimalFails) {
-    for (const char* Block : {"x]PT[];B[pd]", "x]PT[99999999999];B[pd]"}) {
+    const struct {
+        const char* Block;
+        const char* Error;
+    } Cases[] = {
+        {"x]PT[];B[pd]", "\"\" is not a decimal number"},
+        {"x]PT[99999999999];B[pd]", "\"99999999999\" is not a decimal number"},
+    };
+    for (const auto& C : Cases) {
         try {
-            ParseDiagramBlock(Block);
-            ADD_FAILURE() << Block;
+            ParseDiagramBlock(C.Block);
+            ADD_FAILURE() << C.Block;
         } catch (const TRecordError& E) {
-            EXPECT_STREQ(E.what(), Block[5] == ']' ? "\"\" is not a decimal number"
-                                                   : "\"99999999999\" is not a decimal number");
+            EXPECT_STREQ(E.what(), C.Error) << C.Block;
         }
     }
 }

@@ -14,12 +14,13 @@ namespace xvexo::testing {
 
 // Rows from the top; 'X' black, 'O' white, anything else empty. Missing rows and columns are
 // empty.
-inline TPosition PositionFromDiagram(std::initializer_list<const char*> Rows) {
+inline TPosition PositionFromDiagram(const std::vector<std::string>& Rows) {
     TPosition P;
     InitPosition(kMaxLines, P);
     int Row = 0;
-    for (const char* Line : Rows) {
-        for (int Col = 0; Line[Col] != '\0' && Col < kMaxLines; ++Col) {
+    for (const std::string& Line : Rows) {
+        if (Row >= kMaxLines) break;
+        for (int Col = 0; Col < static_cast<int>(Line.size()) && Col < kMaxLines; ++Col) {
             P.Points[Row][Col] = Line[Col] == 'X' ? kBlack : (Line[Col] == 'O' ? kWhite : kEmpty);
         }
         ++Row;

@@ -159,37 +159,28 @@ TEST(GoBoard, TakingTheLastLibertyOfTwoGroupsCapturesBothAndLogsEachStoneOnce) {
 }
 
 TEST(GoBoard, SuicideRefusedButTheSamePointIsLegalWhenItCaptures) {
-    TGoBoard Refuses;
-    Refuses.SetPosition(PositionFromDiagram({
-                            ".O.",
-                            "O..",
-                        }),
-                        false, true);
-    Refuses.PlayMove(1, 1);
-    EXPECT_EQ(Refuses.MoveIndex(), 0);
-    EXPECT_EQ(Refuses.PointColour(1, 1), kEmpty);
-    EXPECT_EQ(Refuses.SideToMove(), kBlack);
-
-    TGoBoard Captures;
-    Captures.SetPosition(PositionFromDiagram({
-                             ".OX",
-                             "OX.",
-                         }),
-                         false, true);
-    Captures.PlayMove(1, 1);
-    EXPECT_EQ(Captures.MoveIndex(), 1);
-    EXPECT_EQ(Diagram(Captures, 2, 3), "X.X\nOX.\n");
-
-    // A group filling its own last liberty is refused as well.
-    TGoBoard Group;
-    Group.SetPosition(PositionFromDiagram({
-                          "X.XO",
-                          "OXO.",
-                          ".O..",
-                      }),
-                      false, true);
-    Group.PlayMove(2, 1);
-    EXPECT_EQ(Group.MoveIndex(), 0);
+    // Black plays at (X, Y); After is the position afterwards, as Diagram prints it.
+    const struct {
+        const char* What;
+        Lines Rows;
+        int X, Y;
+        bool Played;
+        const char* After;
+    } Cases[] = {
+        {"a stone without liberty", {".O.", "O.."}, 1, 1, false, ".O.\nO..\n"},
+        {"the same point when it captures", {".OX", "OX."}, 1, 1, true, "X.X\nOX.\n"},
+        {"a group's own last liberty", {"X.XO", "OXO.", ".O.."}, 2, 1, false, "X.XO\nOXO.\n.O..\n"},
+    };
+    for (const auto& C : Cases) {
+        TGoBoard B;
+        B.SetPosition(PositionFromDiagram(C.Rows), false, true);
+        B.PlayMove(C.X, C.Y);
+        EXPECT_EQ(B.MoveIndex(), C.Played ? 1 : 0) << C.What;
+        EXPECT_EQ(B.SideToMove(), C.Played ? kWhite : kBlack) << C.What;
+        EXPECT_EQ(Diagram(B, static_cast<int>(C.Rows.size()), static_cast<int>(C.Rows[0].size())),
+                  C.After)
+            << C.What;
+    }
 }
 
 TEST(GoBoard, StepBackOfAPassGivesTheTurnBackAndTheMarkToTheStoneBefore) {
