@@ -124,7 +124,8 @@ void TKelGoPB::PaintBackground() {
         Canvas.EraseBackground(S, 0, S + FLabelMargin, S + FLabelMargin);
         Canvas.EraseBackground(0, S, S, S + FLabelMargin);
     }
-    if (TileWidth > 0 && TileHeight > 0) {
+    // A board that was never sized (SetInitialBoardSize below 1) has no wood to tile.
+    if (TileWidth > 0 && TileHeight > 0 && S > 0) {
         const int TW = std::min(S, TileWidth);
         const int TH = std::min(S, TileHeight);
         const int NX = S / TW;

@@ -149,6 +149,17 @@ TEST_F(PainterTest, BackgroundTilesTheWoodAndDrawsEdgeStripsAndHighlight) {
     EXPECT_TRUE(Canvas.CallsStartingWith("EraseBackground").empty());
 }
 
+// Found by the painter's fuzz target: an initial board size below one divided by zero.
+TEST_F(PainterTest, ABoardSizeBelowOnePaintsNoWood) {
+    for (int P : {0, -7}) {
+        Painter.SetInitialBoardSize(P);
+        Canvas.Clear();
+        Painter.Redraw();
+        for (const std::string& Call : Canvas.CallsStartingWith("CopyRect("))
+            EXPECT_EQ(Call.find(",baseb,"), std::string::npos) << P << " " << Call;
+    }
+}
+
 TEST_F(PainterTest, StonesUseMaskAndPictureBetweenTenAndFiftyNine) {
     SizeCells(24);
     Painter.SetPoint(1, 3, 2, 0);
