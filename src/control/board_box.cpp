@@ -8,8 +8,8 @@
 
 namespace xvexo {
 
-TBoardBox::TBoardBox(QWidget* parent)
-    : QWidget(parent), Surface(std::make_unique<TQImageCanvas>(1, 1)) {
+TBoardBox::TBoardBox(QWidget* Parent)
+    : QWidget(Parent), Surface(std::make_unique<TQImageCanvas>(1, 1)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(1, 1);
 }
@@ -20,38 +20,38 @@ TCanvas& TBoardBox::Canvas() {
     return Surface->Canvas();
 }
 
-void TBoardBox::SetClientSize(int width, int height) {
-    Surface->SetClientSize(width, height);
-    resize(width, height);
+void TBoardBox::SetClientSize(int Width, int Height) {
+    Surface->SetClientSize(Width, Height);
+    resize(Width, Height);
 }
 
-void TBoardBox::SetBackground(TColour colour) {
-    Surface->SetBackground(colour);
+void TBoardBox::SetBackground(TColour Colour) {
+    Surface->SetBackground(Colour);
 }
 
 QImage TBoardBox::Picture() const {
     return Surface->Snapshot();
 }
 
-void TBoardBox::paintEvent(QPaintEvent* e) {
+void TBoardBox::paintEvent(QPaintEvent* E) {
     // The picture keeps what the painter drew, so a repaint only shows it again.
-    QPainter p(this);
-    p.drawImage(e->rect().topLeft(), Surface->Snapshot(), e->rect());
+    QPainter P(this);
+    P.drawImage(E->rect().topLeft(), Surface->Snapshot(), E->rect());
 }
 
-void TBoardBox::mousePressEvent(QMouseEvent* e) {
+void TBoardBox::mousePressEvent(QMouseEvent* E) {
     if (!Painter) return;
-    TMouseButton button = TMouseButton::Left;
-    if (e->button() == Qt::RightButton)
-        button = TMouseButton::Right;
-    else if (e->button() == Qt::MiddleButton)
-        button = TMouseButton::Middle;
-    uint32_t shift = 0;
-    if (e->modifiers() & Qt::ShiftModifier) shift |= kShiftKey;
-    if (e->modifiers() & Qt::AltModifier) shift |= kAltKey;
-    if (e->modifiers() & Qt::ControlModifier) shift |= kCtrlKey;
-    const QPoint pos = e->position().toPoint();
-    Painter->MouseDown(button, shift, pos.x(), pos.y());
+    TMouseButton Button = TMouseButton::Left;
+    if (E->button() == Qt::RightButton)
+        Button = TMouseButton::Right;
+    else if (E->button() == Qt::MiddleButton)
+        Button = TMouseButton::Middle;
+    uint32_t Shift = 0;
+    if (E->modifiers() & Qt::ShiftModifier) Shift |= kShiftKey;
+    if (E->modifiers() & Qt::AltModifier) Shift |= kAltKey;
+    if (E->modifiers() & Qt::ControlModifier) Shift |= kCtrlKey;
+    const QPoint Pos = E->position().toPoint();
+    Painter->MouseDown(Button, Shift, Pos.x(), Pos.y());
 }
 
 }  // namespace xvexo

@@ -6,12 +6,12 @@
 
 namespace xvexo {
 
-DockLayout::DockLayout(QWidget* parent) : QObject(parent), Parent(parent) {
-    parent->installEventFilter(this);
+DockLayout::DockLayout(QWidget* Parent) : QObject(Parent), Parent(Parent) {
+    Parent->installEventFilter(this);
 }
 
-void DockLayout::add(QWidget* child, Dock where) {
-    Items.push_back({child, where});
+void DockLayout::add(QWidget* Child, Dock Where) {
+    Items.push_back({Child, Where});
     realign();
 }
 
@@ -19,34 +19,34 @@ void DockLayout::realign() {
     if (Aligning) return;
     Aligning = true;
     // The client rectangle excludes a frame (bevel) the parent draws.
-    QRect r = Parent->rect();
-    if (auto* f = qobject_cast<QFrame*>(Parent)) r = f->contentsRect();
-    const Dock order[] = {Dock::Top, Dock::Bottom, Dock::Left, Dock::Right, Dock::Client};
-    for (Dock d : order) {
-        for (Item& it : Items) {
-            QWidget* w = it.Widget;
-            if (!w || it.Where != d || w->isHidden()) continue;
-            switch (d) {
+    QRect R = Parent->rect();
+    if (auto* F = qobject_cast<QFrame*>(Parent)) R = F->contentsRect();
+    const Dock Order[] = {Dock::Top, Dock::Bottom, Dock::Left, Dock::Right, Dock::Client};
+    for (Dock D : Order) {
+        for (Item& It : Items) {
+            QWidget* W = It.Widget;
+            if (!W || It.Where != D || W->isHidden()) continue;
+            switch (D) {
                 case Dock::Top:
-                    w->setGeometry(r.left(), r.top(), r.width(), w->height());
-                    r.setTop(r.top() + w->height());
+                    W->setGeometry(R.left(), R.top(), R.width(), W->height());
+                    R.setTop(R.top() + W->height());
                     break;
                 case Dock::Bottom:
-                    w->setGeometry(r.left(), r.bottom() + 1 - w->height(), r.width(), w->height());
-                    r.setBottom(r.bottom() - w->height());
+                    W->setGeometry(R.left(), R.bottom() + 1 - W->height(), R.width(), W->height());
+                    R.setBottom(R.bottom() - W->height());
                     break;
                 case Dock::Left:
-                    w->setGeometry(r.left(), r.top(), w->width(), std::max(0, r.height()));
-                    r.setLeft(r.left() + w->width());
+                    W->setGeometry(R.left(), R.top(), W->width(), std::max(0, R.height()));
+                    R.setLeft(R.left() + W->width());
                     break;
                 case Dock::Right:
-                    w->setGeometry(r.right() + 1 - w->width(), r.top(), w->width(),
-                                   std::max(0, r.height()));
-                    r.setRight(r.right() - w->width());
+                    W->setGeometry(R.right() + 1 - W->width(), R.top(), W->width(),
+                                   std::max(0, R.height()));
+                    R.setRight(R.right() - W->width());
                     break;
                 case Dock::Client:
-                    w->setGeometry(r.left(), r.top(), std::max(0, r.width()),
-                                   std::max(0, r.height()));
+                    W->setGeometry(R.left(), R.top(), std::max(0, R.width()),
+                                   std::max(0, R.height()));
                     break;
             }
         }
@@ -54,9 +54,9 @@ void DockLayout::realign() {
     Aligning = false;
 }
 
-bool DockLayout::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Parent && event->type() == QEvent::Resize) realign();
-    return QObject::eventFilter(watched, event);
+bool DockLayout::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Watched == Parent && Event->type() == QEvent::Resize) realign();
+    return QObject::eventFilter(Watched, Event);
 }
 
 }  // namespace xvexo

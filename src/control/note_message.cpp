@@ -3,8 +3,8 @@
 namespace xvexo {
 
 void TNoteMessage::EnsureBlankLine() {
-    const int n = Box.lineCount();
-    if (n >= 1 && !Box.line(n - 1).isEmpty()) Box.addLine(QString());
+    const int N = Box.lineCount();
+    if (N >= 1 && !Box.line(N - 1).isEmpty()) Box.addLine(QString());
 }
 
 void TNoteMessage::AddText(const QString& Line, bool Separate) {

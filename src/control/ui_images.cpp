@@ -6,8 +6,8 @@
 
 namespace xvexo {
 
-QImage UiImage(const char* name) {
-    return QImage(ResourcePath(std::string(name), "png"));
+QImage UiImage(const char* Name) {
+    return QImage(ResourcePath(std::string(Name), "png"));
 }
 
 }  // namespace xvexo

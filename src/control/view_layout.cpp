@@ -14,73 +14,73 @@ namespace {
 
 const QColor kPanelGrey(229, 229, 229);
 
-QFrame* Panel(QWidget* parent, const char* name, const QColor& colour) {
-    auto* p = new QFrame(parent);
-    p->setObjectName(QLatin1String(name));
-    p->setFrameStyle(QFrame::NoFrame);
-    p->setAutoFillBackground(true);
-    QPalette pal = p->palette();
-    pal.setColor(QPalette::Window, colour);
-    p->setPalette(pal);
-    return p;
+QFrame* Panel(QWidget* Parent, const char* Name, const QColor& Colour) {
+    auto* P = new QFrame(Parent);
+    P->setObjectName(QLatin1String(Name));
+    P->setFrameStyle(QFrame::NoFrame);
+    P->setAutoFillBackground(true);
+    QPalette Pal = P->palette();
+    Pal.setColor(QPalette::Window, Colour);
+    P->setPalette(Pal);
+    return P;
 }
 
-QLabel* Label(QWidget* parent, const char* name, QRect geometry, Qt::Alignment align,
-              bool bold = false, const QColor& colour = Qt::black) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(geometry);
-    l->setAlignment(align);
-    if (bold) {
-        QFont f = l->font();
-        f.setBold(true);
-        l->setFont(f);
+QLabel* Label(QWidget* Parent, const char* Name, QRect Geometry, Qt::Alignment Align,
+              bool Bold = false, const QColor& Colour = Qt::black) {
+    auto* L = new QLabel(Parent);
+    L->setObjectName(QLatin1String(Name));
+    L->setGeometry(Geometry);
+    L->setAlignment(Align);
+    if (Bold) {
+        QFont F = L->font();
+        F.setBold(true);
+        L->setFont(F);
     }
-    QPalette pal = l->palette();
-    pal.setColor(QPalette::WindowText, colour);
-    l->setPalette(pal);
-    return l;
+    QPalette Pal = L->palette();
+    Pal.setColor(QPalette::WindowText, Colour);
+    L->setPalette(Pal);
+    return L;
 }
 
-QLabel* Picture(QWidget* parent, const char* name, QRect geometry, const char* resource) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(geometry);
-    l->setPixmap(QPixmap::fromImage(UiImage(resource)));
-    return l;
+QLabel* Picture(QWidget* Parent, const char* Name, QRect Geometry, const char* Resource) {
+    auto* L = new QLabel(Parent);
+    L->setObjectName(QLatin1String(Name));
+    L->setGeometry(Geometry);
+    L->setPixmap(QPixmap::fromImage(UiImage(Resource)));
+    return L;
 }
 
-QFrame* Bevel(QWidget* parent, const char* name, QRect geometry) {
-    auto* b = new QFrame(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    b->setGeometry(geometry);
-    return b;
+QFrame* Bevel(QWidget* Parent, const char* Name, QRect Geometry) {
+    auto* B = new QFrame(Parent);
+    B->setObjectName(QLatin1String(Name));
+    B->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    B->setGeometry(Geometry);
+    return B;
 }
 
-TepSpeedButton* Button(QWidget* parent, const char* name, QRect geometry, const char* glyph) {
-    auto* b = new TepSpeedButton(parent);
-    b->setObjectName(QLatin1String(name));
-    b->setGeometry(geometry);
-    b->setGlyph(UiImage(glyph));
-    b->setTransparent(true);
-    return b;
+TepSpeedButton* Button(QWidget* Parent, const char* Name, QRect Geometry, const char* Glyph) {
+    auto* B = new TepSpeedButton(Parent);
+    B->setObjectName(QLatin1String(Name));
+    B->setGeometry(Geometry);
+    B->setGlyph(UiImage(Glyph));
+    B->setTransparent(true);
+    return B;
 }
 
 // (D / 2) to the nearest integer, a half going to the even neighbour.
-int HalfToEven(int d) {
-    const int q = d >= 0 ? d / 2 : -((-d + 1) / 2);  // floor(d / 2)
-    if (d % 2 == 0) return q;
-    return q % 2 == 0 ? q : q + 1;
+int HalfToEven(int D) {
+    const int Q = D >= 0 ? D / 2 : -((-D + 1) / 2);  // floor(D / 2)
+    if (D % 2 == 0) return Q;
+    return Q % 2 == 0 ? Q : Q + 1;
 }
 
 }  // namespace
 
 void TXVexoView::BuildForm() {
     setObjectName(QStringLiteral("XVexoView"));
-    QFont formFont(QStringLiteral("宋体"));
-    formFont.setPixelSize(13);
-    setFont(formFont);
+    QFont FormFont(QStringLiteral("宋体"));
+    FormFont.setPixelSize(13);
+    setFont(FormFont);
     resize(798, 560);
 
     FormDock = new DockLayout(this);
@@ -135,20 +135,20 @@ void TXVexoView::BuildInformationPanel() {
     Image4 = Picture(playerP, "Image4", {160, 11, 59, 60}, "PLAYERB");
     Image2 = Picture(playerP, "Image2", {90, 29, 59, 24}, "VERSUS");
     Image5 = Picture(playerP, "Image5", {90, 82, 60, 28}, "PRISONERS");
-    const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
+    const Qt::Alignment Centred = Qt::AlignHCenter | Qt::AlignTop;
     // One-line labels 13 pixels high: the substituted CJK font has a taller line box than the
     // form's font was designed for, so the text is centred vertically to keep its glyphs inside.
-    const Qt::Alignment oneLine = Qt::AlignCenter;
-    wPlayerL = Label(playerP, "wPlayerL", {3, 90, 84, 32}, centred, true, Qt::white);
-    bPlayerL = Label(playerP, "bPlayerL", {148, 90, 84, 32}, centred, true, Qt::white);
+    const Qt::Alignment OneLine = Qt::AlignCenter;
+    wPlayerL = Label(playerP, "wPlayerL", {3, 90, 84, 32}, Centred, true, Qt::white);
+    bPlayerL = Label(playerP, "bPlayerL", {148, 90, 84, 32}, Centred, true, Qt::white);
     wPlayerL->setWordWrap(true);
     bPlayerL->setWordWrap(true);
-    bDiedSL = Label(playerP, "bDiedSL", {96, 89, 16, 13}, oneLine, true, Qt::white);
-    wDiedSL = Label(playerP, "wDiedSL", {129, 89, 16, 13}, oneLine, true, Qt::black);
-    WGlvlL = Label(playerP, "WGlvlL", {0, 108, 84, 13}, oneLine, true, Qt::white);
-    BGlvlL = Label(playerP, "BGlvlL", {148, 108, 84, 13}, oneLine, true, Qt::white);
+    bDiedSL = Label(playerP, "bDiedSL", {96, 89, 16, 13}, OneLine, true, Qt::white);
+    wDiedSL = Label(playerP, "wDiedSL", {129, 89, 16, 13}, OneLine, true, Qt::black);
+    WGlvlL = Label(playerP, "WGlvlL", {0, 108, 84, 13}, OneLine, true, Qt::white);
+    BGlvlL = Label(playerP, "BGlvlL", {148, 108, 84, 13}, OneLine, true, Qt::white);
     Bevel1 = Bevel(rightTopP, "Bevel1", {10, 163, 237, 2});
-    eventNameL = Label(rightTopP, "eventNameL", {10, 171, 237, 24}, centred, true);
+    eventNameL = Label(rightTopP, "eventNameL", {10, 171, 237, 24}, Centred, true);
     Bevel2 = Bevel(rightTopP, "Bevel2", {10, 322, 237, 2});
 }
 
@@ -227,79 +227,79 @@ void TXVexoView::BuildBoardPanel() {
 // The run-time controls: six information labels and six arrow buttons.
 void TXVexoView::CreateRunTimeControls() {
     for (int i = 1; i <= 6; ++i) {
-        auto* l = new QLabel(rightTopP);
-        l->setObjectName(QStringLiteral("InfoLabel%1").arg(i));
-        l->move(19, 176 + 20 * i);
-        InfoLabels[i - 1] = l;
+        auto* L = new QLabel(rightTopP);
+        L->setObjectName(QStringLiteral("InfoLabel%1").arg(i));
+        L->move(19, 176 + 20 * i);
+        InfoLabels[i - 1] = L;
     }
-    const int left0 = HalfToEven(functionP->width() - 463);
-    for (int tag = kToStart; tag <= kToEnd; ++tag) {
-        auto* b = new TepSpeedButton(functionP);
-        b->setObjectName(QStringLiteral("ArrowButton%1").arg(tag));
-        b->setTag(tag);
-        b->setTransparent(true);
-        b->setGlyph(UiImage(QStringLiteral("ARROW%1").arg(tag + 1).toLatin1().constData()));
-        const int width = (tag == kToStart || tag == kToEnd) ? 39 : 37;
-        const int left = tag == kToStart ? left0 : left0 + 39 + 37 * (tag - 1);
-        b->setGeometry(left, 8, width, 20);
-        connect(b, &QAbstractButton::clicked, this, [this, tag] { ArrowClick(tag); });
-        b->show();
-        ArrowButtons[tag] = b;
+    const int Left0 = HalfToEven(functionP->width() - 463);
+    for (int Tag = kToStart; Tag <= kToEnd; ++Tag) {
+        auto* B = new TepSpeedButton(functionP);
+        B->setObjectName(QStringLiteral("ArrowButton%1").arg(Tag));
+        B->setTag(Tag);
+        B->setTransparent(true);
+        B->setGlyph(UiImage(QStringLiteral("ARROW%1").arg(Tag + 1).toLatin1().constData()));
+        const int Width = (Tag == kToStart || Tag == kToEnd) ? 39 : 37;
+        const int Left = Tag == kToStart ? Left0 : Left0 + 39 + 37 * (Tag - 1);
+        B->setGeometry(Left, 8, Width, 20);
+        connect(B, &QAbstractButton::clicked, this, [this, Tag] { ArrowClick(Tag); });
+        B->show();
+        ArrowButtons[Tag] = B;
     }
 }
 
-void TXVexoView::SetInfoText(int i, const QString& text) {
-    QLabel* l = InfoLabels[i - 1];
-    l->setText(text);
-    l->adjustSize();  // automatic size
+void TXVexoView::SetInfoText(int I, const QString& Text) {
+    QLabel* L = InfoLabels[I - 1];
+    L->setText(Text);
+    L->adjustSize();  // automatic size
 }
 
 void TXVexoView::pBaseResize() {
     if (!Painter) return;
-    const int w = panP->width();
-    const int h = panP->height();
-    const int m = Painter->LabelMargin();
-    const int n = std::min((w - 5 - m) / 19, (h - 5 - m) / 19);
-    const int s = 19 * n;
-    MainGoPB->move((w - s - m) / 2, (h - s - m) / 2);
-    if (s != Painter->BoardSize() || Painter->CellSize() == 0) ChooseImageSet(s);
+    const int W = panP->width();
+    const int H = panP->height();
+    const int M = Painter->LabelMargin();
+    const int N = std::min((W - 5 - M) / 19, (H - 5 - M) / 19);
+    const int S = 19 * N;
+    MainGoPB->move((W - S - M) / 2, (H - S - M) / 2);
+    if (S != Painter->BoardSize() || Painter->CellSize() == 0) ChooseImageSet(S);
 }
 
 void TXVexoView::buttonPResize() {
     functionP->resize(buttonP->width() - 14, functionP->height());
     ButtonDock->realign();
-    const int testLeft = functionP->width() - 294;
-    testBtn->move(testLeft, testBtn->y());
-    testEndBtn->move(testLeft, testEndBtn->y());
-    numBtn->move(testLeft + 96, numBtn->y());
-    numEndBtn->move(testLeft + 96, numEndBtn->y());
+    const int TestLeft = functionP->width() - 294;
+    testBtn->move(TestLeft, testBtn->y());
+    testEndBtn->move(TestLeft, testEndBtn->y());
+    numBtn->move(TestLeft + 96, numBtn->y());
+    numEndBtn->move(TestLeft + 96, numEndBtn->y());
     printBtn->move(numBtn->x() + 96, printBtn->y());
 }
 
 void TXVexoView::functionPResize() {
     if (!ArrowButtons[0]) return;
-    const int left0 = HalfToEven(functionP->width() - 500);
-    ArrowButtons[0]->move(left0, ArrowButtons[0]->y());
+    const int Left0 = HalfToEven(functionP->width() - 500);
+    ArrowButtons[0]->move(Left0, ArrowButtons[0]->y());
     for (int i = 1; i < 6; ++i)
-        ArrowButtons[i]->move(left0 + 39 + 37 * (i - 1), ArrowButtons[i]->y());
+        ArrowButtons[i]->move(Left0 + 39 + 37 * (i - 1), ArrowButtons[i]->y());
 }
 
 void TXVexoView::commentPResize() {
     commentM->resize(commentM->width(), commentP->height() - 23);
 }
 
-bool TXVexoView::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Resize) {
-        if (watched == panP)
+bool TXVexoView::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Event->type() == QEvent::Resize) {
+        if (Watched == panP)
             pBaseResize();
-        else if (watched == buttonP)
+        else if (Watched == buttonP)
             buttonPResize();
-        else if (watched == functionP)
+        else if (Watched == functionP)
             functionPResize();
-        else if (watched == commentP)
+        else if (Watched == commentP)
             commentPResize();
     }
-    return QWidget::eventFilter(watched, event);
+    return QWidget::eventFilter(Watched, Event);
 }
 
 }  // namespace xvexo

@@ -8,12 +8,12 @@
 
 namespace xvexo {
 
-void TXVexoView::ArrowClick(int tag) {
+void TXVexoView::ArrowClick(int Tag) {
     AutoPlaying = false;
     if (ViewMode != kViewing && ViewMode != kTrial) return;
     // Only the single step forward clicks.
-    SoundOn = tag == kForwardOne;
-    switch (tag) {
+    SoundOn = Tag == kForwardOne;
+    switch (Tag) {
         case kToStart:
             GoToStart(*Board);
             break;
@@ -41,10 +41,10 @@ void TXVexoView::ArrowClick(int tag) {
     ShowComment();
 }
 
-void TXVexoView::BoardClick(TMouseButton button, int32_t x, int32_t y) {
+void TXVexoView::BoardClick(TMouseButton Button, int32_t X, int32_t Y) {
     if (AutoPlaying) AutoPlaying = false;
     if (ViewMode == kViewing) {
-        if (button != TMouseButton::Left) {
+        if (Button != TMouseButton::Left) {
             SoundOn = false;
             Board->StepBack();
         } else {
@@ -53,31 +53,31 @@ void TXVexoView::BoardClick(TMouseButton button, int32_t x, int32_t y) {
         }
         ShowComment();
     } else if (ViewMode == kTrial) {
-        if (button != TMouseButton::Left) {
+        if (Button != TMouseButton::Left) {
             SoundOn = false;
             Board->StepBack();
         } else {
             SoundOn = true;
-            const int32_t before = Board->MoveIndex();
-            Board->PlayMove(x, y);
-            if (Board->MoveIndex() == before + 1) TrialFrom = std::min(TrialFrom, before);
+            const int32_t Before = Board->MoveIndex();
+            Board->PlayMove(X, Y);
+            if (Board->MoveIndex() == Before + 1) TrialFrom = std::min(TrialFrom, Before);
         }
     }
 }
 
 void TXVexoView::moveBtnClick() {
-    const TMoveNumberCheck check = CheckMoveNumber(moveEd->text().toStdString());
-    if (!check.Ok) {
-        ShowError(QString::fromUtf8(check.Message));
+    const TMoveNumberCheck Check = CheckMoveNumber(moveEd->text().toStdString());
+    if (!Check.Ok) {
+        ShowError(QString::fromUtf8(Check.Message));
         moveEd->setFocus();
         return;
     }
-    const int32_t n = check.Number;
+    const int32_t N = Check.Number;
     if (!autoEndBtn->isHidden()) autoEndBtnClick();
     SoundOn = false;
     GoToStart(*Board);
     ShowComment();
-    StepForwardTo(*Board, n);
+    StepForwardTo(*Board, N);
     ShowComment();
 }
 
@@ -117,15 +117,15 @@ void TXVexoView::ShowComment() {
     const int32_t k = ViewMode == kTrial ? TrialFrom : Board->MoveIndex();
     commentM->clearLines();
     NoteView->AddLink(QString(), false);
-    int diagrams = 0;
+    int Diagrams = 0;
     for (int32_t i = 0; i < Record.NoteCount; ++i) {
-        const TNoteRec& note = Record.Notes[i];
-        if (note.MoveNo != k) continue;
-        if (note.Kind == nkComment) {
-            NoteView->AddText(QString::fromStdString(DecodeText(note.Text, Encoding)), true);
-        } else if (note.Kind == nkDiagram) {
-            ++diagrams;
-            NoteView->AddLink(QStringLiteral("参考图 %1-%2").arg(k).arg(diagrams), true);
+        const TNoteRec& Note = Record.Notes[i];
+        if (Note.MoveNo != k) continue;
+        if (Note.Kind == nkComment) {
+            NoteView->AddText(QString::fromStdString(DecodeText(Note.Text, Encoding)), true);
+        } else if (Note.Kind == nkDiagram) {
+            ++Diagrams;
+            NoteView->AddLink(QStringLiteral("参考图 %1-%2").arg(k).arg(Diagrams), true);
         }
     }
 }

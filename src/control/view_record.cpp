@@ -9,18 +9,18 @@
 
 namespace xvexo {
 
-bool TXVexoView::getFile(const QString& fileName, int /*level*/, QString* error) {
-    const std::string address = fileName.toStdString();
-    std::string body;
-    std::string failure;
-    if (!ReadRecordSource(address, body, failure)) {
-        if (error) *error = QString::fromStdString(failure);
+bool TXVexoView::getFile(const QString& FileName, int /*level*/, QString* Error) {
+    const std::string Address = FileName.toStdString();
+    std::string Body;
+    std::string Failure;
+    if (!ReadRecordSource(Address, Body, Failure)) {
+        if (Error) *Error = QString::fromStdString(Failure);
         return false;
     }
-    return LoadText(body, FormatForFileName(address), error);
+    return LoadText(Body, FormatForFileName(Address), Error);
 }
 
-bool TXVexoView::LoadText(const std::string& text, int32_t formatMode, QString* error) {
+bool TXVexoView::LoadText(const std::string& Text, int32_t FormatMode, QString* Error) {
     // A new record ends trial play and automatic play first.
     if (ViewMode == kTrial) testEndBtnClick();
     if (!autoEndBtn->isHidden()) autoEndBtnClick();
@@ -29,24 +29,24 @@ bool TXVexoView::LoadText(const std::string& text, int32_t formatMode, QString* 
     // The new record is parsed aside: one that is not shown (a failed load, or a text the
     // parser stopped in) leaves the game on the screen with its own record, so its comments
     // and moves do not come from another text.
-    auto fresh = std::make_unique<TGameRecord>();
-    const TLoadResult result = LoadRecordText(*fresh, text, formatMode);
-    if (result.Failed()) {
-        if (error) *error = QString::fromStdString(result.Error);
+    auto Fresh = std::make_unique<TGameRecord>();
+    const TLoadResult Result = LoadRecordText(*Fresh, Text, FormatMode);
+    if (Result.Failed()) {
+        if (Error) *Error = QString::fromStdString(Result.Error);
         return false;
     }
-    LastLoadShown = result.Shown;
-    if (!result.Shown) return true;
-    Record = std::move(*fresh);
-    Encoding = result.Encoding;
+    LastLoadShown = Result.Shown;
+    if (!Result.Shown) return true;
+    Record = std::move(*Fresh);
+    Encoding = Result.Encoding;
     ApplyRecord();
     return true;
 }
 
-QString TXVexoView::Display(TInfoKind kind) const {
-    const std::string* field = InfoField(Record.Info, kind);
-    if (!field) return {};
-    return QString::fromStdString(DecodeText(*field, InfoFieldEncoding(Record, kind, Encoding)));
+QString TXVexoView::Display(TInfoKind Kind) const {
+    const std::string* Field = InfoField(Record.Info, Kind);
+    if (!Field) return {};
+    return QString::fromStdString(DecodeText(*Field, InfoFieldEncoding(Record, Kind, Encoding)));
 }
 
 void TXVexoView::ApplyRecord() {
@@ -56,11 +56,11 @@ void TXVexoView::ApplyRecord() {
     // Nothing of an earlier game survives: empty picture, empty player and rank labels. The
     // handicap stones are placed silently, as the moves are.
     Loading = true;
-    TKelGoPB::TStoneGrid empty{};
-    Painter->LoadPosition(empty);
+    TKelGoPB::TStoneGrid Empty{};
+    Painter->LoadPosition(Empty);
     MainGoPB->update();
-    for (QLabel* l : {bPlayerL, wPlayerL, BGlvlL, WGlvlL})
-        l->clear();
+    for (QLabel* L : {bPlayerL, wPlayerL, BGlvlL, WGlvlL})
+        L->clear();
     // The reset board reports no move, so the prisoner counts of the new game start here.
     GameInfo.LastX = 0;
     GameInfo.LastY = 0;

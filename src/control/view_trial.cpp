@@ -22,9 +22,9 @@ void TXVexoView::testBtnClick() {
     if (!autoEndBtn->isHidden()) autoEndBtnClick();
     testEndBtn->show();
     testBtn->hide();
-    auto snapshot = std::make_unique<TPosition>();
-    Board->GetPosition(*snapshot);
-    PushMode(kTrial, *snapshot);
+    auto Snapshot = std::make_unique<TPosition>();
+    Board->GetPosition(*Snapshot);
+    PushMode(kTrial, *Snapshot);
     // The panel's new colour repaints the board with its new edge.
     RedrawBoard();
 }
@@ -39,21 +39,21 @@ void TXVexoView::testEndBtnClick() {
     RedrawBoard();
 }
 
-void TXVexoView::PushMode(uint8_t newMode, const TPosition& snapshot) {
-    if (newMode == kTrial && numbersShown()) numEndBtnClick();
+void TXVexoView::PushMode(uint8_t NewMode, const TPosition& Snapshot) {
+    if (NewMode == kTrial && numbersShown()) numEndBtnClick();
     SoundOn = false;
     // One level is all the buttons can reach; the bound keeps a stray call inside the stack.
     if (ModeDepth >= static_cast<int32_t>(Modes->size())) return;
-    TModeEntry& entry = (*Modes)[ModeDepth];
+    TModeEntry& Entry = (*Modes)[ModeDepth];
     ++ModeDepth;
-    entry.SavedMode = ViewMode;
-    entry.SavedEnd = Board->EndIndex();
-    entry.Snapshot = snapshot;
-    ViewMode = newMode;
-    if (newMode == kTrial) {
+    Entry.SavedMode = ViewMode;
+    Entry.SavedEnd = Board->EndIndex();
+    Entry.Snapshot = Snapshot;
+    ViewMode = NewMode;
+    if (NewMode == kTrial) {
         SetSurround(kTrialPanelColour);
         Painter->SetEdgeImage(*GEdge, kEdgeLabelColour);
-        Board->SetPosition(snapshot, true, true);
+        Board->SetPosition(Snapshot, true, true);
         Board->SetNumbering({0, Board->MoveIndex(), 1});
         TrialFrom = Board->MoveIndex();
     }
@@ -67,37 +67,37 @@ void TXVexoView::PopMode() {
         SoundOn = true;
         return;
     }
-    const TModeEntry& entry = (*Modes)[ModeDepth - 1];
-    RestoreFromMode(entry.Snapshot);
-    ViewMode = entry.SavedMode;
+    const TModeEntry& Entry = (*Modes)[ModeDepth - 1];
+    RestoreFromMode(Entry.Snapshot);
+    ViewMode = Entry.SavedMode;
     if (ViewMode == kViewing) {
-        Board->LoadHistory(entry.Snapshot);
-        Board->SetEndIndex(entry.SavedEnd);
+        Board->LoadHistory(Entry.Snapshot);
+        Board->SetEndIndex(Entry.SavedEnd);
     }
     --ModeDepth;
     SoundOn = true;
 }
 
-void TXVexoView::RestoreFromMode(const TPosition& snapshot) {
+void TXVexoView::RestoreFromMode(const TPosition& Snapshot) {
     if (!numbersShown()) {
-        TNumbering off;
-        InitNumbering(off);
-        Board->SetNumbering(off);
+        TNumbering Off;
+        InitNumbering(Off);
+        Board->SetNumbering(Off);
     }
     // Back below the numbering start (0 or 1 here, so to the start of the game), and not above
     // the saved move.
     StepBackTo(*Board, Board->Numbering().From - 1);
-    StepBackTo(*Board, snapshot.MoveIndex);
+    StepBackTo(*Board, Snapshot.MoveIndex);
     // Replaying the saved moves draws the saved position, silently.
-    for (int32_t i = Board->MoveIndex() + 1; i <= snapshot.MoveIndex && i <= kMaxMoves; ++i) {
-        const THistoryEntry& h = snapshot.History[i];
-        if (h.X == 0 && h.Y == 0) {
+    for (int32_t i = Board->MoveIndex() + 1; i <= Snapshot.MoveIndex && i <= kMaxMoves; ++i) {
+        const THistoryEntry& H = Snapshot.History[i];
+        if (H.X == 0 && H.Y == 0) {
             Board->PassMove();
         } else {
-            Board->PlayMove(h.X, h.Y);
+            Board->PlayMove(H.X, H.Y);
         }
     }
-    Board->SetPosition(snapshot, false, true);
+    Board->SetPosition(Snapshot, false, true);
 }
 
 void TXVexoView::numBtnClick() {
@@ -113,9 +113,9 @@ void TXVexoView::numBtnClick() {
     } else {
         Board->EnableNumbering(true);
         ShowLastMoveMark(0);
-        TNumberGrid numbers{};
-        Board->GetStoneNumbers(numbers);
-        Painter->LoadValues(numbers);
+        TNumberGrid Numbers{};
+        Board->GetStoneNumbers(Numbers);
+        Painter->LoadValues(Numbers);
     }
     MainGoPB->update();
 }
@@ -129,12 +129,12 @@ void TXVexoView::numEndBtnClick() {
     MainGoPB->update();
 }
 
-void TXVexoView::ShowLastMoveMark(int32_t value) {
-    int32_t x = 0;
-    int32_t y = 0;
-    uint8_t c = 0;
-    Board->GetLastMove(x, y, c);
-    if (x > 0) Painter->SetPoint(c, x, y, value);
+void TXVexoView::ShowLastMoveMark(int32_t Value) {
+    int32_t X = 0;
+    int32_t Y = 0;
+    uint8_t C = 0;
+    Board->GetLastMove(X, Y, C);
+    if (X > 0) Painter->SetPoint(C, X, Y, Value);
 }
 
 }  // namespace xvexo

@@ -11,8 +11,8 @@
 
 namespace xvexo {
 
-TXVexoView::TXVexoView(QWidget* parent, TViewServices services)
-    : QWidget(parent), Services(std::move(services)) {
+TXVexoView::TXVexoView(QWidget* Parent, TViewServices Services)
+    : QWidget(Parent), Services(std::move(Services)) {
     BuildForm();
     ActiveFormCreate();
 }
@@ -59,15 +59,15 @@ void TXVexoView::ActiveFormCreate() {
 
     // The engine's point and move events reach the painter and the labels through the form's
     // handlers; a click on the board reaches BoardClick; the buttons reach theirs.
-    Board->OnPutStone = [this](TGoBoard&, int32_t x, int32_t y, int32_t value, uint8_t colour) {
-        BoardPutStone(x, y, value, colour);
+    Board->OnPutStone = [this](TGoBoard&, int32_t X, int32_t Y, int32_t Value, uint8_t Colour) {
+        BoardPutStone(X, Y, Value, Colour);
     };
-    Board->OnRedrawPoint = [this](TGoBoard&, int32_t x, int32_t y, int32_t value, uint8_t colour) {
-        BoardRedrawPoint(x, y, value, colour);
+    Board->OnRedrawPoint = [this](TGoBoard&, int32_t X, int32_t Y, int32_t Value, uint8_t Colour) {
+        BoardRedrawPoint(X, Y, Value, Colour);
     };
-    Board->OnMove = [this](TGoBoard&, const TMoveInfo& info) { BoardMove(info); };
-    Painter->OnPointClick = [this](TKelGoPB&, TMouseButton button, uint32_t, int32_t col,
-                                   int32_t row) { BoardClick(button, col, row); };
+    Board->OnMove = [this](TGoBoard&, const TMoveInfo& Info) { BoardMove(Info); };
+    Painter->OnPointClick = [this](TKelGoPB&, TMouseButton Button, uint32_t, int32_t Col,
+                                   int32_t Row) { BoardClick(Button, Col, Row); };
 
     connect(autoBtn, &QAbstractButton::clicked, this, &TXVexoView::autoBtnClick);
     connect(autoEndBtn, &QAbstractButton::clicked, this, &TXVexoView::autoEndBtnClick);
@@ -86,17 +86,17 @@ void TXVexoView::ActiveFormCreate() {
     pBaseResize();
 }
 
-void TXVexoView::ChooseImageSet(int32_t s) {
+void TXVexoView::ChooseImageSet(int32_t S) {
     ++ImageSetLoads;
-    LoadImageSet(*Painter, *Images, s);
+    LoadImageSet(*Painter, *Images, S);
     MainGoPB->update();
 }
 
-void TXVexoView::SetSurround(TColour colour) {
-    QPalette pal = panP->palette();
-    pal.setColor(QPalette::Window, QColor::fromRgb(colour));
-    panP->setPalette(pal);
-    MainGoPB->SetBackground(colour);
+void TXVexoView::SetSurround(TColour Colour) {
+    QPalette Pal = panP->palette();
+    Pal.setColor(QPalette::Window, QColor::fromRgb(Colour));
+    panP->setPalette(Pal);
+    MainGoPB->SetBackground(Colour);
 }
 
 void TXVexoView::RedrawBoard() {
@@ -108,32 +108,32 @@ QImage TXVexoView::boardImage() const {
     return MainGoPB->Picture();
 }
 
-void TXVexoView::BoardPutStone(int32_t x, int32_t y, int32_t value, uint8_t colour) {
+void TXVexoView::BoardPutStone(int32_t X, int32_t Y, int32_t Value, uint8_t Colour) {
     if (!Loading && SoundOn) PlayClick();
-    Painter->SetPoint(colour, x, y, value);
+    Painter->SetPoint(Colour, X, Y, Value);
     MainGoPB->update();
 }
 
-void TXVexoView::BoardRedrawPoint(int32_t x, int32_t y, int32_t value, uint8_t colour) {
-    Painter->SetPoint(colour, x, y, value);
+void TXVexoView::BoardRedrawPoint(int32_t X, int32_t Y, int32_t Value, uint8_t Colour) {
+    Painter->SetPoint(Colour, X, Y, Value);
     MainGoPB->update();
 }
 
-void TXVexoView::BoardMove(const TMoveInfo& info) {
-    GameInfo.LastX = static_cast<uint8_t>(info.X < 0 ? 0 : info.X);
-    GameInfo.LastY = static_cast<uint8_t>(info.Y);
-    GameInfo.WhitePrisoners = info.WhitePrisoners;
-    GameInfo.BlackPrisoners = info.BlackPrisoners;
-    wDiedSL->setText(QString::number(info.BlackPrisoners));
-    bDiedSL->setText(QString::number(info.WhitePrisoners));
+void TXVexoView::BoardMove(const TMoveInfo& Info) {
+    GameInfo.LastX = static_cast<uint8_t>(Info.X < 0 ? 0 : Info.X);
+    GameInfo.LastY = static_cast<uint8_t>(Info.Y);
+    GameInfo.WhitePrisoners = Info.WhitePrisoners;
+    GameInfo.BlackPrisoners = Info.BlackPrisoners;
+    wDiedSL->setText(QString::number(Info.BlackPrisoners));
+    bDiedSL->setText(QString::number(Info.WhitePrisoners));
 }
 
-void TXVexoView::ShowError(const QString& text) {
+void TXVexoView::ShowError(const QString& Text) {
     if (Services.ShowError) {
-        Services.ShowError(*this, text);
+        Services.ShowError(*this, Text);
         return;
     }
-    QMessageBox::critical(this, QString(), text, QMessageBox::Ok);
+    QMessageBox::critical(this, QString(), Text, QMessageBox::Ok);
 }
 
 void TXVexoView::PlayClick() {

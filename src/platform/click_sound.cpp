@@ -18,9 +18,9 @@ namespace {
 // makes the sound system print complaints, and without a device the program says nothing.
 bool SoundServerReachable() {
     if (!qEnvironmentVariableIsEmpty("PULSE_SERVER")) return true;
-    QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (runtime.isEmpty()) runtime = QStringLiteral("/run/user/%1").arg(getuid());
-    return QFileInfo::exists(runtime + QStringLiteral("/pulse/native"));
+    QString Runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (Runtime.isEmpty()) Runtime = QStringLiteral("/run/user/%1").arg(getuid());
+    return QFileInfo::exists(Runtime + QStringLiteral("/pulse/native"));
 }
 
 bool HasAudioOutput() {

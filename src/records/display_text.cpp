@@ -12,9 +12,9 @@ namespace {
 constexpr std::string_view kReplacement = "\xEF\xBF\xBD";  // U+FFFD
 
 // Length of the well-formed UTF-8 sequence at Bytes[i], or 0 when there is none.
-size_t Utf8SequenceAt(std::string_view Bytes, size_t i) {
-    const auto B = [&](size_t k) { return static_cast<unsigned char>(Bytes[k]); };
-    const unsigned char Lead = B(i);
+size_t Utf8SequenceAt(std::string_view Bytes, size_t I) {
+    const auto B = [&](size_t K) { return static_cast<unsigned char>(Bytes[K]); };
+    const unsigned char Lead = B(I);
     if (Lead < 0x80) return 1;
     size_t Len = 0;
     unsigned char Lo = 0x80;
@@ -32,10 +32,10 @@ size_t Utf8SequenceAt(std::string_view Bytes, size_t i) {
     } else {
         return 0;
     }
-    if (i + Len > Bytes.size()) return 0;
-    if (B(i + 1) < Lo || B(i + 1) > Hi) return 0;
+    if (I + Len > Bytes.size()) return 0;
+    if (B(I + 1) < Lo || B(I + 1) > Hi) return 0;
     for (size_t k = 2; k < Len; ++k) {
-        if (B(i + k) < 0x80 || B(i + k) > 0xBF) return 0;
+        if (B(I + k) < 0x80 || B(I + k) > 0xBF) return 0;
     }
     return Len;
 }

@@ -12,21 +12,21 @@ namespace {
 // The layout looks for a line break to the end of each word it wraps, so a very long word
 // costs the square of its length. A zero-width space after every kRun characters without a
 // blank gives it a place to break; nothing changes on screen.
-QString WithBreakOpportunities(const QString& text) {
+QString WithBreakOpportunities(const QString& Text) {
     constexpr int kRun = 64;
-    QString out;
-    out.reserve(text.size() + text.size() / kRun);
-    int run = 0;
-    for (const QChar ch : text) {
-        out += ch;
-        if (ch.isSpace()) {
-            run = 0;
-        } else if (++run >= kRun && !ch.isHighSurrogate()) {
-            out += QChar(0x200B);
-            run = 0;
+    QString Out;
+    Out.reserve(Text.size() + Text.size() / kRun);
+    int Run = 0;
+    for (const QChar Ch : Text) {
+        Out += Ch;
+        if (Ch.isSpace()) {
+            Run = 0;
+        } else if (++Run >= kRun && !Ch.isHighSurrogate()) {
+            Out += QChar(0x200B);
+            Run = 0;
         }
     }
-    return out;
+    return Out;
 }
 
 // The layout of one block grows faster than its length; a line longer than this (a third of a
@@ -36,16 +36,16 @@ constexpr qsizetype kMaxShownChars = 1 << 20;
 }  // namespace
 
 const QString& TPlusMemoU::StartKey() {
-    static const QString key(3, QChar(3));
-    return key;
+    static const QString Key(3, QChar(3));
+    return Key;
 }
 
 const QString& TPlusMemoU::StopKey() {
-    static const QString key(3, QChar(4));
-    return key;
+    static const QString Key(3, QChar(4));
+    return Key;
 }
 
-TPlusMemoU::TPlusMemoU(QWidget* parent) : QTextBrowser(parent) {
+TPlusMemoU::TPlusMemoU(QWidget* Parent) : QTextBrowser(Parent) {
     setReadOnly(true);
     setOpenLinks(false);
     setOpenExternalLinks(false);
@@ -62,70 +62,70 @@ void TPlusMemoU::clearLines() {
     document()->clear();
 }
 
-void TPlusMemoU::addLine(const QString& line) {
-    const int offset = Lines.isEmpty() ? 0 : TextLength + 1;
-    Lines.push_back(line);
-    TextLength = offset + static_cast<int>(line.size());
-    appendRendered(line, offset);
+void TPlusMemoU::addLine(const QString& Line) {
+    const int Offset = Lines.isEmpty() ? 0 : TextLength + 1;
+    Lines.push_back(Line);
+    TextLength = Offset + static_cast<int>(Line.size());
+    appendRendered(Line, Offset);
 }
 
-QString TPlusMemoU::line(int i) const {
-    if (i < 0 || i >= Lines.size()) return {};
-    return Lines[i];
+QString TPlusMemoU::line(int I) const {
+    if (I < 0 || I >= Lines.size()) return {};
+    return Lines[I];
 }
 
-QString TPlusMemoU::contextText(int start, int end) const {
-    const QString all = text();
-    if (start < 0 || end > all.size() || end - start < 6) return {};
-    const QString ctx = all.mid(start, end - start);
-    if (!ctx.startsWith(StartKey()) || !ctx.endsWith(StopKey())) return {};
-    return ctx.mid(3, ctx.size() - 6);
+QString TPlusMemoU::contextText(int Start, int End) const {
+    const QString All = text();
+    if (Start < 0 || End > All.size() || End - Start < 6) return {};
+    const QString Ctx = All.mid(Start, End - Start);
+    if (!Ctx.startsWith(StartKey()) || !Ctx.endsWith(StopKey())) return {};
+    return Ctx.mid(3, Ctx.size() - 6);
 }
 
 // Appends one line as a block; contexts become anchors whose address carries their positions.
 // The key characters themselves are not shown.
-void TPlusMemoU::appendRendered(const QString& whole, int offset) {
-    const bool cut = whole.size() > kMaxShownChars;
-    const QString line = cut ? whole.left(kMaxShownChars) : whole;
-    QTextCursor c(document());
-    c.movePosition(QTextCursor::End);
-    if (Lines.size() > 1) c.insertBlock();
-    QTextCharFormat plain;
-    QTextCharFormat link;
-    link.setAnchor(true);
-    link.setForeground(QColor(0, 0, 192));
-    link.setFontUnderline(true);
+void TPlusMemoU::appendRendered(const QString& Whole, int Offset) {
+    const bool Cut = Whole.size() > kMaxShownChars;
+    const QString Line = Cut ? Whole.left(kMaxShownChars) : Whole;
+    QTextCursor C(document());
+    C.movePosition(QTextCursor::End);
+    if (Lines.size() > 1) C.insertBlock();
+    QTextCharFormat PlainFormat;
+    QTextCharFormat LinkFormat;
+    LinkFormat.setAnchor(true);
+    LinkFormat.setForeground(QColor(0, 0, 192));
+    LinkFormat.setFontUnderline(true);
 
-    qsizetype pos = 0;
-    while (pos < line.size()) {
-        const qsizetype s = line.indexOf(StartKey(), pos);
-        if (s < 0) break;
-        const qsizetype e = line.indexOf(StopKey(), s + 3);
-        if (e < 0) break;
-        QString before = line.mid(pos, s - pos);
-        before.remove(QChar(3)).remove(QChar(4));
-        c.insertText(WithBreakOpportunities(before), plain);
-        const int start = offset + static_cast<int>(s);
-        const int end = offset + static_cast<int>(e) + 3;
-        link.setAnchorHref(QStringLiteral("ctx:%1:%2").arg(start).arg(end));
-        c.insertText(WithBreakOpportunities(line.mid(s + 3, e - s - 3)), link);
-        pos = e + 3;
+    qsizetype Pos = 0;
+    while (Pos < Line.size()) {
+        const qsizetype S = Line.indexOf(StartKey(), Pos);
+        if (S < 0) break;
+        const qsizetype E = Line.indexOf(StopKey(), S + 3);
+        if (E < 0) break;
+        QString Before = Line.mid(Pos, S - Pos);
+        Before.remove(QChar(3)).remove(QChar(4));
+        C.insertText(WithBreakOpportunities(Before), PlainFormat);
+        const int Start = Offset + static_cast<int>(S);
+        const int End = Offset + static_cast<int>(E) + 3;
+        LinkFormat.setAnchorHref(QStringLiteral("ctx:%1:%2").arg(Start).arg(End));
+        C.insertText(WithBreakOpportunities(Line.mid(S + 3, E - S - 3)), LinkFormat);
+        Pos = E + 3;
     }
-    QString rest = line.mid(pos);
-    rest.remove(QChar(3)).remove(QChar(4));
-    c.insertText(WithBreakOpportunities(rest), plain);
-    if (cut) c.insertText(QStringLiteral("…"), plain);
+    QString Rest = Line.mid(Pos);
+    Rest.remove(QChar(3)).remove(QChar(4));
+    C.insertText(WithBreakOpportunities(Rest), PlainFormat);
+    if (Cut) C.insertText(QStringLiteral("…"), PlainFormat);
 }
 
-void TPlusMemoU::onAnchor(const QUrl& url) {
-    if (url.scheme() != QLatin1String("ctx")) return;
-    const QStringList parts = url.path().split(QLatin1Char(':'));
-    if (parts.size() != 2) return;
-    bool ok1 = false;
-    bool ok2 = false;
-    const int start = parts[0].toInt(&ok1);
-    const int end = parts[1].toInt(&ok2);
-    if (ok1 && ok2) emit contextClicked(start, end);
+void TPlusMemoU::onAnchor(const QUrl& Url) {
+    if (Url.scheme() != QLatin1String("ctx")) return;
+    const QStringList Parts = Url.path().split(QLatin1Char(':'));
+    if (Parts.size() != 2) return;
+    bool Ok1 = false;
+    bool Ok2 = false;
+    const int Start = Parts[0].toInt(&Ok1);
+    const int End = Parts[1].toInt(&Ok2);
+    if (Ok1 && Ok2) emit contextClicked(Start, End);
 }
 
 }  // namespace xvexo

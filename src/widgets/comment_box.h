@@ -15,28 +15,28 @@ class TPlusMemoU : public QTextBrowser {
     static const QString& StartKey();  // three characters of code 3
     static const QString& StopKey();   // three characters of code 4
 
-    explicit TPlusMemoU(QWidget* parent = nullptr);
+    explicit TPlusMemoU(QWidget* Parent = nullptr);
 
     void clearLines();
-    void addLine(const QString& line);
+    void addLine(const QString& Line);
     int lineCount() const { return static_cast<int>(Lines.size()); }
     // Line i (0-based); empty for an index out of range.
-    QString line(int i) const;
+    QString line(int I) const;
     const QStringList& lines() const { return Lines; }
     // All lines joined by "\n": the text the context positions count in.
     QString text() const { return Lines.join(QLatin1Char('\n')); }
 
     // The text of a reported context without its keys (empty for a range that is no context).
-    QString contextText(int start, int end) const;
+    QString contextText(int Start, int End) const;
 
   signals:
     // start: position of the first start-key character; end: one past the last stop-key
     // character.
-    void contextClicked(int start, int end);
+    void contextClicked(int Start, int End);
 
   private:
-    void appendRendered(const QString& line, int offset);
-    void onAnchor(const QUrl& url);
+    void appendRendered(const QString& Line, int Offset);
+    void onAnchor(const QUrl& Url);
 
     QStringList Lines;
     int TextLength = 0;  // length of text(), kept as lines are added

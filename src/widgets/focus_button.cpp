@@ -5,45 +5,45 @@
 
 namespace xvexo {
 
-TepFocusButton::TepFocusButton(const QString& text, QWidget* parent) : QPushButton(text, parent) {
+TepFocusButton::TepFocusButton(const QString& Text, QWidget* Parent) : QPushButton(Text, Parent) {
     setAttribute(Qt::WA_Hover);
 }
 
-void TepFocusButton::setColours(const QColor& top, const QColor& bottom) {
-    Top = top;
-    Bottom = bottom;
+void TepFocusButton::setColours(const QColor& TopColour, const QColor& BottomColour) {
+    Top = TopColour;
+    Bottom = BottomColour;
     update();
 }
 
 void TepFocusButton::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QColor top = Top;
-    QColor bottom = Bottom;
+    QPainter P(this);
+    P.setRenderHint(QPainter::Antialiasing);
+    const QRectF R = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QColor ShownTop = Top;
+    QColor ShownBottom = Bottom;
     if (!isEnabled()) {
-        top = top.lighter(105);
-        bottom = top;
+        ShownTop = ShownTop.lighter(105);
+        ShownBottom = ShownTop;
     } else if (isDown()) {
-        std::swap(top, bottom);
+        std::swap(ShownTop, ShownBottom);
     } else if (underMouse()) {
-        top = top.lighter(104);
-        bottom = bottom.lighter(110);
+        ShownTop = ShownTop.lighter(104);
+        ShownBottom = ShownBottom.lighter(110);
     }
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
-    p.setBrush(g);
-    p.setPen(QColor(120, 128, 136));
-    p.drawRoundedRect(r, 3, 3);
+    QLinearGradient G(R.topLeft(), R.bottomLeft());
+    G.setColorAt(0, ShownTop);
+    G.setColorAt(1, ShownBottom);
+    P.setBrush(G);
+    P.setPen(QColor(120, 128, 136));
+    P.drawRoundedRect(R, 3, 3);
     if (hasFocus()) {
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(60, 60, 60), 1, Qt::DotLine));
-        p.drawRoundedRect(r.adjusted(3, 3, -3, -3), 2, 2);
+        P.setBrush(Qt::NoBrush);
+        P.setPen(QPen(QColor(60, 60, 60), 1, Qt::DotLine));
+        P.drawRoundedRect(R.adjusted(3, 3, -3, -3), 2, 2);
     }
-    p.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : QColor(150, 150, 150));
-    const QPoint shift = isDown() ? QPoint(1, 1) : QPoint();
-    p.drawText(rect().translated(shift), Qt::AlignCenter | Qt::TextShowMnemonic, text());
+    P.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : QColor(150, 150, 150));
+    const QPoint Shift = isDown() ? QPoint(1, 1) : QPoint();
+    P.drawText(rect().translated(Shift), Qt::AlignCenter | Qt::TextShowMnemonic, text());
 }
 
 }  // namespace xvexo

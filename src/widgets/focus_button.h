@@ -10,14 +10,14 @@ namespace xvexo {
 class TepFocusButton : public QPushButton {
     Q_OBJECT
   public:
-    explicit TepFocusButton(const QString& text = {}, QWidget* parent = nullptr);
+    explicit TepFocusButton(const QString& Text = {}, QWidget* Parent = nullptr);
 
-    void setColours(const QColor& top, const QColor& bottom);
+    void setColours(const QColor& TopColour, const QColor& BottomColour);
     QColor topColour() const { return Top; }
     QColor bottomColour() const { return Bottom; }
 
   protected:
-    void paintEvent(QPaintEvent* e) override;
+    void paintEvent(QPaintEvent* E) override;
 
   private:
     QColor Top{250, 250, 250};

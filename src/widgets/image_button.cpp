@@ -5,24 +5,24 @@
 
 namespace xvexo {
 
-TepSpeedButton::TepSpeedButton(QWidget* parent) : QAbstractButton(parent) {
+TepSpeedButton::TepSpeedButton(QWidget* Parent) : QAbstractButton(Parent) {
     setAttribute(Qt::WA_Hover);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void TepSpeedButton::setGlyph(const QImage& strip) {
-    Strip = strip;
+void TepSpeedButton::setGlyph(const QImage& Glyph) {
+    Strip = Glyph;
     update();
 }
 
-void TepSpeedButton::setTransparent(bool on) {
-    Transparent = on;
-    setAttribute(Qt::WA_NoSystemBackground, on);
+void TepSpeedButton::setTransparent(bool On) {
+    Transparent = On;
+    setAttribute(Qt::WA_NoSystemBackground, On);
     update();
 }
 
-void TepSpeedButton::setHeldDown(bool on) {
-    HeldDown = on;
+void TepSpeedButton::setHeldDown(bool On) {
+    HeldDown = On;
     update();
 }
 
@@ -33,42 +33,42 @@ TepSpeedButton::GlyphState TepSpeedButton::glyphState() const {
     return Idle;
 }
 
-QImage TepSpeedButton::statePicture(GlyphState s) const {
-    const int w = Strip.width() / 4;
-    if (w < 1 || Strip.height() < 1) return {};
-    return Strip.copy(static_cast<int>(s) * w, 0, w, Strip.height());
+QImage TepSpeedButton::statePicture(GlyphState S) const {
+    const int W = Strip.width() / 4;
+    if (W < 1 || Strip.height() < 1) return {};
+    return Strip.copy(static_cast<int>(S) * W, 0, W, Strip.height());
 }
 
 QSize TepSpeedButton::sizeHint() const {
-    const int w = Strip.width() / 4;
-    if (w < 1) return {23, 22};
-    return {w, Strip.height()};
+    const int W = Strip.width() / 4;
+    if (W < 1) return {23, 22};
+    return {W, Strip.height()};
 }
 
 void TepSpeedButton::paintEvent(QPaintEvent*) {
-    QPainter p(this);
-    if (!Transparent) p.fillRect(rect(), palette().button());
-    const QImage pic = statePicture(glyphState());
-    if (pic.isNull()) return;
+    QPainter P(this);
+    if (!Transparent) P.fillRect(rect(), palette().button());
+    const QImage Pic = statePicture(glyphState());
+    if (Pic.isNull()) return;
     // Centred without scaling, as the glyph is drawn for the button's size.
-    p.drawImage((width() - pic.width()) / 2, (height() - pic.height()) / 2, pic);
+    P.drawImage((width() - Pic.width()) / 2, (height() - Pic.height()) / 2, Pic);
 }
 
-void TepSpeedButton::enterEvent(QEnterEvent* e) {
+void TepSpeedButton::enterEvent(QEnterEvent* E) {
     Hovered = true;
     update();
-    QAbstractButton::enterEvent(e);
+    QAbstractButton::enterEvent(E);
 }
 
-void TepSpeedButton::leaveEvent(QEvent* e) {
+void TepSpeedButton::leaveEvent(QEvent* E) {
     Hovered = false;
     update();
-    QAbstractButton::leaveEvent(e);
+    QAbstractButton::leaveEvent(E);
 }
 
-void TepSpeedButton::changeEvent(QEvent* e) {
-    if (e->type() == QEvent::EnabledChange && !isEnabled()) Hovered = false;
-    QAbstractButton::changeEvent(e);
+void TepSpeedButton::changeEvent(QEvent* E) {
+    if (E->type() == QEvent::EnabledChange && !isEnabled()) Hovered = false;
+    QAbstractButton::changeEvent(E);
 }
 
 }  // namespace xvexo

@@ -12,33 +12,33 @@ class TepSpeedButton : public QAbstractButton {
   public:
     enum GlyphState { Idle = 0, Hover = 1, Pressed = 2, Disabled = 3 };
 
-    explicit TepSpeedButton(QWidget* parent = nullptr);
+    explicit TepSpeedButton(QWidget* Parent = nullptr);
 
     // Takes a strip of four pictures; a strip narrower than 4 pixels shows nothing.
-    void setGlyph(const QImage& strip);
+    void setGlyph(const QImage& Glyph);
     const QImage& glyph() const { return Strip; }
 
     // A transparent button draws only its glyph; otherwise the face colour is filled first.
-    void setTransparent(bool on);
+    void setTransparent(bool On);
     bool transparent() const { return Transparent; }
 
     // Held down (the framework's Down property): shows the pressed picture while set.
-    void setHeldDown(bool on);
+    void setHeldDown(bool On);
 
     int tag() const { return Tag; }
-    void setTag(int t) { Tag = t; }
+    void setTag(int T) { Tag = T; }
 
     GlyphState glyphState() const;
     // The picture of the given state cut from the strip (null when there is no glyph).
-    QImage statePicture(GlyphState s) const;
+    QImage statePicture(GlyphState S) const;
 
     QSize sizeHint() const override;
 
   protected:
-    void paintEvent(QPaintEvent* e) override;
-    void enterEvent(QEnterEvent* e) override;
-    void leaveEvent(QEvent* e) override;
-    void changeEvent(QEvent* e) override;
+    void paintEvent(QPaintEvent* E) override;
+    void enterEvent(QEnterEvent* E) override;
+    void leaveEvent(QEvent* E) override;
+    void changeEvent(QEvent* E) override;
 
   private:
     QImage Strip;

@@ -4,34 +4,34 @@
 
 namespace xvexo {
 
-TepImagePanel::TepImagePanel(QWidget* parent) : QFrame(parent) {
+TepImagePanel::TepImagePanel(QWidget* Parent) : QFrame(Parent) {
     setFrameStyle(QFrame::NoFrame);
 }
 
-void TepImagePanel::setWallpaper(const QPixmap& tile) {
-    Wallpaper = tile;
+void TepImagePanel::setWallpaper(const QPixmap& Tile) {
+    Wallpaper = Tile;
     update();
 }
 
-void TepImagePanel::setLoweredBevel(int width) {
-    if (width <= 0) {
+void TepImagePanel::setLoweredBevel(int Width) {
+    if (Width <= 0) {
         setFrameStyle(QFrame::NoFrame);
         return;
     }
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(width);
+    setLineWidth(Width);
 }
 
-void TepImagePanel::paintEvent(QPaintEvent* e) {
+void TepImagePanel::paintEvent(QPaintEvent* E) {
     {
-        QPainter p(this);
+        QPainter P(this);
         // The tiling starts at the panel's corner so the picture does not move when it scrolls.
         if (!Wallpaper.isNull())
-            p.drawTiledPixmap(rect(), Wallpaper);
+            P.drawTiledPixmap(rect(), Wallpaper);
         else
-            p.fillRect(rect(), palette().window());
+            P.fillRect(rect(), palette().window());
     }
-    QFrame::paintEvent(e);
+    QFrame::paintEvent(E);
 }
 
 }  // namespace xvexo

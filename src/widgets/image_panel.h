@@ -9,16 +9,16 @@ namespace xvexo {
 class TepImagePanel : public QFrame {
     Q_OBJECT
   public:
-    explicit TepImagePanel(QWidget* parent = nullptr);
+    explicit TepImagePanel(QWidget* Parent = nullptr);
 
-    void setWallpaper(const QPixmap& tile);
+    void setWallpaper(const QPixmap& Tile);
     const QPixmap& wallpaper() const { return Wallpaper; }
 
     // A lowered bevel of the given width (0: none).
-    void setLoweredBevel(int width);
+    void setLoweredBevel(int Width);
 
   protected:
-    void paintEvent(QPaintEvent* e) override;
+    void paintEvent(QPaintEvent* E) override;
 
   private:
     QPixmap Wallpaper;

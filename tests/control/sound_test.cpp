@@ -12,22 +12,22 @@ using enum TXVexoView::TArrowTag;
 
 // Whatever the machine's sound: clicks never wait, and a form with the real sound steps at once.
 TEST(ClickSound, NeverWaits) {
-    QElapsedTimer t;
-    t.start();
-    TClickSound sound;
+    QElapsedTimer T;
+    T.start();
+    TClickSound Sound;
     for (int i = 0; i < 50; ++i)
-        sound.Play();
-    EXPECT_LT(t.elapsed(), 1000);
+        Sound.Play();
+    EXPECT_LT(T.elapsed(), 1000);
 
-    TXVexoView view;  // the real click sound and message box
-    view.show();
-    ASSERT_TRUE(view.LoadText(testing::TagRecord(30), kFormatTag));
-    view.ArrowClick(kToStart);
-    t.restart();
+    TXVexoView View;  // the real click sound and message box
+    View.show();
+    ASSERT_TRUE(View.LoadText(testing::TagRecord(30), kFormatTag));
+    View.ArrowClick(kToStart);
+    T.restart();
     for (int i = 0; i < 30; ++i)
-        view.ArrowClick(kForwardOne);
-    EXPECT_EQ(view.board().MoveIndex(), 30);
-    EXPECT_LT(t.elapsed(), 1000);
+        View.ArrowClick(kForwardOne);
+    EXPECT_EQ(View.board().MoveIndex(), 30);
+    EXPECT_LT(T.elapsed(), 1000);
 }
 
 }  // namespace

@@ -12,191 +12,191 @@ using enum TXVexoView::TArrowTag;
 using testing::TagRecord;
 using testing::ViewFixture;
 
-void Click(TXVexoView& v, Qt::MouseButton button, int col, int row) {
-    const int cell = v.painter().CellSize();
-    QTest::mousePress(v.MainGoPB, button, {},
-                      QPoint((col - 1) * cell + cell / 2, (row - 1) * cell + cell / 2));
+void Click(TXVexoView& V, Qt::MouseButton Button, int Col, int Row) {
+    const int Cell = V.painter().CellSize();
+    QTest::mousePress(V.MainGoPB, Button, {},
+                      QPoint((Col - 1) * Cell + Cell / 2, (Row - 1) * Cell + Cell / 2));
 }
 
-// The point of move i of TagRecord.
-QPoint MovePoint(int i) {
-    const auto [x, y] = testing::QuietMovePoint(i);
-    return {x, y};
+// The point of move I of TagRecord.
+QPoint MovePoint(int I) {
+    const auto [X, Y] = testing::QuietMovePoint(I);
+    return {X, Y};
 }
 
 TEST(TrialPlay, NumbersTrialStonesFromOneAndRestoresTheRecord) {
-    ViewFixture v;
-    v.LoadTag(TagRecord(60));
-    v->moveEd->setText("40");
-    v->moveBtnClick();
-    ASSERT_EQ(v.MoveIndex(), 40);
-    const QColor viewing = v->panP->palette().color(QPalette::Window);
-    const QImage before = v->boardImage();
+    ViewFixture V;
+    V.LoadTag(TagRecord(60));
+    V->moveEd->setText("40");
+    V->moveBtnClick();
+    ASSERT_EQ(V.MoveIndex(), 40);
+    const QColor Viewing = V->panP->palette().color(QPalette::Window);
+    const QImage Before = V->boardImage();
 
-    QTest::mouseClick(v->testBtn, Qt::LeftButton);
-    EXPECT_EQ(v->viewMode(), TXVexoView::kTrial);
-    EXPECT_TRUE(v->testBtn->isHidden());
-    EXPECT_FALSE(v->testEndBtn->isHidden());
-    EXPECT_EQ(v->panP->palette().color(QPalette::Window), QColor(64, 128, 128));
+    QTest::mouseClick(V->testBtn, Qt::LeftButton);
+    EXPECT_EQ(V->viewMode(), TXVexoView::kTrial);
+    EXPECT_TRUE(V->testBtn->isHidden());
+    EXPECT_FALSE(V->testEndBtn->isHidden());
+    EXPECT_EQ(V->panP->palette().color(QPalette::Window), QColor(64, 128, 128));
     // The trial edge is drawn right of the board.
-    EXPECT_NE(v->boardImage().pixel(v->painter().BoardSize() + 3, 100),
-              before.pixel(v->painter().BoardSize() + 3, 100));
+    EXPECT_NE(V->boardImage().pixel(V->painter().BoardSize() + 3, 100),
+              Before.pixel(V->painter().BoardSize() + 3, 100));
 
     // The label margin shows the teal panel through it.
-    const int corner = v->painter().BoardSize() + v->painter().LabelMargin() - 1;
-    EXPECT_EQ(v->boardImage().pixelColor(corner, corner), QColor(64, 128, 128));
+    const int Corner = V->painter().BoardSize() + V->painter().LabelMargin() - 1;
+    EXPECT_EQ(V->boardImage().pixelColor(Corner, Corner), QColor(64, 128, 128));
 
-    v->ArrowClick(kForwardOne);  // the record's later moves are out of reach
-    EXPECT_EQ(v.MoveIndex(), 40);
+    V->ArrowClick(kForwardOne);  // the record's later moves are out of reach
+    EXPECT_EQ(V.MoveIndex(), 40);
 
-    Click(*v, Qt::LeftButton, 10, 10);  // black to move after 40 moves
-    Click(*v, Qt::LeftButton, 11, 10);
-    EXPECT_EQ(v->painter().Stone(10, 10), kBlack);
-    EXPECT_EQ(v->painter().Value(10, 10), 1);
-    EXPECT_EQ(v->painter().Stone(11, 10), kWhite);
-    EXPECT_EQ(v->painter().Value(11, 10), 2);
-    const QPoint m40 = MovePoint(40);
-    EXPECT_EQ(v->painter().Value(m40.x(), m40.y()), kLastMoveMark);
+    Click(*V, Qt::LeftButton, 10, 10);  // black to move after 40 moves
+    Click(*V, Qt::LeftButton, 11, 10);
+    EXPECT_EQ(V->painter().Stone(10, 10), kBlack);
+    EXPECT_EQ(V->painter().Value(10, 10), 1);
+    EXPECT_EQ(V->painter().Stone(11, 10), kWhite);
+    EXPECT_EQ(V->painter().Value(11, 10), 2);
+    const QPoint M40 = MovePoint(40);
+    EXPECT_EQ(V->painter().Value(M40.x(), M40.y()), kLastMoveMark);
     // An occupied point places nothing.
-    Click(*v, Qt::LeftButton, 11, 10);
-    EXPECT_EQ(v.MoveIndex(), 42);
+    Click(*V, Qt::LeftButton, 11, 10);
+    EXPECT_EQ(V.MoveIndex(), 42);
     // The right button takes a trial stone back.
-    Click(*v, Qt::RightButton, 1, 1);
-    EXPECT_EQ(v->painter().Stone(11, 10), kEmpty);
+    Click(*V, Qt::RightButton, 1, 1);
+    EXPECT_EQ(V->painter().Stone(11, 10), kEmpty);
 
-    QTest::mouseClick(v->testEndBtn, Qt::LeftButton);
-    EXPECT_EQ(v->viewMode(), TXVexoView::kViewing);
-    EXPECT_EQ(v->modeDepth(), 0);
-    EXPECT_EQ(v.MoveIndex(), 40);
-    EXPECT_EQ(v->panP->palette().color(QPalette::Window), viewing);
-    EXPECT_EQ(testing::BoardDifference(v->boardImage(), before), "");
-    v->ArrowClick(kForwardOne);
-    EXPECT_EQ(v.MoveIndex(), 41);
-    EXPECT_EQ(v->board().EndIndex(), 60);
+    QTest::mouseClick(V->testEndBtn, Qt::LeftButton);
+    EXPECT_EQ(V->viewMode(), TXVexoView::kViewing);
+    EXPECT_EQ(V->modeDepth(), 0);
+    EXPECT_EQ(V.MoveIndex(), 40);
+    EXPECT_EQ(V->panP->palette().color(QPalette::Window), Viewing);
+    EXPECT_EQ(testing::BoardDifference(V->boardImage(), Before), "");
+    V->ArrowClick(kForwardOne);
+    EXPECT_EQ(V.MoveIndex(), 41);
+    EXPECT_EQ(V->board().EndIndex(), 60);
 }
 
 TEST(TrialPlay, OnAnEmptyBoardEndsEmpty) {
-    ViewFixture v;
-    v.LoadTag(TagRecord(10));
-    v->ArrowClick(kToStart);
-    const QImage empty = v->boardImage();
-    v->testBtnClick();
-    Click(*v, Qt::LeftButton, 4, 4);
-    EXPECT_EQ(v->painter().Value(4, 4), 1);
-    v->testEndBtnClick();
-    EXPECT_EQ(v.MoveIndex(), 0);
-    EXPECT_EQ(testing::BoardDifference(v->boardImage(), empty), "");
-    v->ArrowClick(kToEnd);
-    EXPECT_EQ(v.MoveIndex(), 10);
+    ViewFixture V;
+    V.LoadTag(TagRecord(10));
+    V->ArrowClick(kToStart);
+    const QImage Empty = V->boardImage();
+    V->testBtnClick();
+    Click(*V, Qt::LeftButton, 4, 4);
+    EXPECT_EQ(V->painter().Value(4, 4), 1);
+    V->testEndBtnClick();
+    EXPECT_EQ(V.MoveIndex(), 0);
+    EXPECT_EQ(testing::BoardDifference(V->boardImage(), Empty), "");
+    V->ArrowClick(kToEnd);
+    EXPECT_EQ(V.MoveIndex(), 10);
 }
 
 TEST(TrialPlay, StartingStopsAutomaticPlayAndNumberDisplay) {
-    ViewFixture v;
-    v.LoadTag(TagRecord(10));
-    v->numBtnClick();
-    v->autoBtnClick();
-    v->testBtnClick();
-    EXPECT_FALSE(v->Timer->isActive());
-    EXPECT_FALSE(v->autoBtn->isHidden());
-    EXPECT_FALSE(v->numbersShown());
-    v->autoBtnClick();  // does nothing during trial play
-    EXPECT_FALSE(v->Timer->isActive());
+    ViewFixture V;
+    V.LoadTag(TagRecord(10));
+    V->numBtnClick();
+    V->autoBtnClick();
+    V->testBtnClick();
+    EXPECT_FALSE(V->Timer->isActive());
+    EXPECT_FALSE(V->autoBtn->isHidden());
+    EXPECT_FALSE(V->numbersShown());
+    V->autoBtnClick();  // does nothing during trial play
+    EXPECT_FALSE(V->Timer->isActive());
     // A new record ends trial play first.
-    v.LoadTag(TagRecord(3));
-    EXPECT_EQ(v->viewMode(), TXVexoView::kViewing);
-    EXPECT_FALSE(v->testBtn->isHidden());
-    EXPECT_EQ(v.MoveIndex(), 3);
+    V.LoadTag(TagRecord(3));
+    EXPECT_EQ(V->viewMode(), TXVexoView::kViewing);
+    EXPECT_FALSE(V->testBtn->isHidden());
+    EXPECT_EQ(V.MoveIndex(), 3);
 }
 
 TEST(TrialPlay, BelowItsStartNumbersFromOneAndTheCommentFollows) {
-    ViewFixture v;
-    v.LoadTag(TagRecord(40, "EV[x]", 37, "C[thirty-seven]"));
-    v->testBtnClick();
+    ViewFixture V;
+    V.LoadTag(TagRecord(40, "EV[x]", 37, "C[thirty-seven]"));
+    V->testBtnClick();
     for (int i = 0; i < 3; ++i)
-        Click(*v, Qt::RightButton, 1, 1);
-    ASSERT_EQ(v.MoveIndex(), 37);
-    Click(*v, Qt::LeftButton, 10, 10);
-    EXPECT_EQ(v->painter().Value(10, 10), 1);
-    v->ArrowClick(kBackOne);
-    v->ArrowClick(kForwardOne);
-    EXPECT_EQ(v->commentM->line(2), "[37] thirty-seven");
+        Click(*V, Qt::RightButton, 1, 1);
+    ASSERT_EQ(V.MoveIndex(), 37);
+    Click(*V, Qt::LeftButton, 10, 10);
+    EXPECT_EQ(V->painter().Value(10, 10), 1);
+    V->ArrowClick(kBackOne);
+    V->ArrowClick(kForwardOne);
+    EXPECT_EQ(V->commentM->line(2), "[37] thirty-seven");
     // A refused click (an occupied point) leaves the forward arrow nothing to step into.
-    v->ArrowClick(kBackOne);
-    const QPoint m1 = MovePoint(1);
-    Click(*v, Qt::LeftButton, m1.x(), m1.y());
-    v->ArrowClick(kForwardOne);
-    EXPECT_EQ(v.MoveIndex(), 37);
+    V->ArrowClick(kBackOne);
+    const QPoint M1 = MovePoint(1);
+    Click(*V, Qt::LeftButton, M1.x(), M1.y());
+    V->ArrowClick(kForwardOne);
+    EXPECT_EQ(V.MoveIndex(), 37);
     // Number display during trial play, then the end: the record comes back whole.
-    v->numBtnClick();
-    Click(*v, Qt::LeftButton, 10, 11);
-    v->testEndBtnClick();
-    EXPECT_FALSE(v->numbersShown());
-    EXPECT_EQ(v.MoveIndex(), 40);
-    EXPECT_EQ(v->painter().Stone(10, 10), kEmpty);
-    EXPECT_EQ(v->painter().Stone(10, 11), kEmpty);
-    const QPoint m40 = MovePoint(40);
-    EXPECT_EQ(v->painter().Value(m40.x(), m40.y()), kLastMoveMark);
-    v->ArrowClick(kToStart);
-    v->ArrowClick(kToEnd);
-    EXPECT_EQ(v.MoveIndex(), 40);
-    EXPECT_EQ(v->board().EndIndex(), 40);
+    V->numBtnClick();
+    Click(*V, Qt::LeftButton, 10, 11);
+    V->testEndBtnClick();
+    EXPECT_FALSE(V->numbersShown());
+    EXPECT_EQ(V.MoveIndex(), 40);
+    EXPECT_EQ(V->painter().Stone(10, 10), kEmpty);
+    EXPECT_EQ(V->painter().Stone(10, 11), kEmpty);
+    const QPoint M40 = MovePoint(40);
+    EXPECT_EQ(V->painter().Value(M40.x(), M40.y()), kLastMoveMark);
+    V->ArrowClick(kToStart);
+    V->ArrowClick(kToEnd);
+    EXPECT_EQ(V.MoveIndex(), 40);
+    EXPECT_EQ(V->board().EndIndex(), 40);
 }
 
 TEST(TrialPlay, TheCommentStaysWithTheTrialStartWhenNumbersAreSwitched) {
-    ViewFixture v;
-    std::string record = TagRecord(40, "EV[x]", 40, "C[forty]");
-    record.insert(record.find("B[aa]") + 5, "C[one]");
-    v.LoadTag(record);
-    ASSERT_EQ(v->commentM->line(2), "[40] forty");
-    v->testBtnClick();
-    v->numBtnClick();  // numbering now counts from index 1
-    v->ArrowClick(kForwardOne);
-    EXPECT_EQ(v->commentM->line(2), "[40] forty");
-    v->numEndBtnClick();
-    Click(*v, Qt::LeftButton, 10, 10);
-    v->ArrowClick(kBackOne);
-    EXPECT_EQ(v->commentM->line(2), "[40] forty");
+    ViewFixture V;
+    std::string Record = TagRecord(40, "EV[x]", 40, "C[forty]");
+    Record.insert(Record.find("B[aa]") + 5, "C[one]");
+    V.LoadTag(Record);
+    ASSERT_EQ(V->commentM->line(2), "[40] forty");
+    V->testBtnClick();
+    V->numBtnClick();  // numbering now counts from index 1
+    V->ArrowClick(kForwardOne);
+    EXPECT_EQ(V->commentM->line(2), "[40] forty");
+    V->numEndBtnClick();
+    Click(*V, Qt::LeftButton, 10, 10);
+    V->ArrowClick(kBackOne);
+    EXPECT_EQ(V->commentM->line(2), "[40] forty");
     // Stepping below the start and playing there moves the comment down with it.
-    v->ArrowClick(kBackOne);
-    v->ArrowClick(kBackOne);
-    Click(*v, Qt::LeftButton, 10, 12);
-    v->ArrowClick(kBackOne);
-    v->ArrowClick(kForwardOne);
-    EXPECT_EQ(v.MoveIndex(), 39);
-    EXPECT_EQ(v->commentM->lineCount(), 1);  // move 38 has no notes
+    V->ArrowClick(kBackOne);
+    V->ArrowClick(kBackOne);
+    Click(*V, Qt::LeftButton, 10, 12);
+    V->ArrowClick(kBackOne);
+    V->ArrowClick(kForwardOne);
+    EXPECT_EQ(V.MoveIndex(), 39);
+    EXPECT_EQ(V->commentM->lineCount(), 1);  // move 38 has no notes
 }
 
 TEST(MoveNumbers, ShowTheMoveIndexOnEveryStoneAndGoOnNumbering) {
-    ViewFixture v;
-    v.LoadTag(TagRecord(60));
-    v->moveEd->setText("57");
-    v->moveBtnClick();
-    QTest::mouseClick(v->numBtn, Qt::LeftButton);
-    EXPECT_TRUE(v->numbersShown());
+    ViewFixture V;
+    V.LoadTag(TagRecord(60));
+    V->moveEd->setText("57");
+    V->moveBtnClick();
+    QTest::mouseClick(V->numBtn, Qt::LeftButton);
+    EXPECT_TRUE(V->numbersShown());
     for (int i : {1, 30, 57}) {
-        const QPoint p = MovePoint(i);
-        EXPECT_EQ(v->painter().Value(p.x(), p.y()), i) << i;
+        const QPoint P = MovePoint(i);
+        EXPECT_EQ(V->painter().Value(P.x(), P.y()), i) << i;
     }
-    v->ArrowClick(kForwardOne);
-    const QPoint p58 = MovePoint(58);
-    EXPECT_EQ(v->painter().Value(p58.x(), p58.y()), 58);
+    V->ArrowClick(kForwardOne);
+    const QPoint P58 = MovePoint(58);
+    EXPECT_EQ(V->painter().Value(P58.x(), P58.y()), 58);
 
-    QTest::mouseClick(v->numEndBtn, Qt::LeftButton);
-    EXPECT_FALSE(v->numbersShown());
-    EXPECT_EQ(v->painter().Value(p58.x(), p58.y()), kLastMoveMark);
-    const QPoint p57 = MovePoint(57);
-    EXPECT_EQ(v->painter().Value(p57.x(), p57.y()), 0);
+    QTest::mouseClick(V->numEndBtn, Qt::LeftButton);
+    EXPECT_FALSE(V->numbersShown());
+    EXPECT_EQ(V->painter().Value(P58.x(), P58.y()), kLastMoveMark);
+    const QPoint P57 = MovePoint(57);
+    EXPECT_EQ(V->painter().Value(P57.x(), P57.y()), 0);
 }
 
 TEST(MoveNumbers, FromTheStartNumberTheComingMoves) {
-    ViewFixture v;
-    v.LoadTag(TagRecord(5));
-    v->ArrowClick(kToStart);
-    v->numBtnClick();
-    v->ArrowClick(kForwardOne);
-    v->ArrowClick(kForwardOne);
-    const QPoint p2 = MovePoint(2);
-    EXPECT_EQ(v->painter().Value(p2.x(), p2.y()), 2);
+    ViewFixture V;
+    V.LoadTag(TagRecord(5));
+    V->ArrowClick(kToStart);
+    V->numBtnClick();
+    V->ArrowClick(kForwardOne);
+    V->ArrowClick(kForwardOne);
+    const QPoint P2 = MovePoint(2);
+    EXPECT_EQ(V->painter().Value(P2.x(), P2.y()), 2);
 }
 
 }  // namespace

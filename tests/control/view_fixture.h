@@ -20,34 +20,34 @@ struct ViewFixture {
     std::unique_ptr<TXVexoView> View;
 
     ViewFixture() {
-        TViewServices s;
-        s.ShowError = [this](QWidget&, const QString& text) { Errors << text; };
-        s.PlayClick = [this] { ++Clicks; };
-        View = std::make_unique<TXVexoView>(nullptr, s);
+        TViewServices S;
+        S.ShowError = [this](QWidget&, const QString& Text) { Errors << Text; };
+        S.PlayClick = [this] { ++Clicks; };
+        View = std::make_unique<TXVexoView>(nullptr, S);
         View->show();
         QApplication::processEvents();
     }
     TXVexoView* operator->() { return View.get(); }
     TXVexoView& operator*() { return *View; }
 
-    void LoadTag(const std::string& text) {
-        QString error;
-        ASSERT_TRUE(View->LoadText(text, kFormatTag, &error)) << error.toStdString();
+    void LoadTag(const std::string& Text) {
+        QString Error;
+        ASSERT_TRUE(View->LoadText(Text, kFormatTag, &Error)) << Error.toStdString();
     }
-    void LoadNgf(const std::string& text) {
-        QString error;
-        ASSERT_TRUE(View->LoadText(text, kFormatNgf, &error)) << error.toStdString();
+    void LoadNgf(const std::string& Text) {
+        QString Error;
+        ASSERT_TRUE(View->LoadText(Text, kFormatNgf, &Error)) << Error.toStdString();
     }
     int MoveIndex() const { return View->board().MoveIndex(); }
 };
 
 // Where two board pictures first differ, or "" when they agree.
-inline std::string BoardDifference(const QImage& a, const QImage& b) {
-    if (a.size() != b.size()) return "sizes differ";
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            if (a.pixel(x, y) != b.pixel(x, y))
-                return "differs at " + std::to_string(x) + "," + std::to_string(y);
+inline std::string BoardDifference(const QImage& A, const QImage& B) {
+    if (A.size() != B.size()) return "sizes differ";
+    for (int Y = 0; Y < A.height(); ++Y)
+        for (int X = 0; X < A.width(); ++X)
+            if (A.pixel(X, Y) != B.pixel(X, Y))
+                return "differs at " + std::to_string(X) + "," + std::to_string(Y);
     return {};
 }
 

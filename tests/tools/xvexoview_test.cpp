@@ -10,93 +10,93 @@
 namespace xvexo {
 namespace {
 
-// A tag record of count moves.
-std::string Moves(int count) {
-    return testing::TagRecord(count, "EV[k]");
+// A tag record of Count moves.
+std::string Moves(int Count) {
+    return testing::TagRecord(Count, "EV[k]");
 }
 
 TEST(ViewerWindow, KeysStepAsTheArrowsDo) {
-    TViewerWindow w;
-    w.show();
-    ASSERT_TRUE(w.View().LoadText(Moves(12), kFormatTag));
+    TViewerWindow W;
+    W.show();
+    ASSERT_TRUE(W.View().LoadText(Moves(12), kFormatTag));
     const struct {
         Qt::Key Key;
         int Index;
-    } steps[] = {{Qt::Key_Home, 0},   {Qt::Key_Right, 1}, {Qt::Key_PageDown, 6}, {Qt::Key_Left, 5},
+    } Steps[] = {{Qt::Key_Home, 0},   {Qt::Key_Right, 1}, {Qt::Key_PageDown, 6}, {Qt::Key_Left, 5},
                  {Qt::Key_PageUp, 0}, {Qt::Key_End, 12},  {Qt::Key_Escape, 12}};
-    for (const auto& s : steps) {
-        QTest::keyClick(&w, s.Key);
-        EXPECT_EQ(w.View().board().MoveIndex(), s.Index) << s.Key;
+    for (const auto& S : Steps) {
+        QTest::keyClick(&W, S.Key);
+        EXPECT_EQ(W.View().board().MoveIndex(), S.Index) << S.Key;
     }
     // Keys typed into the move box stay there.
-    w.View().moveEd->setFocus();
-    QTest::keyClick(w.View().moveEd, Qt::Key_Home);
-    EXPECT_EQ(w.View().board().MoveIndex(), 12);
+    W.View().moveEd->setFocus();
+    QTest::keyClick(W.View().moveEd, Qt::Key_Home);
+    EXPECT_EQ(W.View().board().MoveIndex(), 12);
 }
 
 TEST(ViewerWindow, DroppedFileIsOpened) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("dropped.txt");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(Moves(5).c_str());
-    f.close();
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath("dropped.txt");
+    QFile F(Path);
+    ASSERT_TRUE(F.open(QIODevice::WriteOnly));
+    F.write(Moves(5).c_str());
+    F.close();
 
-    TViewerWindow w;
-    w.show();
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(path)});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(&w, &enter);
-    EXPECT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(&w, &drop);
-    EXPECT_EQ(w.View().board().MoveIndex(), 5);
-    EXPECT_TRUE(w.windowTitle().endsWith("dropped.txt"));
+    TViewerWindow W;
+    W.show();
+    QMimeData Data;
+    Data.setUrls({QUrl::fromLocalFile(Path)});
+    QDragEnterEvent Enter(QPoint(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, {});
+    QApplication::sendEvent(&W, &Enter);
+    EXPECT_TRUE(Enter.isAccepted());
+    QDropEvent Drop(QPointF(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, {});
+    QApplication::sendEvent(&W, &Drop);
+    EXPECT_EQ(W.View().board().MoveIndex(), 5);
+    EXPECT_TRUE(W.windowTitle().endsWith("dropped.txt"));
 }
 
 TEST(ViewerWindow, AFileThatDoesNotOpenIsReportedAfterTheDrop) {
-    QTemporaryDir dir;
-    QStringList reported;
-    TViewerWindow w(nullptr, [&reported](const QString& e) { reported << e; });
-    w.show();
-    ASSERT_TRUE(w.View().LoadText(Moves(4), kFormatTag));
-    QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(dir.path())});  // a directory is no record
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(&w, &enter);
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, {});
-    QApplication::sendEvent(&w, &drop);
-    EXPECT_TRUE(reported.isEmpty());  // the drop returns before anything is shown
+    QTemporaryDir Dir;
+    QStringList Reported;
+    TViewerWindow W(nullptr, [&Reported](const QString& E) { Reported << E; });
+    W.show();
+    ASSERT_TRUE(W.View().LoadText(Moves(4), kFormatTag));
+    QMimeData Data;
+    Data.setUrls({QUrl::fromLocalFile(Dir.path())});  // a directory is no record
+    QDragEnterEvent Enter(QPoint(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, {});
+    QApplication::sendEvent(&W, &Enter);
+    QDropEvent Drop(QPointF(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, {});
+    QApplication::sendEvent(&W, &Drop);
+    EXPECT_TRUE(Reported.isEmpty());  // the drop returns before anything is shown
     QApplication::processEvents();
-    ASSERT_EQ(reported.size(), 1);
-    EXPECT_TRUE(reported[0].endsWith("it is a directory"));
+    ASSERT_EQ(Reported.size(), 1);
+    EXPECT_TRUE(Reported[0].endsWith("it is a directory"));
     // The game shown before stays usable.
-    EXPECT_EQ(w.View().board().MoveIndex(), 4);
-    QTest::keyClick(&w, Qt::Key_Home);
-    EXPECT_EQ(w.View().board().MoveIndex(), 0);
+    EXPECT_EQ(W.View().board().MoveIndex(), 4);
+    QTest::keyClick(&W, Qt::Key_Home);
+    EXPECT_EQ(W.View().board().MoveIndex(), 0);
 }
 
 TEST(ViewerWindow, AFileThatHoldsNoRecordIsReportedAndTheGameStays) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("picture.png");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("\x89PNG\r\n\x1a\n binary data, no record");
-    f.close();
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath("picture.png");
+    QFile F(Path);
+    ASSERT_TRUE(F.open(QIODevice::WriteOnly));
+    F.write("\x89PNG\r\n\x1a\n binary data, no record");
+    F.close();
 
-    QStringList reported;
-    TViewerWindow w(nullptr, [&reported](const QString& e) { reported << e; });
-    w.show();
-    ASSERT_TRUE(w.View().LoadText(Moves(6), kFormatTag));
-    const QString title = w.windowTitle();
-    QString error;
-    EXPECT_TRUE(w.Open(path, &error));  // the load itself did not fail
+    QStringList Reported;
+    TViewerWindow W(nullptr, [&Reported](const QString& E) { Reported << E; });
+    W.show();
+    ASSERT_TRUE(W.View().LoadText(Moves(6), kFormatTag));
+    const QString Title = W.windowTitle();
+    QString Error;
+    EXPECT_TRUE(W.Open(Path, &Error));  // the load itself did not fail
     QApplication::processEvents();
-    ASSERT_EQ(reported.size(), 1);
-    EXPECT_TRUE(reported[0].contains("picture.png")) << reported[0].toStdString();
-    EXPECT_EQ(w.windowTitle(), title);
-    EXPECT_EQ(w.View().board().MoveIndex(), 6);
+    ASSERT_EQ(Reported.size(), 1);
+    EXPECT_TRUE(Reported[0].contains("picture.png")) << Reported[0].toStdString();
+    EXPECT_EQ(W.windowTitle(), Title);
+    EXPECT_EQ(W.View().board().MoveIndex(), 6);
 }
 
 }  // namespace

@@ -14,70 +14,70 @@ const QColor kStateColours[4] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
 
 // A strip of four 10x8 pictures, each a solid colour.
 QImage FourColourStrip() {
-    QImage strip(40, 8, QImage::Format_ARGB32);
-    for (int s = 0; s < 4; ++s)
-        for (int y = 0; y < 8; ++y)
-            for (int x = 0; x < 10; ++x)
-                strip.setPixelColor(s * 10 + x, y, kStateColours[s]);
-    return strip;
+    QImage Strip(40, 8, QImage::Format_ARGB32);
+    for (int S = 0; S < 4; ++S)
+        for (int Y = 0; Y < 8; ++Y)
+            for (int X = 0; X < 10; ++X)
+                Strip.setPixelColor(S * 10 + X, Y, kStateColours[S]);
+    return Strip;
 }
 
-QColor CentreColour(QWidget& w) {
-    return w.grab().toImage().pixelColor(w.width() / 2, w.height() / 2);
+QColor CentreColour(QWidget& W) {
+    return W.grab().toImage().pixelColor(W.width() / 2, W.height() / 2);
 }
 
 TEST(ImageButton, ShowsThePictureOfEachGlyphState) {
-    TepSpeedButton b;
-    b.setGlyph(FourColourStrip());
-    b.resize(10, 8);
-    b.show();
-    EXPECT_EQ(b.glyphState(), TepSpeedButton::Idle);
-    EXPECT_EQ(CentreColour(b), kStateColours[0]);
+    TepSpeedButton B;
+    B.setGlyph(FourColourStrip());
+    B.resize(10, 8);
+    B.show();
+    EXPECT_EQ(B.glyphState(), TepSpeedButton::Idle);
+    EXPECT_EQ(CentreColour(B), kStateColours[0]);
 
-    QEnterEvent enter(QPointF(5, 4), QPointF(5, 4), QPointF(5, 4));
-    QApplication::sendEvent(&b, &enter);
-    EXPECT_EQ(b.glyphState(), TepSpeedButton::Hover);
-    EXPECT_EQ(CentreColour(b), kStateColours[1]);
+    QEnterEvent Enter(QPointF(5, 4), QPointF(5, 4), QPointF(5, 4));
+    QApplication::sendEvent(&B, &Enter);
+    EXPECT_EQ(B.glyphState(), TepSpeedButton::Hover);
+    EXPECT_EQ(CentreColour(B), kStateColours[1]);
 
-    QTest::mousePress(&b, Qt::LeftButton, {}, QPoint(5, 4));
-    EXPECT_EQ(b.glyphState(), TepSpeedButton::Pressed);
-    EXPECT_EQ(CentreColour(b), kStateColours[2]);
-    QTest::mouseRelease(&b, Qt::LeftButton, {}, QPoint(5, 4));
+    QTest::mousePress(&B, Qt::LeftButton, {}, QPoint(5, 4));
+    EXPECT_EQ(B.glyphState(), TepSpeedButton::Pressed);
+    EXPECT_EQ(CentreColour(B), kStateColours[2]);
+    QTest::mouseRelease(&B, Qt::LeftButton, {}, QPoint(5, 4));
 
-    QEvent leave(QEvent::Leave);
-    QApplication::sendEvent(&b, &leave);
-    EXPECT_EQ(b.glyphState(), TepSpeedButton::Idle);
+    QEvent Leave(QEvent::Leave);
+    QApplication::sendEvent(&B, &Leave);
+    EXPECT_EQ(B.glyphState(), TepSpeedButton::Idle);
 
-    b.setHeldDown(true);
-    EXPECT_EQ(CentreColour(b), kStateColours[2]);
-    b.setHeldDown(false);
+    B.setHeldDown(true);
+    EXPECT_EQ(CentreColour(B), kStateColours[2]);
+    B.setHeldDown(false);
 
-    b.setEnabled(false);
-    EXPECT_EQ(b.glyphState(), TepSpeedButton::Disabled);
-    EXPECT_EQ(CentreColour(b), kStateColours[3]);
+    B.setEnabled(false);
+    EXPECT_EQ(B.glyphState(), TepSpeedButton::Disabled);
+    EXPECT_EQ(CentreColour(B), kStateColours[3]);
 }
 
 TEST(ImageButton, ClickIsRaisedOnReleaseOverTheButtonAndNotWhenDisabled) {
-    TepSpeedButton b;
-    b.setGlyph(FourColourStrip());
-    b.resize(10, 8);
-    b.show();
-    QSignalSpy clicks(&b, &QAbstractButton::clicked);
-    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(5, 4));
-    EXPECT_EQ(clicks.count(), 1);
-    b.setEnabled(false);
-    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(5, 4));
-    EXPECT_EQ(clicks.count(), 1);
+    TepSpeedButton B;
+    B.setGlyph(FourColourStrip());
+    B.resize(10, 8);
+    B.show();
+    QSignalSpy Clicks(&B, &QAbstractButton::clicked);
+    QTest::mouseClick(&B, Qt::LeftButton, {}, QPoint(5, 4));
+    EXPECT_EQ(Clicks.count(), 1);
+    B.setEnabled(false);
+    QTest::mouseClick(&B, Qt::LeftButton, {}, QPoint(5, 4));
+    EXPECT_EQ(Clicks.count(), 1);
 }
 
 TEST(ImageButton, ToleratesMissingOrNarrowGlyphs) {
-    TepSpeedButton b;
-    b.resize(20, 20);
-    b.show();
-    EXPECT_TRUE(b.statePicture(TepSpeedButton::Idle).isNull());
-    b.setGlyph(QImage(3, 5, QImage::Format_ARGB32));
-    EXPECT_TRUE(b.statePicture(TepSpeedButton::Hover).isNull());
-    b.grab();  // paints without a picture
+    TepSpeedButton B;
+    B.resize(20, 20);
+    B.show();
+    EXPECT_TRUE(B.statePicture(TepSpeedButton::Idle).isNull());
+    B.setGlyph(QImage(3, 5, QImage::Format_ARGB32));
+    EXPECT_TRUE(B.statePicture(TepSpeedButton::Hover).isNull());
+    B.grab();  // paints without a picture
 }
 
 }  // namespace

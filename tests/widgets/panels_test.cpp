@@ -9,31 +9,31 @@ namespace xvexo {
 namespace {
 
 TEST(ImagePanel, TilesItsWallpaperFromTheCorner) {
-    QPixmap tile(4, 4);
-    tile.fill(Qt::white);
+    QPixmap Tile(4, 4);
+    Tile.fill(Qt::white);
     {
-        QPainter p(&tile);
-        p.fillRect(0, 0, 1, 1, Qt::black);
+        QPainter P(&Tile);
+        P.fillRect(0, 0, 1, 1, Qt::black);
     }
-    TepImagePanel panel;
-    panel.setWallpaper(tile);
-    panel.resize(13, 9);
-    const QImage img = panel.grab().toImage();
-    for (int y = 0; y < 9; ++y)
-        for (int x = 0; x < 13; ++x)
-            EXPECT_EQ(img.pixelColor(x, y),
-                      (x % 4 == 0 && y % 4 == 0) ? QColor(Qt::black) : QColor(Qt::white))
-                << x << "," << y;
+    TepImagePanel Panel;
+    Panel.setWallpaper(Tile);
+    Panel.resize(13, 9);
+    const QImage Img = Panel.grab().toImage();
+    for (int Y = 0; Y < 9; ++Y)
+        for (int X = 0; X < 13; ++X)
+            EXPECT_EQ(Img.pixelColor(X, Y),
+                      (X % 4 == 0 && Y % 4 == 0) ? QColor(Qt::black) : QColor(Qt::white))
+                << X << "," << Y;
 }
 
 TEST(FocusButton, DrawsAGradientFace) {
-    TepFocusButton b("OK");
-    b.setColours(QColor(255, 255, 255), QColor(0, 0, 128));
-    b.resize(60, 40);
-    const QImage img = b.grab().toImage();
-    const QColor top = img.pixelColor(30, 3);
-    const QColor bottom = img.pixelColor(30, 36);
-    EXPECT_GT(top.lightness(), bottom.lightness());
+    TepFocusButton B("OK");
+    B.setColours(QColor(255, 255, 255), QColor(0, 0, 128));
+    B.resize(60, 40);
+    const QImage Img = B.grab().toImage();
+    const QColor Top = Img.pixelColor(30, 3);
+    const QColor Bottom = Img.pixelColor(30, 36);
+    EXPECT_GT(Top.lightness(), Bottom.lightness());
 }
 
 }  // namespace

@@ -18,17 +18,17 @@ constexpr const char* kUsage = "usage: xvexoview [--screenshot FILE.png] [ADDRES
 
 // The bundled sample record: next to the program, else in the source tree it was built from.
 QString FindSampleRecord() {
-    const QString appDir = QCoreApplication::applicationDirPath();
-    const QStringList dirs = {appDir + QStringLiteral("/samples"),
-                              appDir + QStringLiteral("/../share/xvexoview/samples"),
+    const QString AppDir = QCoreApplication::applicationDirPath();
+    const QStringList Dirs = {AppDir + QStringLiteral("/samples"),
+                              AppDir + QStringLiteral("/../share/xvexoview/samples"),
                               QStringLiteral(XVEXO_SAMPLE_DIR)};
-    for (const QString& d : dirs) {
-        QDir dir(d);
-        if (!dir.exists()) continue;
-        if (dir.exists(QStringLiteral("sample.tag.txt")))
-            return dir.filePath(QStringLiteral("sample.tag.txt"));
-        const QStringList files = dir.entryList(QDir::Files, QDir::Name);
-        if (!files.isEmpty()) return dir.filePath(files.first());
+    for (const QString& D : Dirs) {
+        QDir Dir(D);
+        if (!Dir.exists()) continue;
+        if (Dir.exists(QStringLiteral("sample.tag.txt")))
+            return Dir.filePath(QStringLiteral("sample.tag.txt"));
+        const QStringList Files = Dir.entryList(QDir::Files, QDir::Name);
+        if (!Files.isEmpty()) return Dir.filePath(Files.first());
     }
     return {};
 }
@@ -36,60 +36,60 @@ QString FindSampleRecord() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    QApplication App(argc, argv);
     QApplication::setApplicationName(QStringLiteral("xvexoview"));
     xvexo::InstallFontSubstitutions();
 
-    QString screenshot;
-    QString address;
-    const QStringList args = QCoreApplication::arguments();
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == QLatin1String("--screenshot")) {
-            if (i + 1 >= args.size()) {
+    QString Screenshot;
+    QString Address;
+    const QStringList Args = QCoreApplication::arguments();
+    for (int i = 1; i < Args.size(); ++i) {
+        const QString& A = Args[i];
+        if (A == QLatin1String("--screenshot")) {
+            if (i + 1 >= Args.size()) {
                 std::fputs(kUsage, stderr);
                 return 2;
             }
-            screenshot = args[++i];
-        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            Screenshot = Args[++i];
+        } else if (A == QLatin1String("--help") || A == QLatin1String("-h")) {
             std::fputs(kUsage, stdout);
             return 0;
-        } else if (a.startsWith(QLatin1String("--")) || !address.isEmpty()) {
+        } else if (A.startsWith(QLatin1String("--")) || !Address.isEmpty()) {
             std::fputs(kUsage, stderr);
             return 2;
         } else {
-            address = a;
+            Address = A;
         }
     }
-    if (address.isEmpty()) {
-        address = FindSampleRecord();
-        if (address.isEmpty()) std::fputs("xvexoview: no bundled sample record found\n", stderr);
+    if (Address.isEmpty()) {
+        Address = FindSampleRecord();
+        if (Address.isEmpty()) std::fputs("xvexoview: no bundled sample record found\n", stderr);
     }
 
     // With --screenshot nobody is there to read a box: notices go to standard error.
-    std::function<void(const QString&)> report;
-    if (!screenshot.isEmpty())
-        report = [](const QString& text) {
-            std::fprintf(stderr, "xvexoview: %s\n", qPrintable(text));
+    std::function<void(const QString&)> Report;
+    if (!Screenshot.isEmpty())
+        Report = [](const QString& Text) {
+            std::fprintf(stderr, "xvexoview: %s\n", qPrintable(Text));
         };
-    xvexo::TViewerWindow window(nullptr, report);
-    window.show();
-    window.setFocus();
-    QString error;
-    const bool loaded = address.isEmpty() || window.Open(address, &error);
-    if (!loaded) std::fprintf(stderr, "xvexoview: %s\n", qPrintable(error));
+    xvexo::TViewerWindow Window(nullptr, Report);
+    Window.show();
+    Window.setFocus();
+    QString Error;
+    const bool Loaded = Address.isEmpty() || Window.Open(Address, &Error);
+    if (!Loaded) std::fprintf(stderr, "xvexoview: %s\n", qPrintable(Error));
 
-    if (!screenshot.isEmpty()) {
+    if (!Screenshot.isEmpty()) {
         QApplication::processEvents();
-        if (!window.grab().save(screenshot, "PNG")) {
-            std::fprintf(stderr, "xvexoview: cannot write %s\n", qPrintable(screenshot));
+        if (!Window.grab().save(Screenshot, "PNG")) {
+            std::fprintf(stderr, "xvexoview: cannot write %s\n", qPrintable(Screenshot));
             return 1;
         }
-        return loaded ? 0 : 1;
+        return Loaded ? 0 : 1;
     }
-    if (!loaded) {
-        QTimer::singleShot(0, &window, [&window, error] {
-            QMessageBox::critical(&window, QStringLiteral("XVexoView"), error, QMessageBox::Ok);
+    if (!Loaded) {
+        QTimer::singleShot(0, &Window, [&Window, Error] {
+            QMessageBox::critical(&Window, QStringLiteral("XVexoView"), Error, QMessageBox::Ok);
         });
     }
     return QApplication::exec();

@@ -11,8 +11,8 @@
 
 namespace xvexo {
 
-int ArrowTagForKey(int key) {
-    switch (key) {
+int ArrowTagForKey(int Key) {
+    switch (Key) {
         case Qt::Key_Home:
             return TXVexoView::kToStart;
         case Qt::Key_PageUp:
@@ -30,66 +30,66 @@ int ArrowTagForKey(int key) {
     }
 }
 
-TViewerWindow::TViewerWindow(QWidget* parent, std::function<void(const QString&)> reportError)
-    : QWidget(parent), FView(new TXVexoView(this)), ReportError(std::move(reportError)) {
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(FView);
+TViewerWindow::TViewerWindow(QWidget* Parent, std::function<void(const QString&)> ReportError)
+    : QWidget(Parent), FView(new TXVexoView(this)), ReportError(std::move(ReportError)) {
+    auto* Layout = new QVBoxLayout(this);
+    Layout->setContentsMargins(0, 0, 0, 0);
+    Layout->addWidget(FView);
     setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(QStringLiteral("XVexoView"));
     resize(798, 560);
 }
 
-bool TViewerWindow::Open(const QString& address, QString* error) {
-    if (!FView->getFile(address, 0, error)) return false;
+bool TViewerWindow::Open(const QString& Address, QString* Error) {
+    if (!FView->getFile(Address, 0, Error)) return false;
     if (!FView->lastLoadShown()) {
         // Not a failure of the load, but nothing of it can be shown: say so, keep the game.
         ReportLater(QStringLiteral("%1 holds no game record; the game shown is unchanged")
-                        .arg(QFileInfo(address).fileName()));
+                        .arg(QFileInfo(Address).fileName()));
         return true;
     }
-    setWindowTitle(QStringLiteral("XVexoView — ") + QFileInfo(address).fileName());
+    setWindowTitle(QStringLiteral("XVexoView — ") + QFileInfo(Address).fileName());
     return true;
 }
 
-void TViewerWindow::keyPressEvent(QKeyEvent* e) {
+void TViewerWindow::keyPressEvent(QKeyEvent* E) {
     // Keys a child (the move box, the spin box) has used never arrive here.
-    const int tag = ArrowTagForKey(e->key());
-    if (tag < 0) {
-        QWidget::keyPressEvent(e);
+    const int Tag = ArrowTagForKey(E->key());
+    if (Tag < 0) {
+        QWidget::keyPressEvent(E);
         return;
     }
-    FView->ArrowClick(tag);
-    e->accept();
+    FView->ArrowClick(Tag);
+    E->accept();
 }
 
-void TViewerWindow::dragEnterEvent(QDragEnterEvent* e) {
-    const QMimeData* data = e->mimeData();
-    if (data->hasUrls() && !data->urls().isEmpty() && data->urls().first().isLocalFile())
-        e->acceptProposedAction();
+void TViewerWindow::dragEnterEvent(QDragEnterEvent* E) {
+    const QMimeData* Data = E->mimeData();
+    if (Data->hasUrls() && !Data->urls().isEmpty() && Data->urls().first().isLocalFile())
+        E->acceptProposedAction();
 }
 
-void TViewerWindow::dropEvent(QDropEvent* e) {
-    const QList<QUrl> urls = e->mimeData()->urls();
-    if (urls.isEmpty() || !urls.first().isLocalFile()) return;
-    e->acceptProposedAction();
-    QString error;
-    if (!Open(urls.first().toLocalFile(), &error)) ReportLater(error);
+void TViewerWindow::dropEvent(QDropEvent* E) {
+    const QList<QUrl> Urls = E->mimeData()->urls();
+    if (Urls.isEmpty() || !Urls.first().isLocalFile()) return;
+    E->acceptProposedAction();
+    QString Error;
+    if (!Open(Urls.first().toLocalFile(), &Error)) ReportLater(Error);
 }
 
 // The drag source waits until the drop returns, so the message is shown only afterwards, and
 // in a box that leaves the event loop running.
-void TViewerWindow::ReportLater(const QString& error) {
-    QTimer::singleShot(0, this, [this, error] {
+void TViewerWindow::ReportLater(const QString& Error) {
+    QTimer::singleShot(0, this, [this, Error] {
         if (ReportError) {
-            ReportError(error);
+            ReportError(Error);
             return;
         }
-        auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("XVexoView"), error,
+        auto* Box = new QMessageBox(QMessageBox::Critical, QStringLiteral("XVexoView"), Error,
                                     QMessageBox::Ok, this);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->open();
+        Box->setAttribute(Qt::WA_DeleteOnClose);
+        Box->open();
     });
 }
 
