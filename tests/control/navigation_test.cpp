@@ -12,14 +12,7 @@ using enum TXVexoView::TArrowTag;
 using testing::TagRecord;
 using testing::ViewFixture;
 
-// Presses board point (Col, Row) of the main board with a mouse button.
-void PressBoard(TXVexoView& V, Qt::MouseButton Button, int Col, int Row) {
-    const int Cell = V.painter().CellSize();
-    QTest::mousePress(V.MainGoPB, Button, {},
-                      QPoint((Col - 1) * Cell + Cell / 2, (Row - 1) * Cell + Cell / 2));
-    QTest::mouseRelease(V.MainGoPB, Button, {},
-                        QPoint((Col - 1) * Cell + Cell / 2, (Row - 1) * Cell + Cell / 2));
-}
+using testing::PressBoard;
 
 TEST(Navigation, ArrowsStepAsTheirTagSaysAndOnlyTheFourthClicks) {
     ViewFixture V;

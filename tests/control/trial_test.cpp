@@ -12,11 +12,7 @@ using enum TXVexoView::TArrowTag;
 using testing::TagRecord;
 using testing::ViewFixture;
 
-void Click(TXVexoView& V, Qt::MouseButton Button, int Col, int Row) {
-    const int Cell = V.painter().CellSize();
-    QTest::mousePress(V.MainGoPB, Button, {},
-                      QPoint((Col - 1) * Cell + Cell / 2, (Row - 1) * Cell + Cell / 2));
-}
+using testing::PressBoard;
 
 // The point of move I of TagRecord.
 QPoint MovePoint(int I) {
@@ -49,8 +45,8 @@ TEST(TrialPlay, NumbersTrialStonesFromOneAndRestoresTheRecord) {
     V->ArrowClick(kForwardOne);  // the record's later moves are out of reach
     EXPECT_EQ(V.MoveIndex(), 40);
 
-    Click(*V, Qt::LeftButton, 10, 10);  // black to move after 40 moves
-    Click(*V, Qt::LeftButton, 11, 10);
+    PressBoard(*V, Qt::LeftButton, 10, 10);  // black to move after 40 moves
+    PressBoard(*V, Qt::LeftButton, 11, 10);
     EXPECT_EQ(V->painter().Stone(10, 10), kBlack);
     EXPECT_EQ(V->painter().Value(10, 10), 1);
     EXPECT_EQ(V->painter().Stone(11, 10), kWhite);
@@ -58,10 +54,10 @@ TEST(TrialPlay, NumbersTrialStonesFromOneAndRestoresTheRecord) {
     const QPoint M40 = MovePoint(40);
     EXPECT_EQ(V->painter().Value(M40.x(), M40.y()), kLastMoveMark);
     // An occupied point places nothing.
-    Click(*V, Qt::LeftButton, 11, 10);
+    PressBoard(*V, Qt::LeftButton, 11, 10);
     EXPECT_EQ(V.MoveIndex(), 42);
     // The right button takes a trial stone back.
-    Click(*V, Qt::RightButton, 1, 1);
+    PressBoard(*V, Qt::RightButton, 1, 1);
     EXPECT_EQ(V->painter().Stone(11, 10), kEmpty);
 
     QTest::mouseClick(V->testEndBtn, Qt::LeftButton);
@@ -81,7 +77,7 @@ TEST(TrialPlay, OnAnEmptyBoardEndsEmpty) {
     V->ArrowClick(kToStart);
     const QImage Empty = V->boardImage();
     V->testBtnClick();
-    Click(*V, Qt::LeftButton, 4, 4);
+    PressBoard(*V, Qt::LeftButton, 4, 4);
     EXPECT_EQ(V->painter().Value(4, 4), 1);
     V->testEndBtnClick();
     EXPECT_EQ(V.MoveIndex(), 0);
@@ -113,9 +109,9 @@ TEST(TrialPlay, BelowItsStartNumbersFromOneAndTheCommentFollows) {
     V.LoadTag(TagRecord(40, "EV[x]", 37, "C[thirty-seven]"));
     V->testBtnClick();
     for (int i = 0; i < 3; ++i)
-        Click(*V, Qt::RightButton, 1, 1);
+        PressBoard(*V, Qt::RightButton, 1, 1);
     ASSERT_EQ(V.MoveIndex(), 37);
-    Click(*V, Qt::LeftButton, 10, 10);
+    PressBoard(*V, Qt::LeftButton, 10, 10);
     EXPECT_EQ(V->painter().Value(10, 10), 1);
     V->ArrowClick(kBackOne);
     V->ArrowClick(kForwardOne);
@@ -123,12 +119,12 @@ TEST(TrialPlay, BelowItsStartNumbersFromOneAndTheCommentFollows) {
     // A refused click (an occupied point) leaves the forward arrow nothing to step into.
     V->ArrowClick(kBackOne);
     const QPoint M1 = MovePoint(1);
-    Click(*V, Qt::LeftButton, M1.x(), M1.y());
+    PressBoard(*V, Qt::LeftButton, M1.x(), M1.y());
     V->ArrowClick(kForwardOne);
     EXPECT_EQ(V.MoveIndex(), 37);
     // Number display during trial play, then the end: the record comes back whole.
     V->numBtnClick();
-    Click(*V, Qt::LeftButton, 10, 11);
+    PressBoard(*V, Qt::LeftButton, 10, 11);
     V->testEndBtnClick();
     EXPECT_FALSE(V->numbersShown());
     EXPECT_EQ(V.MoveIndex(), 40);
@@ -153,13 +149,13 @@ TEST(TrialPlay, TheCommentStaysWithTheTrialStartWhenNumbersAreSwitched) {
     V->ArrowClick(kForwardOne);
     EXPECT_EQ(V->commentM->line(2), "[40] forty");
     V->numEndBtnClick();
-    Click(*V, Qt::LeftButton, 10, 10);
+    PressBoard(*V, Qt::LeftButton, 10, 10);
     V->ArrowClick(kBackOne);
     EXPECT_EQ(V->commentM->line(2), "[40] forty");
     // Stepping below the start and playing there moves the comment down with it.
     V->ArrowClick(kBackOne);
     V->ArrowClick(kBackOne);
-    Click(*V, Qt::LeftButton, 10, 12);
+    PressBoard(*V, Qt::LeftButton, 10, 12);
     V->ArrowClick(kBackOne);
     V->ArrowClick(kForwardOne);
     EXPECT_EQ(V.MoveIndex(), 39);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QImage>
 #include <QStringList>
+#include <QTest>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,6 +41,14 @@ struct ViewFixture {
     }
     int MoveIndex() const { return View->board().MoveIndex(); }
 };
+
+// Presses and releases board point (Col, Row) of the main board, in its middle, with Button.
+inline void PressBoard(TXVexoView& V, Qt::MouseButton Button, int Col, int Row) {
+    const int Cell = V.painter().CellSize();
+    const QPoint Middle((Col - 1) * Cell + Cell / 2, (Row - 1) * Cell + Cell / 2);
+    QTest::mousePress(V.MainGoPB, Button, {}, Middle);
+    QTest::mouseRelease(V.MainGoPB, Button, {}, Middle);
+}
 
 // Where two board pictures first differ, or "" when they agree.
 inline std::string BoardDifference(const QImage& A, const QImage& B) {

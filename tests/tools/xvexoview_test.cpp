@@ -15,6 +15,25 @@ std::string Moves(int Count) {
     return testing::TagRecord(Count, "EV[k]");
 }
 
+// Writes Bytes to the file at Path.
+void WriteFile(const QString& Path, const QByteArray& Bytes) {
+    QFile F(Path);
+    ASSERT_TRUE(F.open(QIODevice::WriteOnly));
+    F.write(Bytes);
+}
+
+// Drags the local file or folder Path onto the window and drops it there; whether the window
+// accepted the drag.
+bool DropOnto(TViewerWindow& W, const QString& Path) {
+    QMimeData Data;
+    Data.setUrls({QUrl::fromLocalFile(Path)});
+    QDragEnterEvent Enter(QPoint(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, {});
+    QApplication::sendEvent(&W, &Enter);
+    QDropEvent Drop(QPointF(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, {});
+    QApplication::sendEvent(&W, &Drop);
+    return Enter.isAccepted();
+}
+
 TEST(ViewerWindow, KeysStepAsTheArrowsDo) {
     TViewerWindow W;
     W.show();
@@ -37,20 +56,11 @@ TEST(ViewerWindow, KeysStepAsTheArrowsDo) {
 TEST(ViewerWindow, DroppedFileIsOpened) {
     QTemporaryDir Dir;
     const QString Path = Dir.filePath("dropped.txt");
-    QFile F(Path);
-    ASSERT_TRUE(F.open(QIODevice::WriteOnly));
-    F.write(Moves(5).c_str());
-    F.close();
+    WriteFile(Path, QByteArray::fromStdString(Moves(5)));
 
     TViewerWindow W;
     W.show();
-    QMimeData Data;
-    Data.setUrls({QUrl::fromLocalFile(Path)});
-    QDragEnterEvent Enter(QPoint(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, {});
-    QApplication::sendEvent(&W, &Enter);
-    EXPECT_TRUE(Enter.isAccepted());
-    QDropEvent Drop(QPointF(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, {});
-    QApplication::sendEvent(&W, &Drop);
+    EXPECT_TRUE(DropOnto(W, Path));
     EXPECT_EQ(W.View().board().MoveIndex(), 5);
     EXPECT_TRUE(W.windowTitle().endsWith("dropped.txt"));
 }
@@ -61,12 +71,7 @@ TEST(ViewerWindow, AFileThatDoesNotOpenIsReportedAfterTheDrop) {
     TViewerWindow W(nullptr, [&Reported](const QString& E) { Reported << E; });
     W.show();
     ASSERT_TRUE(W.View().LoadText(Moves(4), kFormatTag));
-    QMimeData Data;
-    Data.setUrls({QUrl::fromLocalFile(Dir.path())});  // a directory is no record
-    QDragEnterEvent Enter(QPoint(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, {});
-    QApplication::sendEvent(&W, &Enter);
-    QDropEvent Drop(QPointF(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, {});
-    QApplication::sendEvent(&W, &Drop);
+    DropOnto(W, Dir.path());          // a directory is no record
     EXPECT_TRUE(Reported.isEmpty());  // the drop returns before anything is shown
     QApplication::processEvents();
     ASSERT_EQ(Reported.size(), 1);
@@ -80,10 +85,7 @@ TEST(ViewerWindow, AFileThatDoesNotOpenIsReportedAfterTheDrop) {
 TEST(ViewerWindow, AFileThatHoldsNoRecordIsReportedAndTheGameStays) {
     QTemporaryDir Dir;
     const QString Path = Dir.filePath("picture.png");
-    QFile F(Path);
-    ASSERT_TRUE(F.open(QIODevice::WriteOnly));
-    F.write("\x89PNG\r\n\x1a\n binary data, no record");
-    F.close();
+    WriteFile(Path, "\x89PNG\r\n\x1a\n binary data, no record");
 
     QStringList Reported;
     TViewerWindow W(nullptr, [&Reported](const QString& E) { Reported << E; });
