@@ -73,10 +73,15 @@ std::string DecodeText(std::string_view Bytes) {
     return std::string(Bytes);
 }
 
+bool IsBlank(char C) {
+    return C == ' ' || C == '\t' || C == '\r';
+}
+
+// S without blanks (and the CR of a CR LF line end) at either end.
 std::string_view TrimBlanks(std::string_view S) {
-    while (!S.empty() && (S.front() == ' ' || S.front() == '\t'))
+    while (!S.empty() && IsBlank(S.front()))
         S.remove_prefix(1);
-    while (!S.empty() && (S.back() == ' ' || S.back() == '\t'))
+    while (!S.empty() && IsBlank(S.back()))
         S.remove_suffix(1);
     return S;
 }
@@ -172,7 +177,6 @@ class TRegReader {
             if (!Ended) End = Text.size();
             std::string_view Line = Text.substr(Pos, End - Pos);
             Pos = Ended ? End + 1 : End;
-            if (Line.ends_with('\r')) Line.remove_suffix(1);
             Line = TrimBlanks(Line);
             // A last line without its end is what a cut file leaves: read it, but note it.
             if (!Ended && !Line.empty()) Doc.Damaged = true;
@@ -187,7 +191,7 @@ class TRegReader {
                     if (NextEnd == std::string_view::npos) NextEnd = Text.size();
                     std::string_view Next = Text.substr(Pos, NextEnd - Pos);
                     Pos = NextEnd < Text.size() ? NextEnd + 1 : NextEnd;
-                    if (Next.ends_with('\r')) Next.remove_suffix(1);
+                    if (NextEnd == Text.size()) Doc.Damaged = true;  // a last line without its end
                     Joined.append(TrimBlanks(Next));
                 }
                 if (Joined.ends_with('\\')) {
@@ -228,7 +232,7 @@ class TRegReader {
             return;
         }
         const std::string Path = NormalKeyPath(Line);
-        if (Path.empty()) {
+        if (Path.empty() || Path.starts_with('-')) {  // no key; or one that would read as deleted
             Doc.Damaged = true;
             Skipping = true;
             return;
@@ -282,6 +286,13 @@ class TRegReader {
             Value.Kind = TRegValueKind::Dword;
             Value.Dword = Number;
         } else if (StartsWithNoCase(Line, "hex")) {
+            // Kept as written, so it may hold nothing that would change the lines on the way back.
+            if (Line.ends_with('\\') || std::any_of(Line.begin(), Line.end(), [](char C) {
+                    return static_cast<unsigned char>(C) < 0x20;
+                })) {
+                Doc.Damaged = true;
+                return;
+            }
             Value.Kind = TRegValueKind::Other;
             Value.Text = std::string(Line);
         } else {

@@ -195,6 +195,9 @@ TEST(RegFileRegistry, DamagedFilesReadAsFarAsTheyGoAndStayUntouched) {
     }
     Inputs.push_back("[HKEY_CURRENT_USER\\A\n\"x\"=\"unclosed\n@=dword:123456789\n\"y\"=hex:\\");
     Inputs.push_back("\"orphan\"=\"value before any key\"\n[]\n[\\\\]\n");
+    // Lines that once changed meaning when written back: a key that would read as deleted, binary
+    // data ending in a "\" that did not go on, control bytes in binary data.
+    Inputs.push_back("[\\-A]\n\"b\"=\t hex:01,\\\n@=\"d\"\n\"c\"=hex:01\r \n\"e\"=hex:\x01\n");
 
     TTempFolder Dir;
     const auto File = Dir / "user.reg";
@@ -208,6 +211,10 @@ TEST(RegFileRegistry, DamagedFilesReadAsFarAsTheyGoAndStayUntouched) {
             EXPECT_TRUE(*Split == 5 || *Split == 0) << *Split;  // 0 from a cut "dword:0"
         }
         ASSERT_EQ(ReadBytes(File), Bytes);
+        // What is read is written so that it reads back the same.
+        const std::string Written = FormatRegText(ParseRegText(Bytes));
+        EXPECT_FALSE(ParseRegText(Written).Damaged) << Written;
+        EXPECT_EQ(FormatRegText(ParseRegText(Written)), Written);
     }
 
     // A file cut in the middle of a value: the values before the cut are there.
