@@ -36,6 +36,7 @@ std::string Shown(std::string_view Address) {
     return CleanForMessage(Address, 200);
 }
 
+// Whether A is B, letter case aside; B is letters only ("http", "LOCATION").
 bool SameNoCase(std::string_view A, std::string_view B) {
     return A.size() == B.size() && std::equal(A.begin(), A.end(), B.begin(), [](char X, char Y) {
                return (X | 0x20) == (Y | 0x20);

@@ -258,14 +258,17 @@ TEST(HttpClient, SilenceAndUnansweredConnectionsTimeOut) {
     TScriptedServer Silent([](TPeer& P) { P.Hold(); });
     TCountingHook Hook;
     THttpClient Client(Hook);
+    // Each limit short in turn, the other long, so the time taken tells which one ended the wait.
     Client.Limits.Silence = 300ms;
-    Client.Limits.Connect = 300ms;
+    Client.Limits.Connect = 10s;
     auto Start = std::chrono::steady_clock::now();
     EXPECT_EQ(Fetch(Client, Silent.Url("/")).Error, "Timed out");
     EXPECT_LT(std::chrono::steady_clock::now() - Start, 3s);
     EXPECT_GE(Hook.Calls, 20);
 
     testing::TUnansweredPort Unanswered;
+    Client.Limits.Silence = 10s;
+    Client.Limits.Connect = 300ms;
     Start = std::chrono::steady_clock::now();
     EXPECT_EQ(Fetch(Client, "http://127.0.0.1:" + std::to_string(Unanswered.Port) + "/").Error,
               "Timed out");
