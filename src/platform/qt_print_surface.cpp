@@ -15,7 +15,7 @@ namespace xvexo {
 
 namespace {
 
-// Resolution of the PDF printer.
+// The resolution of the PDF printer and of printers.
 constexpr int kPdfDotsPerInch = 600;
 // A font asked for without a height is 12 points high.
 constexpr int kDefaultFontPoints = 12;
@@ -31,6 +31,9 @@ std::unique_ptr<TQtPrintSurface> TQtPrintSurface::ForDefaultPrinter() {
     if (Info.isNull()) return nullptr;
     auto P = std::make_unique<QPrinter>(Info, QPrinter::HighResolution);
     if (!P->isValid()) return nullptr;
+    // The page layouts are measured in dots of a 600 dpi printer. Jobs reach the print server
+    // as vector PDF, so the resolution only sets the unit of the coordinates.
+    P->setResolution(kPdfDotsPerInch);
     P->setFullPage(false);
     return std::unique_ptr<TQtPrintSurface>(new TQtPrintSurface(std::move(P)));
 }
