@@ -21,11 +21,17 @@ std::optional<int32_t> ParseDecimal(std::string_view Text) {
 
 int32_t DecimalOrThrow(std::string_view Text) {
     if (auto V = ParseDecimal(Text)) return *V;
-    constexpr std::string_view kTail = "\" is not a decimal number";
-    std::string Message(Text.size() + 1 + kTail.size(), '"');
-    Text.copy(Message.data() + 1, Text.size());
-    kTail.copy(Message.data() + 1 + Text.size(), kTail.size());
-    throw TRecordError(Message);
+    throw TRecordError("\"" + CleanForMessage(Text) + "\" is not a decimal number");
+}
+
+std::string CleanForMessage(std::string_view Text, size_t MaxBytes) {
+    const bool Cut = Text.size() > MaxBytes;
+    std::string Out(Text.substr(0, MaxBytes));
+    for (char& C : Out) {
+        if (static_cast<unsigned char>(C) < 0x20 || C == 0x7F) C = '?';
+    }
+    if (Cut) Out += "...";
+    return Out;
 }
 
 }  // namespace xvexo

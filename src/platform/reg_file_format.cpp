@@ -1,0 +1,371 @@
+#include "platform/reg_file_format.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <optional>
+
+namespace xvexo {
+
+namespace {
+
+constexpr std::string_view kVersionLine = "Windows Registry Editor Version 5.00";
+
+char AsciiUpper(char C) {
+    return C >= 'a' && C <= 'z' ? static_cast<char>(C - 'a' + 'A') : C;
+}
+
+bool StartsWithNoCase(std::string_view Text, std::string_view Prefix) {
+    return Text.size() >= Prefix.size() && SameRegName(Text.substr(0, Prefix.size()), Prefix);
+}
+
+void AppendUtf8(std::string& Out, uint32_t Code) {
+    if (Code < 0x80) {
+        Out += static_cast<char>(Code);
+    } else if (Code < 0x800) {
+        Out += static_cast<char>(0xC0 | (Code >> 6));
+        Out += static_cast<char>(0x80 | (Code & 0x3F));
+    } else if (Code < 0x10000) {
+        Out += static_cast<char>(0xE0 | (Code >> 12));
+        Out += static_cast<char>(0x80 | ((Code >> 6) & 0x3F));
+        Out += static_cast<char>(0x80 | (Code & 0x3F));
+    } else {
+        Out += static_cast<char>(0xF0 | (Code >> 18));
+        Out += static_cast<char>(0x80 | ((Code >> 12) & 0x3F));
+        Out += static_cast<char>(0x80 | ((Code >> 6) & 0x3F));
+        Out += static_cast<char>(0x80 | (Code & 0x3F));
+    }
+}
+
+// UTF-16 (after its byte-order mark) as UTF-8. A lone surrogate becomes U+FFFD; an odd last
+// byte, what a truncated file leaves, is dropped.
+std::string Utf16ToUtf8(std::string_view Bytes, bool BigEndian) {
+    std::string Out;
+    Out.reserve(Bytes.size() / 2);
+    auto Unit = [&](size_t i) {
+        const auto B0 = static_cast<uint8_t>(Bytes[i]);
+        const auto B1 = static_cast<uint8_t>(Bytes[i + 1]);
+        return BigEndian ? static_cast<uint32_t>(B0 << 8 | B1)
+                         : static_cast<uint32_t>(B1 << 8 | B0);
+    };
+    for (size_t i = 0; i + 1 < Bytes.size(); i += 2) {
+        uint32_t Code = Unit(i);
+        if (Code >= 0xD800 && Code < 0xDC00 && i + 3 < Bytes.size()) {
+            const uint32_t Low = Unit(i + 2);
+            if (Low >= 0xDC00 && Low < 0xE000) {
+                Code = 0x10000 + ((Code - 0xD800) << 10) + (Low - 0xDC00);
+                i += 2;
+            } else {
+                Code = 0xFFFD;
+            }
+        } else if (Code >= 0xD800 && Code < 0xE000) {
+            Code = 0xFFFD;
+        }
+        AppendUtf8(Out, Code);
+    }
+    return Out;
+}
+
+std::string DecodeText(std::string_view Bytes) {
+    if (Bytes.starts_with("\xFF\xFE")) return Utf16ToUtf8(Bytes.substr(2), false);
+    if (Bytes.starts_with("\xFE\xFF")) return Utf16ToUtf8(Bytes.substr(2), true);
+    if (Bytes.starts_with("\xEF\xBB\xBF")) Bytes.remove_prefix(3);
+    return std::string(Bytes);
+}
+
+bool IsBlank(char C) {
+    return C == ' ' || C == '\t' || C == '\r';
+}
+
+// S without blanks (and the CR of a CR LF line end) at either end.
+std::string_view TrimBlanks(std::string_view S) {
+    while (!S.empty() && IsBlank(S.front()))
+        S.remove_prefix(1);
+    while (!S.empty() && IsBlank(S.back()))
+        S.remove_suffix(1);
+    return S;
+}
+
+// Reads a quoted text that starts at S[0] == '"' and removes it from S, escapes undone; nullopt
+// when it has no closing quote.
+std::optional<std::string> TakeQuoted(std::string_view& S) {
+    std::string Out;
+    for (size_t i = 1; i < S.size(); ++i) {
+        const char C = S[i];
+        if (C == '"') {
+            S.remove_prefix(i + 1);
+            return Out;
+        }
+        if (C == '\\' && i + 1 < S.size()) {
+            const char Next = S[++i];
+            switch (Next) {
+                case '\\':
+                    Out += '\\';
+                    break;
+                case '"':
+                    Out += '"';
+                    break;
+                case 'n':
+                    Out += '\n';
+                    break;
+                case 'r':
+                    Out += '\r';
+                    break;
+                case '0':
+                    Out += '\0';
+                    break;
+                default:
+                    Out += '\\';
+                    Out += Next;
+            }
+            continue;
+        }
+        Out += C;
+    }
+    return std::nullopt;
+}
+
+void AppendQuoted(std::string& Out, std::string_view Text) {
+    Out += '"';
+    for (char C : Text) {
+        switch (C) {
+            case '\\':
+                Out += "\\\\";
+                break;
+            case '"':
+                Out += "\\\"";
+                break;
+            case '\n':
+                Out += "\\n";
+                break;
+            case '\r':
+                Out += "\\r";
+                break;
+            case '\0':
+                Out += "\\0";
+                break;
+            default:
+                Out += C;
+        }
+    }
+    Out += '"';
+}
+
+// The path of a "[...]" line with empty parts dropped ("A\\B\" is "A\B").
+std::string NormalKeyPath(std::string_view Path) {
+    std::string Out;
+    size_t Start = 0;
+    while (Start <= Path.size()) {
+        size_t End = Path.find('\\', Start);
+        if (End == std::string_view::npos) End = Path.size();
+        if (End > Start) {
+            if (!Out.empty()) Out += '\\';
+            Out.append(Path.substr(Start, End - Start));
+        }
+        Start = End + 1;
+    }
+    return Out;
+}
+
+class TRegReader {
+  public:
+    TRegDocument Read(std::string_view Text) {
+        size_t Pos = 0;
+        while (Pos < Text.size()) {
+            size_t End = Text.find('\n', Pos);
+            const bool Ended = End != std::string_view::npos;
+            if (!Ended) End = Text.size();
+            std::string_view Line = Text.substr(Pos, End - Pos);
+            Pos = Ended ? End + 1 : End;
+            Line = TrimBlanks(Line);
+            // A last line without its end is what a cut file leaves: read it, but note it.
+            if (!Ended && !Line.empty()) Doc.Damaged = true;
+            // Data of a binary value goes on over lines that end in "\".
+            std::string Joined;
+            if ((Line.starts_with('"') || Line.starts_with('@')) && Line.ends_with('\\') &&
+                Line.find("=hex") != std::string_view::npos) {
+                Joined.assign(Line);
+                while (Joined.ends_with('\\') && Pos < Text.size()) {
+                    Joined.pop_back();
+                    size_t NextEnd = Text.find('\n', Pos);
+                    if (NextEnd == std::string_view::npos) NextEnd = Text.size();
+                    std::string_view Next = Text.substr(Pos, NextEnd - Pos);
+                    Pos = NextEnd < Text.size() ? NextEnd + 1 : NextEnd;
+                    if (NextEnd == Text.size()) Doc.Damaged = true;  // a last line without its end
+                    Joined.append(TrimBlanks(Next));
+                }
+                if (Joined.ends_with('\\')) {
+                    Doc.Damaged = true;  // the text ends inside the value
+                    continue;
+                }
+                Line = Joined;
+            }
+            ReadLine(Line);
+        }
+        return std::move(Doc);
+    }
+
+  private:
+    void ReadLine(std::string_view Line) {
+        if (Line.empty() || Line.starts_with(';')) return;
+        if (Line == kVersionLine || Line == "REGEDIT4") return;
+        if (Line.starts_with('[')) {
+            ReadSection(Line);
+        } else if (Line.starts_with('"') || Line.starts_with('@')) {
+            ReadValue(Line);
+        } else {
+            Doc.Damaged = true;
+        }
+    }
+
+    void ReadSection(std::string_view Line) {
+        Current = nullptr;
+        Skipping = false;
+        if (!Line.ends_with(']')) {
+            Doc.Damaged = true;
+            Skipping = true;
+            return;
+        }
+        Line = Line.substr(1, Line.size() - 2);
+        if (Line.starts_with('-')) {  // a key to delete: nothing to keep
+            Skipping = true;
+            return;
+        }
+        const std::string Path = NormalKeyPath(Line);
+        if (Path.empty() || Path.starts_with('-')) {  // no key; or one that would read as deleted
+            Doc.Damaged = true;
+            Skipping = true;
+            return;
+        }
+        auto It = std::find_if(Doc.Keys.begin(), Doc.Keys.end(),
+                               [&](const TRegKey& K) { return SameRegName(K.Path, Path); });
+        if (It == Doc.Keys.end()) {
+            Doc.Keys.push_back(TRegKey{Path, {}});
+            It = Doc.Keys.end() - 1;
+        }
+        Current = &*It;
+    }
+
+    void ReadValue(std::string_view Line) {
+        std::string Name;
+        if (Line.starts_with('@')) {
+            Line.remove_prefix(1);
+        } else if (auto Quoted = TakeQuoted(Line)) {
+            Name = std::move(*Quoted);
+        } else {
+            Doc.Damaged = true;
+            return;
+        }
+        Line = TrimBlanks(Line);
+        if (!Line.starts_with('=')) {
+            Doc.Damaged = true;
+            return;
+        }
+        Line = TrimBlanks(Line.substr(1));
+        TRegValue Value;
+        Value.Name = std::move(Name);
+        if (Line == "-") return;  // a value to delete
+        if (Line.starts_with('"')) {
+            auto Text = TakeQuoted(Line);
+            if (!Text || !TrimBlanks(Line).empty()) {
+                Doc.Damaged = true;
+                return;
+            }
+            Value.Kind = TRegValueKind::String;
+            Value.Text = std::move(*Text);
+        } else if (StartsWithNoCase(Line, "dword:")) {
+            const std::string_view Digits = Line.substr(6);
+            uint32_t Number = 0;
+            const auto [Ptr, Ec] =
+                std::from_chars(Digits.data(), Digits.data() + Digits.size(), Number, 16);
+            if (Digits.empty() || Digits.size() > 8 || Ec != std::errc{} ||
+                Ptr != Digits.data() + Digits.size()) {
+                Doc.Damaged = true;
+                return;
+            }
+            Value.Kind = TRegValueKind::Dword;
+            Value.Dword = Number;
+        } else if (StartsWithNoCase(Line, "hex")) {
+            // Kept as written, so it may hold nothing that would change the lines on the way back.
+            if (Line.ends_with('\\') || std::any_of(Line.begin(), Line.end(), [](char C) {
+                    return static_cast<unsigned char>(C) < 0x20;
+                })) {
+                Doc.Damaged = true;
+                return;
+            }
+            Value.Kind = TRegValueKind::Other;
+            Value.Text = std::string(Line);
+        } else {
+            Doc.Damaged = true;
+            return;
+        }
+        if (Current == nullptr) {
+            if (!Skipping) Doc.Damaged = true;  // a value before any key
+            return;
+        }
+        auto It = std::find_if(Current->Values.begin(), Current->Values.end(),
+                               [&](const TRegValue& V) { return SameRegName(V.Name, Value.Name); });
+        if (It == Current->Values.end()) {
+            Current->Values.push_back(std::move(Value));
+        } else {
+            *It = std::move(Value);
+        }
+    }
+
+    TRegDocument Doc;
+    TRegKey* Current = nullptr;  // the key of the last "[...]" line; Doc.Keys grows only there
+    bool Skipping = false;       // inside a key that is deleted or could not be read
+};
+
+}  // namespace
+
+bool SameRegName(std::string_view A, std::string_view B) {
+    return A.size() == B.size() && std::equal(A.begin(), A.end(), B.begin(), [](char X, char Y) {
+               return AsciiUpper(X) == AsciiUpper(Y);
+           });
+}
+
+TRegDocument ParseRegText(std::string_view Bytes) {
+    const std::string Text = DecodeText(Bytes);
+    return TRegReader().Read(Text);
+}
+
+std::string FormatRegText(const TRegDocument& Document) {
+    std::string Out(kVersionLine);
+    Out += '\n';
+    for (const TRegKey& Key : Document.Keys) {
+        Out += "\n[";
+        Out += Key.Path;
+        Out += "]\n";
+        for (const TRegValue& Value : Key.Values) {
+            if (Value.Name.empty()) {
+                Out += '@';
+            } else {
+                AppendQuoted(Out, Value.Name);
+            }
+            Out += '=';
+            switch (Value.Kind) {
+                case TRegValueKind::Dword: {
+                    std::array<char, 9> Hex{};
+                    auto [Ptr, Ec] = std::to_chars(Hex.data(), Hex.data() + 8, Value.Dword, 16);
+                    (void)Ec;
+                    const std::string_view Digits(Hex.data(),
+                                                  static_cast<size_t>(Ptr - Hex.data()));
+                    Out += "dword:";
+                    Out.append(8 - Digits.size(), '0');
+                    Out += Digits;
+                    break;
+                }
+                case TRegValueKind::Other:
+                    Out += Value.Text;
+                    break;
+                default:
+                    AppendQuoted(Out, Value.Text);
+            }
+            Out += '\n';
+        }
+    }
+    return Out;
+}
+
+}  // namespace xvexo

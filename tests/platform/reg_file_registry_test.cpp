@@ -1,0 +1,382 @@
+// The registry file: typed values, names without regard to case, the file forms Windows writes,
+// damaged files, and changes that cannot be stored.
+
+#include "platform/reg_file_registry.h"
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <random>
+
+#include "temp_folder.h"
+
+namespace xvexo {
+namespace {
+
+using testing::ReadBytes;
+using testing::TTempFolder;
+using testing::WriteBytes;
+
+constexpr char kPrint[] = "Software\\KelVexoView\\Print Option Info";
+
+std::vector<std::string> FileNames(const std::filesystem::path& Folder) {
+    std::vector<std::string> Names;
+    for (const auto& Entry : std::filesystem::directory_iterator(Folder))
+        Names.push_back(Entry.path().filename().string());
+    std::sort(Names.begin(), Names.end());
+    return Names;
+}
+
+// UTF-16 LE with a byte-order mark, as Windows exports: ASCII Text widened.
+std::string Utf16Le(std::string_view Text) {
+    std::string Out = "\xFF\xFE";
+    for (char C : Text) {
+        Out += C;
+        Out += '\0';
+    }
+    return Out;
+}
+
+TEST(RegFileRegistry, TypedValuesRoundTripThroughTheFile) {
+    TTempFolder Dir;
+    const auto File = Dir / "cfg/user.reg";
+    {
+        TRegFileRegistry Reg(File);
+        EXPECT_FALSE(std::filesystem::exists(File)) << "opening without creating writes nothing";
+        Reg.WriteString(kPrint, "FontName", "\xE5\xAE\x8B\xE4\xBD\x93");
+        Reg.WriteString(kPrint, "Quoted", "a \"b\" c:\\d\\ \r\n end");
+        Reg.WriteString(kPrint, "", "default");
+        Reg.WriteDword(kPrint, "PageChoice", 2);
+        Reg.WriteDword(kPrint, "Big", 0xFFFFFFFFu);
+        Reg.WriteString("Software\\Other", "One", "1");
+    }
+    EXPECT_EQ(ReadBytes(File),
+              "Windows Registry Editor Version 5.00\n"
+              "\n[HKEY_CURRENT_USER\\Software]\n"
+              "\n[HKEY_CURRENT_USER\\Software\\KelVexoView]\n"
+              "\n[HKEY_CURRENT_USER\\Software\\KelVexoView\\Print Option Info]\n"
+              "\"FontName\"=\"\xE5\xAE\x8B\xE4\xBD\x93\"\n"
+              "\"Quoted\"=\"a \\\"b\\\" c:\\\\d\\\\ \\r\\n end\"\n"
+              "@=\"default\"\n"
+              "\"PageChoice\"=dword:00000002\n"
+              "\"Big\"=dword:ffffffff\n"
+              "\n[HKEY_CURRENT_USER\\Software\\Other]\n"
+              "\"One\"=\"1\"\n");
+
+    const TRegFileRegistry Reg(File);
+    EXPECT_FALSE(Reg.Damaged());
+    EXPECT_EQ(Reg.ReadString(kPrint, "FontName"), "\xE5\xAE\x8B\xE4\xBD\x93");
+    EXPECT_EQ(Reg.ReadString(kPrint, "Quoted"), "a \"b\" c:\\d\\ \r\n end");
+    EXPECT_EQ(Reg.ReadString(kPrint, ""), "default");
+    EXPECT_EQ(Reg.ReadDword(kPrint, "PageChoice"), 2u);
+    EXPECT_EQ(Reg.ReadDword(kPrint, "Big"), 0xFFFFFFFFu);
+    // A value of the other type reads as missing; its kind says what it is.
+    EXPECT_EQ(Reg.ReadDword(kPrint, "FontName"), std::nullopt);
+    EXPECT_EQ(Reg.ReadString(kPrint, "PageChoice"), std::nullopt);
+    EXPECT_EQ(Reg.ValueKind(kPrint, "PageChoice"), TRegValueKind::Dword);
+    EXPECT_EQ(Reg.ValueKind(kPrint, "FontName"), TRegValueKind::String);
+    EXPECT_EQ(Reg.ValueKind(kPrint, "Absent"), TRegValueKind::Missing);
+    EXPECT_EQ(Reg.ValueKind("Software\\Absent", "FontName"), TRegValueKind::Missing);
+}
+
+TEST(RegFileRegistry, NamesCompareWithoutCaseAndKeepTheirSpelling) {
+    TTempFolder Dir;
+    TRegFileRegistry Reg(Dir / "user.reg");
+    Reg.WriteDword("Software\\KelVexoView", "SplitCount", 5);
+    EXPECT_EQ(Reg.ReadDword("\\SOFTWARE\\kelvexoview\\", "splitcount"), 5u);
+    EXPECT_TRUE(Reg.KeyExists("software"));
+    EXPECT_TRUE(Reg.KeyExists("\\SOFTWARE\\KELVEXOVIEW"));
+    EXPECT_FALSE(Reg.KeyExists("Software\\KelVexo"));
+
+    Reg.WriteDword("SOFTWARE\\KELVEXOVIEW", "SPLITCOUNT", 6);
+    Reg.CreateKey("software\\kelvexoview");
+    EXPECT_EQ(Reg.ReadDword("Software\\KelVexoView", "SplitCount"), 6u);
+    EXPECT_EQ(ReadBytes(Dir / "user.reg"),
+              "Windows Registry Editor Version 5.00\n"
+              "\n[HKEY_CURRENT_USER\\Software]\n"
+              "\n[HKEY_CURRENT_USER\\Software\\KelVexoView]\n"
+              "\"SplitCount\"=dword:00000006\n");
+
+    Reg.WriteString("Software\\KelVexoView\\Sub\\Deeper", "X", "x");
+    Reg.DeleteValue("software\\kelvexoview", "splitcount");
+    EXPECT_EQ(Reg.ValueKind("Software\\KelVexoView", "SplitCount"), TRegValueKind::Missing);
+    Reg.DeleteKey("SOFTWARE\\KelVexoView\\SUB");
+    EXPECT_FALSE(Reg.KeyExists("Software\\KelVexoView\\Sub\\Deeper"));
+    EXPECT_FALSE(Reg.KeyExists("Software\\KelVexoView\\Sub"));
+    EXPECT_TRUE(Reg.KeyExists("Software\\KelVexoView"));
+    EXPECT_THROW(Reg.DeleteKey("\\"), TRegistryError);
+    EXPECT_THROW(Reg.WriteString("Software\\Line\nBreak", "X", "x"), TRegistryError);
+    EXPECT_FALSE(Reg.KeyExists("Software\\Line\nBreak"));
+}
+
+TEST(RegFileRegistry, ReadsTheFormsOtherProgramsWrite) {
+    const std::string Lines[] = {
+        "Windows Registry Editor Version 5.00",
+        "",
+        "; written by hand",
+        "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings]",
+        "\"ProxyEnable\"=dword:00000001",
+        "\"ProxyServer\"=\"http=proxy.example:80;https=proxy.example:443\"",
+        "\"Blob\"=hex:01,02,\\",
+        "  03,04",
+        "\"Text1\"=\"1\"",
+        "",
+        "[-HKEY_CURRENT_USER\\Software\\Gone]",
+        "\"Lost\"=\"x\"",
+        "[HKEY_LOCAL_MACHINE\\Software\\Elsewhere]",
+        "\"Kept\"=dword:7",
+        "",
+    };
+    std::string Lf, CrLf;
+    for (const auto& L : Lines) {
+        Lf += L + "\n";
+        CrLf += L + "\r\n";
+    }
+    const std::map<std::string, std::string> Forms = {
+        {"LF", Lf},
+        {"CR LF", CrLf},
+        {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF" + CrLf},
+        {"UTF-16 LE with a byte-order mark", Utf16Le(CrLf)},
+    };
+    constexpr char kInet[] = "\\SOFTWARE\\Microsoft\\windows\\CurrentVersion\\Internet Settings";
+    for (const auto& [Form, Bytes] : Forms) {
+        SCOPED_TRACE(Form);
+        TTempFolder Dir;
+        WriteBytes(Dir / "user.reg", Bytes);
+        TRegFileRegistry Reg(Dir / "user.reg");
+        EXPECT_FALSE(Reg.Damaged());
+        EXPECT_EQ(Reg.ReadDword(kInet, "ProxyEnable"), 1u);
+        EXPECT_EQ(Reg.ReadString(kInet, "ProxyServer"),
+                  "http=proxy.example:80;https=proxy.example:443");
+        EXPECT_EQ(Reg.ValueKind(kInet, "Blob"), TRegValueKind::Other);
+        EXPECT_EQ(Reg.ValueKind(kInet, "Text1"), TRegValueKind::String);
+        EXPECT_FALSE(Reg.KeyExists("Software\\Gone"));
+        EXPECT_FALSE(Reg.KeyExists("Software\\Elsewhere"));
+        EXPECT_EQ(ReadBytes(Dir / "user.reg"), Bytes) << "reading never writes";
+
+        // A change keeps what the store does not interpret (binary values, other roots).
+        Reg.WriteDword(kInet, "ProxyEnable", 0);
+        const std::string Text = ReadBytes(Dir / "user.reg");
+        EXPECT_NE(Text.find("\"Blob\"=hex:01,02,03,04\n"), std::string::npos) << Text;
+        EXPECT_NE(Text.find("[HKEY_LOCAL_MACHINE\\Software\\Elsewhere]\n\"Kept\"=dword:00000007"),
+                  std::string::npos)
+            << Text;
+        EXPECT_EQ(TRegFileRegistry(Dir / "user.reg").ReadDword(kInet, "ProxyEnable"), 0u);
+    }
+}
+
+// Every cut of a good file, and garbage of several kinds: each reads what it can, without a
+// crash, and reading leaves the file byte for byte as it was.
+TEST(RegFileRegistry, DamagedFilesReadAsFarAsTheyGoAndStayUntouched) {
+    const std::string Good =
+        "Windows Registry Editor Version 5.00\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\KelVexoView]\r\n"
+        "\"SplitCount\"=dword:00000005\r\n"
+        "\"FontName\"=\"Times \\\"New\\\" Roman\"\r\n"
+        "\"Blob\"=hex:01,02,\\\r\n  03\r\n";
+    std::vector<std::string> Inputs;
+    for (size_t Cut = 0; Cut < Good.size(); ++Cut)
+        Inputs.push_back(Good.substr(0, Cut));
+    for (size_t Cut = 0; Cut < Good.size(); Cut += 7)
+        Inputs.push_back(Utf16Le(Good).substr(0, 2 * Cut + 1));
+    std::mt19937 Random(11);
+    for (int i = 0; i < 20; ++i) {
+        std::string Noise(static_cast<size_t>(Random() % 300), '\0');
+        for (char& C : Noise)
+            C = static_cast<char>(Random());
+        Inputs.push_back(Noise);
+        Inputs.push_back(Good.substr(0, Good.size() / 2) + Noise + Good);
+    }
+    Inputs.push_back("[HKEY_CURRENT_USER\\A\n\"x\"=\"unclosed\n@=dword:123456789\n\"y\"=hex:\\");
+    Inputs.push_back("\"orphan\"=\"value before any key\"\n[]\n[\\\\]\n");
+    // Lines that once changed meaning when written back: a key that would read as deleted, binary
+    // data ending in a "\" that did not go on, control bytes in binary data.
+    Inputs.push_back("[\\-A]\n\"b\"=\t hex:01,\\\n@=\"d\"\n\"c\"=hex:01\r \n\"e\"=hex:\x01\n");
+
+    TTempFolder Dir;
+    const auto File = Dir / "user.reg";
+    for (const std::string& Bytes : Inputs) {
+        WriteBytes(File, Bytes);
+        TRegFileRegistry Reg(File);
+        (void)Reg.KeyExists("Software\\KelVexoView");
+        (void)Reg.ReadString("Software\\KelVexoView", "FontName");
+        const auto Split = Reg.ReadDword("Software\\KelVexoView", "SplitCount");
+        if (Split) {
+            EXPECT_TRUE(*Split == 5 || *Split == 0) << *Split;  // 0 from a cut "dword:0"
+        }
+        ASSERT_EQ(ReadBytes(File), Bytes);
+        // What is read is written so that it reads back the same.
+        const std::string Written = FormatRegText(ParseRegText(Bytes));
+        EXPECT_FALSE(ParseRegText(Written).Damaged) << Written;
+        EXPECT_EQ(FormatRegText(ParseRegText(Written)), Written);
+    }
+
+    // A file cut in the middle of a value: the values before the cut are there.
+    const size_t Cut = Good.find("Roman");
+    WriteBytes(File, Good.substr(0, Cut));
+    TRegFileRegistry Reg(File);
+    EXPECT_TRUE(Reg.Damaged());
+    EXPECT_EQ(Reg.ReadDword("Software\\KelVexoView", "SplitCount"), 5u);
+    EXPECT_EQ(Reg.ValueKind("Software\\KelVexoView", "FontName"), TRegValueKind::Missing);
+    // The first change keeps the damaged file beside the new one.
+    Reg.WriteDword("Software\\KelVexoView", "SplitCount", 6);
+    EXPECT_EQ(ReadBytes(Dir / "user.reg.bad"), Good.substr(0, Cut));
+    EXPECT_FALSE(Reg.Damaged());
+    EXPECT_EQ(TRegFileRegistry(File).ReadDword("Software\\KelVexoView", "SplitCount"), 6u);
+    EXPECT_EQ(FileNames(Dir.Path), (std::vector<std::string>{"user.reg", "user.reg.bad"}));
+}
+
+TEST(RegFileRegistry, ChangesOfAnotherWriterAreSeenAndKept) {
+    TTempFolder Dir;
+    TRegFileRegistry A(Dir / "user.reg");
+    TRegFileRegistry B(Dir / "user.reg");
+    A.WriteDword("Software\\X", "One", 1);
+    EXPECT_EQ(B.ReadDword("Software\\X", "One"), 1u);
+    B.WriteDword("Software\\X", "Two", 2);
+    A.WriteDword("Software\\X", "Three", 3);
+    EXPECT_EQ(A.ReadDword("Software\\X", "Two"), 2u);
+    EXPECT_EQ(B.ReadDword("Software\\X", "Three"), 3u);
+    std::filesystem::remove(Dir / "user.reg");
+    EXPECT_FALSE(A.KeyExists("Software\\X"));
+}
+
+TEST(RegFileRegistry, OpeningWithCreateMakesTheFileAndItsFolder) {
+    TTempFolder Dir;
+    TRegFileRegistry Reg(Dir / "a/b/user.reg", TRegFileRegistry::TOpenMode::Create);
+    EXPECT_EQ(ReadBytes(Dir / "a/b/user.reg"), "Windows Registry Editor Version 5.00\n");
+    EXPECT_FALSE(Reg.KeyExists("Software"));
+    // Opening an existing file with Create changes nothing.
+    WriteBytes(Dir / "a/b/user.reg", "[HKEY_CURRENT_USER\\K]\r\n");
+    TRegFileRegistry Again(Dir / "a/b/user.reg", TRegFileRegistry::TOpenMode::Create);
+    EXPECT_EQ(ReadBytes(Dir / "a/b/user.reg"), "[HKEY_CURRENT_USER\\K]\r\n");
+    EXPECT_TRUE(Again.KeyExists("k"));
+}
+
+TEST(RegFileRegistry, TheUsersFileComesFromTheEnvironment) {
+    const struct {
+        std::map<std::string, std::string> Env;
+        const char* Path;
+    } Cases[] = {
+        {{{"XVEXOVIEW_REGISTRY", "/x/my.reg"}, {"XDG_CONFIG_HOME", "/c"}}, "/x/my.reg"},
+        {{{"XVEXOVIEW_REGISTRY", ""}, {"XDG_CONFIG_HOME", "/c"}}, "/c/xvexoview/user.reg"},
+        {{{"XDG_CONFIG_HOME", "relative"}, {"HOME", "/home/u"}},
+         "/home/u/.config/xvexoview/user.reg"},
+        {{{"HOME", "/home/u"}}, "/home/u/.config/xvexoview/user.reg"},
+    };
+    for (const auto& C : Cases) {
+        const auto GetEnv = [&](const char* Name) -> const char* {
+            auto It = C.Env.find(Name);
+            return It == C.Env.end() ? nullptr : It->second.c_str();
+        };
+        EXPECT_EQ(UserRegistryPath(GetEnv), C.Path);
+    }
+    TTempFolder Dir;
+    const std::string File = (Dir / "env.reg").string();
+    auto Reg = OpenUserRegistry([&](const char* Name) -> const char* {
+        return std::string_view(Name) == "XVEXOVIEW_REGISTRY" ? File.c_str() : nullptr;
+    });
+    Reg->WriteDword("K", "V", 1);
+    EXPECT_TRUE(std::filesystem::exists(File));
+}
+
+// Runs Change as a user other than root (when the tests run as root, in a child process that
+// gives up root), so that folder permissions hold; returns the message of the TRegistryError it
+// threw, or "" when it threw none.
+std::string ErrorOfChange(const std::function<void()>& Change) {
+    auto Run = [&]() -> std::string {
+        try {
+            Change();
+        } catch (const TRegistryError& E) {
+            return E.what();
+        }
+        return "";
+    };
+    if (::geteuid() != 0) return Run();
+    int Pipe[2];
+    if (::pipe(Pipe) != 0) return "pipe failed";
+    const pid_t Child = ::fork();
+    if (Child == 0) {
+        ::close(Pipe[0]);
+        std::string Message = "could not give up root";
+        if (::setgid(65534) == 0 && ::setuid(65534) == 0) Message = Run();
+        const ssize_t N = ::write(Pipe[1], Message.data(), Message.size());
+        ::_exit(N == static_cast<ssize_t>(Message.size()) ? 0 : 1);
+    }
+    ::close(Pipe[1]);
+    std::string Message;
+    char Buffer[512];
+    for (ssize_t N; (N = ::read(Pipe[0], Buffer, sizeof Buffer)) > 0;)
+        Message.append(Buffer, static_cast<size_t>(N));
+    ::close(Pipe[0]);
+    int Status = 0;
+    ::waitpid(Child, &Status, 0);
+    return Message;
+}
+
+TEST(RegFileRegistry, AFolderThatCannotBeWrittenGivesAClearErrorAndLeavesTheFile) {
+    TTempFolder Dir;
+    const auto Folder = Dir / "ro";
+    std::filesystem::create_directory(Folder);
+    const std::string Before = "[HKEY_CURRENT_USER\\Software\\X]\n\"V\"=dword:00000001\n";
+    WriteBytes(Folder / "user.reg", Before);
+    std::filesystem::permissions(Dir.Path, std::filesystem::perms::all);
+    std::filesystem::permissions(
+        Folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec |
+                    std::filesystem::perms::others_read | std::filesystem::perms::others_exec);
+    std::filesystem::permissions(Folder / "user.reg", std::filesystem::perms::owner_read |
+                                                          std::filesystem::perms::others_read);
+    const std::string Message = ErrorOfChange([&] {
+        TRegFileRegistry Reg(Folder / "user.reg");
+        if (Reg.ReadDword("Software\\X", "V") != 1u) throw TRegistryError("not read");
+        Reg.WriteDword("Software\\X", "V", 2);
+    });
+    EXPECT_EQ(Message, "Cannot write the registry file " + (Folder / "user.reg").string() +
+                           ": Permission denied");
+    EXPECT_EQ(ReadBytes(Folder / "user.reg"), Before);
+    EXPECT_EQ(FileNames(Folder), std::vector<std::string>{"user.reg"});
+
+    EXPECT_EQ(ErrorOfChange([&] {
+                  TRegFileRegistry(Folder / "sub/new.reg", TRegFileRegistry::TOpenMode::Create);
+              }),
+              "Cannot write the registry file " + (Folder / "sub/new.reg").string() +
+                  ": Permission denied");
+}
+
+// A disk that fills up in the middle of the write: the new file is dropped, the old one stays.
+TEST(RegFileRegistry, AWriteCutShortLeavesTheOldFileAndNoTemporaryFile) {
+    TTempFolder Dir;
+    TRegFileRegistry Reg(Dir / "user.reg");
+    Reg.WriteString("Software\\X", "Small", "kept");
+    const std::string Before = ReadBytes(Dir / "user.reg");
+
+    rlimit Old{};
+    ::getrlimit(RLIMIT_FSIZE, &Old);
+    auto* OldHandler = ::signal(SIGXFSZ, SIG_IGN);
+    rlimit Small = Old;
+    Small.rlim_cur = 4096;
+    ::setrlimit(RLIMIT_FSIZE, &Small);
+    std::string Error;
+    try {
+        Reg.WriteString("Software\\X", "Large", std::string(10000, 'x'));
+    } catch (const TRegistryError& E) {
+        Error = E.what();
+    }
+    ::setrlimit(RLIMIT_FSIZE, &Old);
+    ::signal(SIGXFSZ, OldHandler);
+
+    EXPECT_EQ(Error,
+              "Cannot write the registry file " + (Dir / "user.reg").string() + ": File too large");
+    EXPECT_EQ(ReadBytes(Dir / "user.reg"), Before);
+    EXPECT_EQ(FileNames(Dir.Path), std::vector<std::string>{"user.reg"});
+    EXPECT_EQ(Reg.ValueKind("Software\\X", "Large"), TRegValueKind::Missing);
+    EXPECT_EQ(Reg.ReadString("Software\\X", "Small"), "kept");
+}
+
+}  // namespace
+}  // namespace xvexo
