@@ -30,12 +30,8 @@ constexpr std::array<TOptionField, 6> kOptionFields = {{
 
 TKelStatus::TKelStatus(TUserRegistry& Registry, TPrintOptions& Options)
     : Registry(Registry), FOptions(Options) {
-    // Opening creates the product key; a store that cannot be written still reads, and the
-    // first write below then reports the section it could not create.
-    try {
-        Registry.CreateKey(kPrintProductKey);
-    } catch (const TRegistryError&) {
-    }
+    // The product key comes into being with the first section written below it; loading
+    // options that are stored writes nothing.
     const std::string Version =
         Registry.ReadString(SectionKey(kVersionSection), kVersionValue).value_or("");
     if (Version.empty()) {

@@ -52,9 +52,9 @@ class TPrintSettingsError : public std::runtime_error {
 // Reads and writes the print options in the registry. The program holds one, created at start.
 class TKelStatus {
   public:
-    // Opens the product key (created when missing) and runs the version check: a missing or
-    // different stamp writes "0408A" and the six defaults; "0408A" reads the six values.
-    // Throws TPrintSettingsError when a write fails.
+    // Runs the version check: a missing or different stamp writes "0408A" and the six
+    // defaults (creating the product key and its sections); "0408A" reads the six values and
+    // writes nothing. Throws TPrintSettingsError when a write fails.
     explicit TKelStatus(TUserRegistry& Registry, TPrintOptions& Options = PrintOptions);
 
     TKelStatus(const TKelStatus&) = delete;
