@@ -2,12 +2,25 @@
 
 #include <optional>
 
+#include "printing/diagram_grid.h"
 #include "printing/print_font.h"
 #include "records/record_error.h"
 
 namespace xvexo {
 
 namespace {
+
+// What the checks replace unreadable text by (the default options), and their limits.
+constexpr TPrintOptions kDefaults;
+constexpr int32_t kMinMargin = 200;
+constexpr int32_t kMaxTopMargin = 500;
+constexpr int32_t kMaxLeftMargin = 400;
+constexpr int32_t kMinCell = 90;
+
+// The field shows the decimal text of V.
+void Show(TEditField& F, int64_t V) {
+    F.Text = std::to_string(V);
+}
 
 std::optional<int32_t> Integer(const TEditField& F) {
     return ParseDecimal(F.Text);
@@ -17,11 +30,11 @@ std::optional<int32_t> Integer(const TEditField& F) {
 void CheckMargin(TEditField& F, int32_t Default, int32_t Low, int32_t High) {
     const std::optional<int32_t> V = Integer(F);
     if (!V) {
-        F.Text = std::to_string(Default);
+        Show(F, Default);
     } else if (*V < Low) {
-        F.Text = std::to_string(Low);
+        Show(F, Low);
     } else if (*V > High) {
-        F.Text = std::to_string(High);
+        Show(F, High);
     }
 }
 
@@ -42,11 +55,11 @@ void TOwnkFormModel::SetGameInfo(int32_t Total, const TGamePInfo& Info) {
     TotalMoves = Total;
     PrintGameInfo = Info;
     if (Total < 1) {
-        edSPos.Text = "0";
-        edEPos.Text = "0";
+        Show(edSPos, 0);
+        Show(edEPos, 0);
     } else {
-        edSPos.Text = "1";
-        edEPos.Text = std::to_string(Total);
+        Show(edSPos, 1);
+        Show(edEPos, Total);
     }
     RangeCaption = "共 " + std::to_string(Total) + " 手";
 }
@@ -55,13 +68,13 @@ void TOwnkFormModel::FormShow(int32_t Width, int32_t Height) {
     PageWidth = Width;
     PageHeight = Height;
     const TPrintOptions& O = Status.Options();
-    edTMar.Text = std::to_string(O.tmargin);
-    edLMar.Text = std::to_string(O.lmargin);
-    edGrid.Text = std::to_string(O.gogrid);
-    edDNum.Text = std::to_string(O.splitno);
+    Show(edTMar, O.tmargin);
+    Show(edLMar, O.lmargin);
+    Show(edGrid, O.gogrid);
+    Show(edDNum, O.splitno);
     cbNDiv.ItemIndex = O.perpage >= 0 && O.perpage <= 2 ? O.perpage : -1;
-    edWidth.Text = std::to_string(PageWidth);
-    edHeight.Text = std::to_string(PageHeight);
+    Show(edWidth, PageWidth);
+    Show(edHeight, PageHeight);
     switch (O.method) {
         case kMethodWhole:
             ClickTotal();
@@ -113,51 +126,52 @@ void TOwnkFormModel::rbSplitClick() {
 }
 
 void TOwnkFormModel::ValidatePageFields() {
-    CheckMargin(edTMar, 500, 200, 500);
-    CheckMargin(edLMar, 400, 200, 400);
-    // The fit below uses the cell size as entered, before the raise to 90.
+    CheckMargin(edTMar, kDefaults.tmargin, kMinMargin, kMaxTopMargin);
+    CheckMargin(edLMar, kDefaults.lmargin, kMinMargin, kMaxLeftMargin);
+    // The fit below uses the cell size as entered, before the raise to the minimum.
     std::optional<int32_t> Cell = Integer(edGrid);
     if (!Cell) {
-        Cell = 185;
-        edGrid.Text = "185";
+        Cell = kDefaults.gogrid;
+        Show(edGrid, *Cell);
     }
-    if (*Cell < 90) edGrid.Text = "90";
-    // edWidth is editable; when it holds no integer the printer's own width is used.
+    if (*Cell < kMinCell) Show(edGrid, kMinCell);
+    // The board's lines and both margins must fit the width. edWidth is editable; when it
+    // holds no integer the printer's own width is used.
     const int64_t Width = Integer(edWidth).value_or(PageWidth);
-    const int64_t Left = Integer(edLMar).value_or(400);
-    if (2 * Left + 19 * int64_t{*Cell} > Width) {
-        edGrid.Text = std::to_string((Width - 2 * Left) / 19);
+    const int64_t Left = Integer(edLMar).value_or(kDefaults.lmargin);
+    if (2 * Left + kPrintBoardLines * int64_t{*Cell} > Width) {
+        Show(edGrid, (Width - 2 * Left) / kPrintBoardLines);
     }
 }
 
 void TOwnkFormModel::edSPosExit() {
     int32_t V = Integer(edSPos).value_or(0);
-    if (!Integer(edSPos)) edSPos.Text = "0";
+    if (!Integer(edSPos)) Show(edSPos, 0);
     if (V <= 0 && TotalMoves != 0) {
         V = 1;
-        edSPos.Text = "1";
+        Show(edSPos, 1);
     }
     if (V > Integer(edEPos).value_or(TotalMoves)) edSPos.Text = edEPos.Text;
 }
 
 void TOwnkFormModel::edEPosExit() {
     int32_t V = Integer(edEPos).value_or(TotalMoves);
-    if (!Integer(edEPos)) edEPos.Text = std::to_string(TotalMoves);
+    if (!Integer(edEPos)) Show(edEPos, TotalMoves);
     if (V <= 0 || V > TotalMoves) {
         V = TotalMoves;
-        edEPos.Text = std::to_string(TotalMoves);
+        Show(edEPos, TotalMoves);
     }
     if (V < Integer(edSPos).value_or(0)) edEPos.Text = edSPos.Text;
 }
 
 void TOwnkFormModel::edDNumExit() {
-    int32_t V = Integer(edDNum).value_or(50);
-    if (!Integer(edDNum)) edDNum.Text = "50";
+    int32_t V = Integer(edDNum).value_or(kDefaults.splitno);
+    if (!Integer(edDNum)) Show(edDNum, V);
     if (V < 1 && TotalMoves != 0) {
         V = 1;
-        edDNum.Text = "1";
+        Show(edDNum, 1);
     }
-    if (V > TotalMoves) edDNum.Text = std::to_string(TotalMoves);
+    if (V > TotalMoves) Show(edDNum, TotalMoves);
 }
 
 void TOwnkFormModel::StoreFields() {
@@ -182,12 +196,12 @@ void TOwnkFormModel::OkBtnClick() {
 
 TPrintJobValues TOwnkFormModel::JobValues() const {
     TPrintJobValues V;
-    V.TopMargin = Integer(edTMar).value_or(500);
-    V.LeftMargin = Integer(edLMar).value_or(400);
-    V.GridSize = Integer(edGrid).value_or(185);
+    V.TopMargin = Integer(edTMar).value_or(kDefaults.tmargin);
+    V.LeftMargin = Integer(edLMar).value_or(kDefaults.lmargin);
+    V.GridSize = Integer(edGrid).value_or(kDefaults.gogrid);
     V.RangeStart = Integer(edSPos).value_or(0);
     V.RangeEnd = Integer(edEPos).value_or(TotalMoves);
-    V.MovesPerDiagram = Integer(edDNum).value_or(50);
+    V.MovesPerDiagram = Integer(edDNum).value_or(kDefaults.splitno);
     V.PerPageIndex = cbNDiv.ItemIndex;
     V.RangeSelected = rbRange;
     V.SplitSelected = rbSplit;
