@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "print_fixtures.h"
 #include "printing/printed_pages.h"
 #include "recording_surface.h"
+#include "records/record_loader.h"
 
 namespace xvexo {
 namespace {
@@ -293,6 +295,30 @@ TEST_F(PrintedPages, ProgressCanEndASplitJob) {
     EXPECT_EQ(Seen, (std::vector<std::string>{"0/5", "1/5", "2/5"}));
     EXPECT_EQ(Surface.Pages.size(), 2u);
     EXPECT_EQ(Surface.EndedDocuments, 1);
+}
+
+// The page's game information from a record: texts decoded from the record's bytes, player
+// lines as the viewer shows them (name and rank for the tag format, the name alone for NGF).
+TEST(GamePrintInfo, FromATagRecordInGbkAndAnNgfRecord) {
+    auto Record = std::make_unique<TGameRecord>();
+    const std::string Gbk =
+        "(;EV[\xBE\xF6\xC8\xFC]RD[2026-11-21]PC[Net]PB[\xC1\xD6\xBA\xA3]BR[\xC6\xDF\xB6\xCE]"
+        "PW[\xB3\xC2\xB7\xE7]WR[\xBE\xC5\xB6\xCE]RE[\xBA\xDA\xD6\xD0\xC5\xCC\xCA\xA4]"
+        "KO[6.5];B[pd]\n)\n";
+    const TLoadResult R = LoadRecordText(*Record, Gbk, kFormatTag);
+    ASSERT_FALSE(R.Failed()) << R.Error;
+    const TGamePInfo I = MakeGamePInfo(*Record, R.Encoding);
+    EXPECT_EQ(I, (TGamePInfo{"决赛", "Talvo围棋棋谱", "林海 七段", "陈风 九段", "2026-11-21", "Net",
+                             "黑中盘胜", "6.5"}));
+
+    const std::string Ngf =
+        "T\n\n\xB3\xC2\xB7\xE7 9D\n\xC1\xD6\xBA\xA3 2D\nP\n0\n0\n0\nD\n0\nR\n0\n";
+    const TLoadResult N = LoadRecordText(*Record, Ngf, kFormatNgf);
+    ASSERT_FALSE(N.Failed()) << N.Error;
+    const TGamePInfo J = MakeGamePInfo(*Record, N.Encoding);
+    EXPECT_EQ(J.BlackLine, DecodeText(Record->Info.BlackName, TTextEncoding::Gbk));
+    EXPECT_EQ(J.WhiteLine, DecodeText(Record->Info.WhiteName, TTextEncoding::Gbk));
+    EXPECT_EQ(J.BlackLine.find(' '), std::string::npos);
 }
 
 }  // namespace
