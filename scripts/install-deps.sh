@@ -12,6 +12,7 @@ packages=(
   libcurl4-openssl-dev libssl-dev
   fonts-noto-cjk fonts-nanum fonts-liberation fontconfig
   xvfb xauth poppler-utils
+  cups-daemon cups-client
 )
 
 missing=()

@@ -1,0 +1,340 @@
+#include "printing/printed_pages.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <optional>
+#include <tuple>
+#include <utility>
+
+#include "printing/diagram_renderer.h"
+#include "printing/print_option.h"
+
+namespace xvexo {
+
+namespace {
+
+// Single-diagram page: the title block below the top margin, and the gap above the diagram.
+constexpr int kTitleOffset = 100;
+constexpr int kDiagramGap = 50;
+// Split pages: where the boards go below the top margin, and their cell sizes.
+constexpr int kOnePerPageTop = 800;
+constexpr int kTwoPerPageCell = 115;
+constexpr int kTwoPerPageTop = 300;
+constexpr int kTwoPerPageLowerTop = 200;
+constexpr int kFourPerPageCell = 105;
+constexpr int kFourPerPageTop = 400;
+constexpr int kFourPerPageLowerTop = 300;
+constexpr int kFourPerPageBlock = 4620;  // the two columns, 44 cells of 105
+constexpr int kFourPerPageLeft = 262;    // left board within the block
+constexpr int kFourPerPageRight = 2467;  // right board within the block
+// Note rows of split diagrams, 4 a page: three quarters of 105, to the nearest dot.
+constexpr int kFourPerPageNoteCell = 79;
+// The widest note row: single-diagram pages and 1 a page, and 2 or 4 a page.
+constexpr int kWideNoteRow = 28;
+constexpr int kNarrowNoteRow = 25;
+// Rules and header: gap added to half the header font's height.
+constexpr int kHeaderGap = 10;
+// Point sizes.
+constexpr int kTitlePoints = 20;
+constexpr int kInfoPoints = 12;
+constexpr int kHeaderPoints = 10;
+constexpr std::array<int, 3> kCaptionPoints = {14, 11, 10};
+
+// Margins and page sizes are kept where sums of them cannot overflow.
+constexpr int kMaxLayoutValue = 1000000;
+int Margin(int32_t V) {
+    return std::clamp(V, -kMaxLayoutValue, kMaxLayoutValue);
+}
+int Cell(int32_t V) {
+    return std::clamp(V, 1, kMaxPrintCell);
+}
+int32_t Clamp32(int64_t V) {
+    return static_cast<int32_t>(std::clamp<int64_t>(V, INT32_MIN, INT32_MAX));
+}
+
+std::string Range(int32_t First, int32_t Last) {
+    return std::to_string(First) + " ~ " + std::to_string(Last);
+}
+
+}  // namespace
+
+void DrawPageFrame(PrintSurface& Surface, int T, int L, int Kind, int32_t LastMove,
+                   int32_t FirstMove, const std::string& Heading, const std::string& FontName) {
+    const std::string DateTime = Surface.ShortDateText() + "   " + Surface.LongTimeText();
+    std::string RangeText;
+    if (Kind >= kFrameWhole) {
+        RangeText = "总谱 : " + Range(FirstMove, LastMove);
+    } else if (Kind == kFramePartial) {
+        RangeText = "部分谱 : " + Range(FirstMove, LastMove);
+    }
+    const TPrintFont Font = CreatePrintFont(LFontDesc(FontName, kHeaderPoints, fsItalic), Surface);
+    Surface.SelectFont(Font);
+    Surface.SetTextColour(kPrintBlack);
+    const int F = std::abs(Font.Height);
+    const int B = F / 4;
+    const int W = Surface.PrintableWidth();
+    const int H = Surface.PrintableHeight();
+    Surface.FillRect({L / 2, T - B, W - L / 2, T}, kPrintBlack);
+    Surface.FillRect({L / 2, H - T, W - L / 2, H - T + B}, kPrintBlack);
+    const int D = F / 2 + kHeaderGap;
+    if (!RangeText.empty()) {
+        Surface.SetTextAlign(THorzAlign::Left, TVertAlign::Bottom);
+        Surface.TextOut(L / 2, T - D, RangeText);
+    }
+    Surface.SetTextAlign(THorzAlign::Right, TVertAlign::Bottom);
+    Surface.TextOut(W - L / 2, T - D, DateTime + "   " + Heading);
+    Surface.SetTextAlign(THorzAlign::Right, TVertAlign::Top);
+    Surface.TextOut(W - L / 2, H - T + D, std::string("Talvo围棋. ") + kFooterAddress);
+}
+
+int DrawGameInfo(PrintSurface& Surface, int Top, int Left, const LFontDesc& TitleFont,
+                 const LFontDesc& InfoFont, const TGamePInfo& Info) {
+    const TPrintFont Title = CreatePrintFont(TitleFont, Surface);
+    const TPrintFont Lines = CreatePrintFont(InfoFont, Surface);
+    Surface.SetTextColour(kPrintBlack);
+    Surface.SetTransparentText(true);
+    const int T = std::abs(Title.Height);
+    const int I = std::abs(Lines.Height);
+    const int E = I + I / 2;
+    Surface.SelectFont(Title);
+    Surface.SetTextAlign(THorzAlign::Center, TVertAlign::Top);
+    Surface.TextOut(Surface.PrintableWidth() / 2, Top + T / 2, Info.GameTitle);
+    Surface.SelectFont(Lines);
+    Surface.SetTextAlign(THorzAlign::Left, TVertAlign::Top);
+    const std::array<std::string, 5> Texts = {
+        "黑棋 : " + Info.BlackLine, "白棋 : " + Info.WhiteLine, "方式 : " + Info.GameMethod,
+        "结果 : " + Info.GameResult, "日期 : " + Info.GameDate};
+    for (int K = 0; K < 5; ++K)
+        Surface.TextOut(Left, Top + 2 * T + K * E, Texts[K]);
+    return 2 * T + 6 * E;
+}
+
+void DrawDiagramCaption(PrintSurface& Surface, int Y, int X, int32_t TotalMoves, int32_t LastMove,
+                        int32_t FirstMove) {
+    Surface.TextOut(X, Y,
+                    "[部分谱 : " + std::to_string(FirstMove) + " 手 ~ " +
+                        std::to_string(std::min(LastMove, TotalMoves)) + " 手]");
+}
+
+int32_t SplitMovesPerDiagram(const TPrintJobValues& Values) {
+    return std::max<int32_t>(Values.MovesPerDiagram, 1);
+}
+
+int SplitDiagramsPerPage(const TPrintJobValues& Values) {
+    switch (Values.PerPageIndex) {
+        case 0:
+            return 1;
+        case 1:
+            return 2;
+        default:
+            return 4;
+    }
+}
+
+TPrintJob::TPrintJob(PrintSurface& Surface, const TPrintJobValues& Values, const TGamePInfo& Info,
+                     std::string FontName)
+    : Surface(Surface), Values(Values), Info(Info), PrintFontName(std::move(FontName)) {}
+
+void TPrintJob::BeginPrintJob() {
+    Surface.SetJobTitle(kPrintJobTitle);
+    Surface.StartDocument();
+}
+
+void TPrintJob::NewPrintPage() {
+    Surface.NewPage();
+}
+
+void TPrintJob::EndPrintJob() {
+    Surface.EndDocument();
+}
+
+namespace {
+
+// The moves a single-diagram job prints: the dialog's range, or the whole record.
+std::pair<int32_t, int32_t> SingleRange(const TPrintJobValues& V) {
+    if (V.RangeSelected) return {V.RangeStart, V.RangeEnd};
+    return {1, V.TotalMoves};
+}
+
+}  // namespace
+
+void TPrintJob::PrintDiagramPage(const LDispGGrid& BoardGrid, const LDispGGrid& NotesGrid) {
+    TGPOPTION Option;
+    BeginPrintJob();
+    const int T = Margin(Values.TopMargin);
+    const int L = Margin(Values.LeftMargin);
+    const int G = Cell(Values.GridSize);
+    const int W = Margin(Values.PageWidth);
+    const int Lines = BoardGrid.Lines();
+    Option.GridSize = G;
+    // The header names what the diagram shows: the range when one was chosen, else the whole
+    // record, also after the range fields were edited.
+    std::tie(RangeStart, RangeEnd) = SingleRange(Values);
+    const int Kind = RangeStart == 1 && RangeEnd == Values.TotalMoves ? kFrameWhole : kFramePartial;
+    DrawPageFrame(Surface, T, L, Kind, RangeEnd, RangeStart, Info.Heading, PrintFontName);
+
+    const LFontDesc TitleFont(PrintFontName, kTitlePoints);
+    const LFontDesc InfoFont(PrintFontName, kInfoPoints);
+    const int Block = DrawGameInfo(Surface, T + kTitleOffset, L, TitleFont, InfoFont, Info);
+
+    // Centres the board's cells between the margins.
+    int X = L + (W - (2 * L + Lines * G)) / 2;
+    int Y = T + kTitleOffset + Block + kDiagramGap;
+    DrawGrid(Surface, BoardGrid, Y, Option, X, PrintFontName);
+
+    Option.DrawBoard = 0;
+    Option.GridSize = 2 * G / 3;
+    X += G / 2;
+    Y += Lines * G + 2 * G / 3;
+    DrawGrid(Surface, NotesGrid, Y, Option, X, PrintFontName);
+    Option.DrawBoard = 1;
+    Option.GridSize = G;
+    EndPrintJob();
+}
+
+void TPrintJob::PrintSplitPage(int PerPage, int32_t FirstMove,
+                               const std::array<DiagramSlot, 4>& Slots, int32_t MovesPerDiagram) {
+    TGPOPTION Option;
+    const int T = Margin(Values.TopMargin);
+    const int L = Margin(Values.LeftMargin);
+    Option.GridSize = Cell(Values.GridSize);
+    const int W = Margin(Values.PageWidth);
+    const int H = Margin(Values.PageHeight);
+    RangeStart = Values.RangeStart;
+    RangeEnd = Values.RangeEnd;
+    DrawPageFrame(Surface, T, L, kFrameNone, RangeEnd, RangeStart, Info.Heading, PrintFontName);
+
+    const int Index = PerPage == 1 ? 0 : PerPage == 2 ? 1 : 2;
+    const int Count = PerPage == 1 ? 1 : PerPage == 2 ? 2 : 4;
+    const TPrintFont CaptionFont =
+        CreatePrintFont(LFontDesc(kCaptionFontName, kCaptionPoints[Index]), Surface);
+    const TPrintFont OldFont = Surface.SelectFont(CaptionFont);
+    Surface.SetTextColour(kPrintBlack);
+    Surface.SetTextAlign(THorzAlign::Left, TVertAlign::Bottom);
+
+    // Board corners, caption points and note-block corners of the slots.
+    struct TPlace {
+        int X, Y;
+    };
+    std::array<TPlace, 4> Board{}, Caption{}, Notes{};
+    int G = 0;
+    int NoteCell = 0;
+    const int Lines = Slots[0].BoardGrid ? Slots[0].BoardGrid->Lines() : kPrintBoardLines;
+    if (Count == 1) {
+        G = Option.GridSize;
+        const int Half = G / 2;
+        const int X0 = L + (W - (2 * L + Lines * G)) / 2 + Half;
+        const int Y0 = T + kOnePerPageTop;
+        NoteCell = 3 * G / 4;
+        Board[0] = {X0, Y0};
+        Caption[0] = {X0 - Half, Y0 - Half};
+        Notes[0] = {X0 + Half, Y0 + Lines * G + NoteCell};
+    } else if (Count == 2) {
+        G = kTwoPerPageCell;
+        const int Half = G / 2;
+        NoteCell = 3 * G / 4;
+        const int X0 = L + (W - (2 * L + Lines * G)) / 2 + Half;
+        const int Y1 = T + kTwoPerPageTop;
+        const int Y2 = T + (H - 2 * T) / 2 + kTwoPerPageLowerTop;
+        Board[0] = {X0, Y1};
+        Board[1] = {X0, Y2};
+    } else {
+        G = kFourPerPageCell;
+        NoteCell = kFourPerPageNoteCell;
+        const int XB = (W - kFourPerPageBlock) / 2;
+        const int XL = XB + kFourPerPageLeft;
+        const int XR = XB + kFourPerPageRight;
+        const int Y1 = T + kFourPerPageTop;
+        const int Y2 = T + (H - 2 * T) / 2 + kFourPerPageLowerTop;
+        Board = {TPlace{XL, Y1}, TPlace{XR, Y1}, TPlace{XL, Y2}, TPlace{XR, Y2}};
+    }
+    if (Count > 1) {
+        const int Half = G / 2;
+        for (int K = 0; K < Count; ++K) {
+            Caption[K] = {Board[K].X + Half, Board[K].Y - Half};
+            Notes[K] = {Board[K].X + Half, Board[K].Y + Lines * G + NoteCell};
+        }
+    }
+
+    for (int K = 0; K < Count; ++K) {
+        if (!Slots[K].HoldsDiagram()) continue;
+        const int64_t First = int64_t{FirstMove} + int64_t{K} * MovesPerDiagram;
+        DrawDiagramCaption(Surface, Caption[K].Y, Caption[K].X, Values.TotalMoves,
+                           Clamp32(First + MovesPerDiagram - 1), Clamp32(First));
+    }
+    Surface.SelectFont(OldFont);
+
+    Option.DrawBoard = 1;
+    Option.GridSize = G;
+    for (int K = 0; K < Count; ++K) {
+        if (Slots[K].HoldsDiagram()) {
+            DrawGrid(Surface, *Slots[K].BoardGrid, Board[K].Y, Option, Board[K].X, PrintFontName);
+        }
+    }
+    Option.DrawBoard = 0;
+    Option.GridSize = NoteCell;
+    for (int K = 0; K < Count; ++K) {
+        if (Slots[K].HoldsDiagram()) {
+            DrawGrid(Surface, *Slots[K].NotesGrid, Notes[K].Y, Option, Notes[K].X, PrintFontName);
+        }
+    }
+}
+
+void PrintSingleDiagram(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handicap) {
+    const auto [First, Last] = SingleRange(Job.Values);
+    LDispGGrid Board;
+    LDispGGrid Notes;
+    BuildDiagram(kWideNoteRow, First, Last, Handicap, Moves, Board, Notes);
+    Job.PrintDiagramPage(Board, Notes);
+}
+
+void PrintSplitDiagrams(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handicap,
+                        const TPageProgress& Progress) {
+    Job.BeginPrintJob();
+    const int64_t P = SplitDiagramsPerPage(Job.Values);
+    const int64_t N = SplitMovesPerDiagram(Job.Values);
+    const int64_t Total =
+        std::min<int64_t>(Job.Values.TotalMoves, std::clamp<int32_t>(Moves.Count, 0, kMaxMoves));
+    const int WidestRow = P == 1 ? kWideNoteRow : kNarrowNoteRow;
+    const int Pages = Total <= 0 ? 0 : static_cast<int>((Total + P * N - 1) / (P * N));
+    for (int64_t Page = 0; Page * P * N + 1 <= Total; ++Page) {
+        if (Progress && !Progress(static_cast<int>(Page), Pages)) break;
+        std::array<DiagramSlot, 4> Slots;
+        for (int64_t K = 0; K < P; ++K) {
+            const int64_t S = Page * P * N + K * N + 1;
+            if (S > Total) break;
+            DiagramSlot& Slot = Slots[K];
+            Slot.BoardGrid.emplace();
+            Slot.NotesGrid.emplace();
+            BuildDiagram(WidestRow, Clamp32(S), Clamp32(S + N - 1), Handicap, Moves,
+                         *Slot.BoardGrid, *Slot.NotesGrid);
+        }
+        if (Slots[0].HoldsDiagram()) {
+            if (Page > 0) Job.NewPrintPage();
+            Job.PrintSplitPage(static_cast<int>(P), Clamp32(Page * P * N + 1), Slots,
+                               static_cast<int32_t>(N));
+        }
+    }
+    Job.EndPrintJob();
+}
+
+bool PrintRecord(TOwnkFormModel& Dialog, PrintSurface& Surface, const TMoveCoords& Moves,
+                 int32_t Handicap, const TGamePInfo& Info,
+                 const std::function<void(TOwnkFormModel&)>& ShowModal,
+                 const TPageProgress& Progress) {
+    Dialog.FormCreate();
+    Dialog.SetGameInfo(std::clamp<int32_t>(Moves.Count, 0, kMaxMoves), Info);
+    Dialog.FormShow(Surface.PrintableWidth(), Surface.PrintableHeight());
+    ShowModal(Dialog);
+    if (Dialog.ModalResult != TModalResult::Ok) return false;
+    TPrintJob Job(Surface, Dialog.JobValues(), Dialog.PrintGameInfo, Dialog.PrintFontName);
+    if (Job.Values.SplitSelected) {
+        PrintSplitDiagrams(Job, Moves, Handicap, Progress);
+    } else {
+        PrintSingleDiagram(Job, Moves, Handicap);
+    }
+    return true;
+}
+
+}  // namespace xvexo
