@@ -38,13 +38,6 @@ bool IsUpper(char C) {
     return C >= 'A' && C <= 'Z';
 }
 
-// Left uninitialised in the arrays below: only entries already written are read.
-struct TDiagramPoint {
-    uint8_t X;
-    uint8_t Y;
-    int16_t Code;
-};
-
 }  // namespace
 
 std::string ParseDiagramBlock(std::string_view Block) {
@@ -151,22 +144,28 @@ std::string ParseDiagramBlock(std::string_view Block) {
         if (Ended) break;
     }
 
+    return WriteDiagramCode(StartNumber, std::span(Kept.data(), static_cast<size_t>(MovesKept)),
+                            std::span(Labels.data(), static_cast<size_t>(LabelCount)), Comment);
+}
+
+std::string WriteDiagramCode(int Start, std::span<const TDiagramPoint> Moves,
+                             std::span<const TDiagramPoint> Labels, std::string_view Comment) {
     std::string Code;
-    if (MovesKept == 0) return Code;
-    Code.reserve(8 + 2 * MovesKept + 4 * LabelCount + Comment.size());
-    Code += IndexToCode(StartNumber);
-    Code += IndexToCode(MovesKept);
-    for (int k = 0; k < MovesKept; ++k) {
-        Code += CoordToChar(Kept[k].X);
-        Code += CoordToChar(Kept[k].Y);
+    if (Moves.empty()) return Code;
+    Code.reserve(8 + 2 * Moves.size() + 4 * Labels.size() + Comment.size());
+    Code += IndexToCode(Start);
+    Code += IndexToCode(static_cast<int>(Moves.size()));
+    for (const TDiagramPoint& M : Moves) {
+        Code += CoordToChar(M.X);
+        Code += CoordToChar(M.Y);
     }
     Code += kCodeSeparator;
-    if (LabelCount > 0) {
-        Code += IndexToCode(LabelCount);
-        for (int k = 0; k < LabelCount; ++k) {
-            Code += CoordToChar(Labels[k].X);
-            Code += CoordToChar(Labels[k].Y);
-            Code += IndexToCode(Labels[k].Code);
+    if (!Labels.empty()) {
+        Code += IndexToCode(static_cast<int>(Labels.size()));
+        for (const TDiagramPoint& L : Labels) {
+            Code += CoordToChar(L.X);
+            Code += CoordToChar(L.Y);
+            Code += IndexToCode(L.Code);
         }
     }
     Code += kCodeSeparator;
