@@ -121,11 +121,16 @@ TTextEncoding ChooseEncoding(std::string_view Text) {
     return IsValidUtf8(Text) ? TTextEncoding::Utf8 : TTextEncoding::Gbk;
 }
 
+TTextEncoding RecordTextEncoding(std::string_view Text, int32_t FormatMode) {
+    return FormatMode == kFormatSgf ? TTextEncoding::Utf8 : ChooseEncoding(Text);
+}
+
 std::string DecodeText(std::string_view Bytes, TTextEncoding Encoding) {
     return Encoding == TTextEncoding::Utf8 ? DecodeUtf8(Bytes) : DecodeGbk(Bytes);
 }
 
 TTextEncoding InfoFieldEncoding(const TGameRecord& Record, int Kind, TTextEncoding Source) {
+    if (Record.FormatMode == kFormatSgf) return TTextEncoding::Utf8;
     const bool ReaderText = Kind == 7 || Kind == 10;  // TimeText, Komi
     return Record.FormatMode == kFormatNgf && ReaderText ? TTextEncoding::Gbk : Source;
 }
