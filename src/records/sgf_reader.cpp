@@ -27,6 +27,9 @@ constexpr uint16_t Id(char A, char B) {
 
 // Open variations a text may nest; each costs a few bytes of memory.
 constexpr size_t kMaxNesting = 1000000;
+// Values one node may hold (a node is read whole before it is used): far more than any board
+// needs, and a bound on what a hostile text can make the reader hold.
+constexpr size_t kMaxNodeValues = 100000;
 // The moves of the current path that a diagram may draw on: the main line's up to the branch
 // point, then at most a diagram's worth.
 constexpr int32_t kPathCapacity = TGameRecord::MaxMoves + kMaxDiagramMoves;
@@ -173,6 +176,8 @@ class TSgfReader {
                 ++I;
             if (I >= T.size() || T[I] != '[') break;
             const size_t ValueAt = I;
+            if (Values.size() >= kMaxNodeValues)
+                Fail(ValueAt, "a node with more than 100000 values");
             const size_t K = ValueEnd(ValueAt + 1);
             if (K >= T.size()) {
                 Fail(ValueAt, "a value of " + QuoteForMessage(Name) + " that is not closed");

@@ -31,7 +31,8 @@
 //
 // Texts are stored as UTF-8. Malformed text fails the load with TRecordError, its message
 // naming the line: an unclosed tree or value, a character or property out of place, a move or
-// setup point off the board, an unsupported board size, nesting deeper than 1000000 levels.
+// setup point off the board, an unsupported board size, nesting deeper than 1000000 levels, a
+// node of more than 100000 values.
 // Marks on points off the board are skipped.
 
 #include <string_view>

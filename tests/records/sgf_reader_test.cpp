@@ -417,7 +417,7 @@ TEST(SgfRecord, CapacitiesDropTheRestWithANotice) {
               "move 500 left out.");
 }
 
-TEST(SgfRecord, DeepNestingWithoutRecursion) {
+TEST(SgfRecord, DeepNestingAndWideNodesWithinBounds) {
     // Every move in its own variation, 200000 deep: read in one pass, 500 moves kept.
     std::string Text = "(;GM[1]";
     for (int i = 0; i < 200000; ++i)
@@ -428,6 +428,9 @@ TEST(SgfRecord, DeepNestingWithoutRecursion) {
     // Past a million open variations the load fails cleanly.
     const auto Deep = Load("(;GM[1]" + Repeat("(;", 1000001));
     EXPECT_EQ(Deep.Result.Error, "SGF record, line 1: variations nest deeper than 1000000 levels");
+    // A node is read whole before it is used: its values are bounded too.
+    const auto Wide = Load("(;GM[1];C" + Repeat("[]", 100001) + ")");
+    EXPECT_EQ(Wide.Result.Error, "SGF record, line 1: a node with more than 100000 values");
 }
 
 TEST(SgfRecord, MalformedTextsFailWithClearMessages) {
