@@ -80,7 +80,8 @@ constexpr int16_t kMarkCross = 663;
 
 // A mark shown on the position after move MoveNo (0: the starting position): point (X, Y),
 // 1..BoardSize, with value Code: a label (1..500 a number, 600..625 a letter, 630..643 a Korean
-// syllable) or one of the kMark codes.
+// syllable; SgfLabelCode says which label texts become which code) or one of the kMark codes.
+// Marks of one move are in record order; they belong to that position only.
 struct TMarkRec {
     uint8_t X = 0;
     uint8_t Y = 0;
