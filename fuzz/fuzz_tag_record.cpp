@@ -1,4 +1,5 @@
-// Any bytes as a tag-format record: load, then replay onto a board.
+// Any bytes as a tag-format record (whatever the text would choose): load, then replay onto a
+// board.
 
 #include <cstddef>
 #include <cstdint>
@@ -10,8 +11,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     using namespace xvexo;
     static auto Record = std::make_unique<TGameRecord>();
-    const TLoadResult R =
-        LoadRecordText(*Record, std::string(reinterpret_cast<const char*>(Data), Size), kFormatTag);
+    const TLoadResult R = LoadRecordText(
+        *Record, std::string(reinterpret_cast<const char*>(Data), Size), kFormatTag, true);
     if (R.Shown) {
         TGoBoard Board;
         ReplayRecord(*Record, Board);

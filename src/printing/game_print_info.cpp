@@ -2,32 +2,24 @@
 
 namespace xvexo {
 
-namespace {
-
-// Info field kinds, 1-based in TVexoInfo's order.
-constexpr int kTitle = 1, kDate = 2, kPlace = 3, kBlackName = 4, kWhiteName = 5, kResult = 6,
-              kKomi = 10, kBlackRank = 11, kWhiteRank = 12;
-
-}  // namespace
-
 TGamePInfo MakeGamePInfo(const TGameRecord& Record, TTextEncoding Source) {
-    const auto Text = [&](int Kind) {
+    const auto Text = [&](TInfoKind Kind) {
         return DecodeText(*InfoField(Record.Info, Kind), InfoFieldEncoding(Record, Kind, Source));
     };
     TGamePInfo I;
-    I.GameTitle = Text(kTitle);
+    I.GameTitle = Text(TInfoKind::Title);
     I.Heading = kPrintHeading;
     if (Record.FormatMode == kFormatNgf) {
-        I.BlackLine = Text(kBlackName);
-        I.WhiteLine = Text(kWhiteName);
+        I.BlackLine = Text(TInfoKind::BlackName);
+        I.WhiteLine = Text(TInfoKind::WhiteName);
     } else {
-        I.BlackLine = Text(kBlackName) + ' ' + Text(kBlackRank);
-        I.WhiteLine = Text(kWhiteName) + ' ' + Text(kWhiteRank);
+        I.BlackLine = Text(TInfoKind::BlackName) + ' ' + Text(TInfoKind::BlackRank);
+        I.WhiteLine = Text(TInfoKind::WhiteName) + ' ' + Text(TInfoKind::WhiteRank);
     }
-    I.GameDate = Text(kDate);
-    I.GamePlace = Text(kPlace);
-    I.GameResult = Text(kResult);
-    I.GameMethod = Text(kKomi);
+    I.GameDate = Text(TInfoKind::Date);
+    I.GamePlace = Text(TInfoKind::Place);
+    I.GameResult = Text(TInfoKind::Result);
+    I.GameMethod = Text(TInfoKind::Komi);
     return I;
 }
 

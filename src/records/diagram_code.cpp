@@ -38,13 +38,6 @@ bool IsUpper(char C) {
     return C >= 'A' && C <= 'Z';
 }
 
-// Left uninitialised in the scanner's arrays: only entries already written are read.
-struct TDiagramPoint {
-    uint8_t X;
-    uint8_t Y;
-    int16_t Code;
-};
-
 // The texts a scan gathers. They live outside the scanner: were they its members, the string
 // calls that take their addresses would make the compiler keep every counter of the scanner in
 // memory, and a block would read about a tenth slower.
@@ -197,27 +190,9 @@ class TDiagramScanner {
 
     // The code of what was read: nothing when no move was kept.
     std::string Code() const {
-        std::string Out;
-        if (MovesKept == 0) return Out;
-        Out.reserve(8 + 2 * MovesKept + 4 * LabelCount + DiagramComment.size());
-        Out += IndexToCode(StartNumber);
-        Out += IndexToCode(MovesKept);
-        for (int k = 0; k < MovesKept; ++k) {
-            Out += CoordToChar(Kept[k].X);
-            Out += CoordToChar(Kept[k].Y);
-        }
-        Out += kCodeSeparator;
-        if (LabelCount > 0) {
-            Out += IndexToCode(LabelCount);
-            for (int k = 0; k < LabelCount; ++k) {
-                Out += CoordToChar(Labels[k].X);
-                Out += CoordToChar(Labels[k].Y);
-                Out += IndexToCode(Labels[k].Code);
-            }
-        }
-        Out += kCodeSeparator;
-        Out += DiagramComment;
-        return Out;
+        return WriteDiagramCode(StartNumber, std::span(Kept.data(), static_cast<size_t>(MovesKept)),
+                                std::span(Labels.data(), static_cast<size_t>(LabelCount)),
+                                DiagramComment);
     }
 
     TDiagramState State = TDiagramState::dsName;
@@ -238,6 +213,31 @@ std::string ParseDiagramBlock(std::string_view Block) {
     TDiagramTexts Texts;
     TDiagramScanner Scanner(Texts);  // the point arrays stay unwritten until used
     return Scanner.Run(Block);
+}
+
+std::string WriteDiagramCode(int Start, std::span<const TDiagramPoint> Moves,
+                             std::span<const TDiagramPoint> Labels, std::string_view Comment) {
+    std::string Code;
+    if (Moves.empty()) return Code;
+    Code.reserve(8 + 2 * Moves.size() + 4 * Labels.size() + Comment.size());
+    Code += IndexToCode(Start);
+    Code += IndexToCode(static_cast<int>(Moves.size()));
+    for (const TDiagramPoint& M : Moves) {
+        Code += CoordToChar(M.X);
+        Code += CoordToChar(M.Y);
+    }
+    Code += kCodeSeparator;
+    if (!Labels.empty()) {
+        Code += IndexToCode(static_cast<int>(Labels.size()));
+        for (const TDiagramPoint& L : Labels) {
+            Code += CoordToChar(L.X);
+            Code += CoordToChar(L.Y);
+            Code += IndexToCode(L.Code);
+        }
+    }
+    Code += kCodeSeparator;
+    Code += Comment;
+    return Code;
 }
 
 }  // namespace xvexo

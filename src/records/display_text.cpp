@@ -4,6 +4,8 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 namespace xvexo {
 
@@ -38,6 +40,13 @@ size_t Utf8SequenceAt(std::string_view Bytes, size_t I) {
         if (B(I + k) < 0x80 || B(I + k) > 0xBF) return 0;
     }
     return Len;
+}
+
+// True when the eight bytes at P are all ASCII: runs of ASCII are checked a word at a time.
+bool IsAsciiWord(const char* P) {
+    uint64_t Word;
+    std::memcpy(&Word, P, sizeof Word);
+    return (Word & 0x8080808080808080u) == 0;
 }
 
 std::string DecodeUtf8(std::string_view Bytes) {
@@ -98,6 +107,9 @@ std::string DecodeGbk(std::string_view Bytes) {
 
 bool IsValidUtf8(std::string_view Bytes) {
     for (size_t i = 0; i < Bytes.size();) {
+        while (i + 8 <= Bytes.size() && IsAsciiWord(Bytes.data() + i))
+            i += 8;
+        if (i >= Bytes.size()) break;
         const size_t Len = Utf8SequenceAt(Bytes, i);
         if (Len == 0) return false;
         i += Len;
@@ -109,11 +121,16 @@ TTextEncoding ChooseEncoding(std::string_view Text) {
     return IsValidUtf8(Text) ? TTextEncoding::Utf8 : TTextEncoding::Gbk;
 }
 
+TTextEncoding RecordTextEncoding(std::string_view Text, int32_t FormatMode) {
+    return FormatMode == kFormatSgf ? TTextEncoding::Utf8 : ChooseEncoding(Text);
+}
+
 std::string DecodeText(std::string_view Bytes, TTextEncoding Encoding) {
     return Encoding == TTextEncoding::Utf8 ? DecodeUtf8(Bytes) : DecodeGbk(Bytes);
 }
 
 TTextEncoding InfoFieldEncoding(const TGameRecord& Record, TInfoKind Kind, TTextEncoding Source) {
+    if (Record.FormatMode == kFormatSgf) return TTextEncoding::Utf8;
     const bool ReaderText = Kind == TInfoKind::TimeText || Kind == TInfoKind::Komi;
     return Record.FormatMode == kFormatNgf && ReaderText ? TTextEncoding::Gbk : Source;
 }

@@ -15,13 +15,17 @@ bool IsValidUtf8(std::string_view Bytes);
 // Utf8 when Text is valid UTF-8, else Gbk.
 TTextEncoding ChooseEncoding(std::string_view Text);
 
+// The encoding of the texts a load of Text in FormatMode stores: UTF-8 for standard SGF, whose
+// reader decodes its text to UTF-8; else that of the whole text (ChooseEncoding).
+TTextEncoding RecordTextEncoding(std::string_view Text, int32_t FormatMode);
+
 // Bytes as UTF-8: valid sequences are kept (Utf8) or GB18030 is converted (Gbk); every byte
 // that cannot be decoded becomes U+FFFD.
 std::string DecodeText(std::string_view Bytes, TTextEncoding Encoding);
 
 // The encoding of info text Kind of a record whose whole text was of encoding Source. An NGF
 // record's Komi and TimeText are written by the reader in GBK whatever the record's own text is, so
-// they always decode as GBK.
+// they always decode as GBK; a standard SGF record's are UTF-8.
 TTextEncoding InfoFieldEncoding(const TGameRecord& Record, TInfoKind Kind, TTextEncoding Source);
 
 }  // namespace xvexo

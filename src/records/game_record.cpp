@@ -75,16 +75,23 @@ void TGameRecord::Clear() {
     FormatMode = kFormatTag;
     HandicapStones = 0;
     KomiMode = 1;
+    BoardSize = 19;
+    FirstPlayer = 0;
+    DeclaredHandicap = 0;
+    std::fill_n(Setup.begin(), std::clamp(SetupCount, 0, MaxSetup), TSetupRec{});
+    SetupCount = 0;
+    std::fill_n(Marks.begin(), std::clamp(MarkCount, 0, MaxMarks), TMarkRec{});
+    MarkCount = 0;
 }
 
 int32_t TGameRecord::StoredMoves() const {
     return std::clamp(MoveCount, 0, MaxMoves);
 }
 
-void TGameRecord::AddMove(uint8_t X, uint8_t Y) {
+void TGameRecord::AddMove(uint8_t X, uint8_t Y, uint8_t Colour) {
     if (MoveCount < 0) MoveCount = 0;
     if (MoveCount >= MaxMoves) return;
-    Moves[MoveCount] = {X, Y};
+    Moves[MoveCount] = {X, Y, Colour};
     ++MoveCount;
 }
 
@@ -95,6 +102,20 @@ void TGameRecord::AddNote(uint16_t Kind, std::string Text) {
     N.MoveNo = MoveCount;
     N.Kind = Kind;
     ++NoteCount;
+}
+
+bool TGameRecord::AddSetup(uint8_t X, uint8_t Y, uint8_t Colour) {
+    if (SetupCount >= MaxSetup) return false;
+    Setup[SetupCount] = {X, Y, Colour, std::max(MoveCount, 0)};
+    ++SetupCount;
+    return true;
+}
+
+bool TGameRecord::AddMark(uint8_t X, uint8_t Y, int16_t Code) {
+    if (MarkCount >= MaxMarks) return false;
+    Marks[MarkCount] = {X, Y, Code, std::max(MoveCount, 0)};
+    ++MarkCount;
+    return true;
 }
 
 }  // namespace xvexo

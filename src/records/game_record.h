@@ -60,10 +60,12 @@ const std::string* InfoField(const TVexoInfo& Info, TInfoKind Kind);
 const char* InfoFieldName(TInfoKind Kind);
 
 // One recorded move: X = 0 is a pass (Y then ignored). No range check: the board refuses
-// points outside 1..19.
+// points outside 1..19. Colour is the side the record names for the move (1 black, 2 white);
+// 0, as the tag and NGF readers leave it, means the side whose turn it is.
 struct TMoveRec {
     uint8_t X = 0;
     uint8_t Y = 0;
+    uint8_t Colour = 0;
 };
 
 constexpr uint16_t nkComment = 1;
@@ -78,6 +80,39 @@ struct TNoteRec {
 
 constexpr int32_t kFormatTag = 1;
 constexpr int32_t kFormatNgf = 2;
+constexpr int32_t kFormatSgf = 3;  // standard SGF; its texts are stored as UTF-8
+
+// Board sizes a record may give (square boards only); the tag and NGF formats are always 19.
+constexpr int32_t kMinBoardSize = 2;
+constexpr int32_t kMaxBoardSize = 19;
+
+// A setup stone: before move MoveNo + 1 (after move MoveNo; 0 is the starting position), the
+// point (X, Y), 1..BoardSize, gets Colour: 1 black, 2 white, 0 emptied. Entries are kept in
+// record order, so a later entry for the same point wins.
+struct TSetupRec {
+    uint8_t X = 0;
+    uint8_t Y = 0;
+    uint8_t Colour = 0;
+    int32_t MoveNo = 0;
+};
+
+// Value codes of the board marks a record carries, beside the painter's own (1..500 move
+// numbers, 501 last move, 600..625 letters, 630..643 Korean syllables, 650/651 squares).
+constexpr int16_t kMarkTriangle = 660;
+constexpr int16_t kMarkSquare = 661;
+constexpr int16_t kMarkCircle = 662;
+constexpr int16_t kMarkCross = 663;
+
+// A mark shown on the position after move MoveNo (0: the starting position): point (X, Y),
+// 1..BoardSize, with value Code: a label (1..500 a number, 600..625 a letter, 630..643 a Korean
+// syllable; SgfLabelCode says which label texts become which code) or one of the kMark codes.
+// Marks of one move are in record order; they belong to that position only.
+struct TMarkRec {
+    uint8_t X = 0;
+    uint8_t Y = 0;
+    int16_t Code = 0;
+    int32_t MoveNo = 0;
+};
 
 // The record of one load. Moves and Notes are 1-based as in the formats: Moves(i) for
 // 1 <= i <= MoveCount (at most MaxMoves), Note(i) for 1 <= i <= NoteCount.
@@ -96,17 +131,32 @@ struct TGameRecord {
     int32_t HandicapStones = 0;
     int32_t KomiMode = 1;
 
+    // What standard SGF records add; the other formats leave the values of Clear.
+    static constexpr int32_t MaxSetup = 2000;
+    static constexpr int32_t MaxMarks = 4000;
+    int32_t BoardSize = 19;        // lines, kMinBoardSize..kMaxBoardSize
+    uint8_t FirstPlayer = 0;       // side to play first: 1 black, 2 white, 0 by the board's rule
+    int32_t DeclaredHandicap = 0;  // the handicap the record names; its stones are in Setup
+    std::array<TSetupRec, MaxSetup> Setup{};  // Setup[i - 1] is entry i, 1 <= i <= SetupCount
+    int32_t SetupCount = 0;
+    std::array<TMarkRec, MaxMarks> Marks{};  // Marks[i - 1] is entry i, 1 <= i <= MarkCount
+    int32_t MarkCount = 0;
+
     // Back to the state at creation: texts empty, counts 0, FormatMode 1, HandicapStones 0,
-    // KomiMode 1, every move (0, 0).
+    // KomiMode 1, every move (0, 0), BoardSize 19, no setup stones, marks or first player.
     void Clear();
 
     // Number of move entries in use: MoveCount clamped to 0..MaxMoves.
     int32_t StoredMoves() const;
 
     // Appends a move; beyond MaxMoves it is ignored and MoveCount stays at MaxMoves.
-    void AddMove(uint8_t X, uint8_t Y);
+    void AddMove(uint8_t X, uint8_t Y, uint8_t Colour = 0);
     // Appends a note tied to the current MoveCount; beyond MaxNotes it is ignored.
     void AddNote(uint16_t Kind, std::string Text);
+    // Append a setup stone or a mark tied to the current MoveCount; false, storing nothing,
+    // when the list is full.
+    bool AddSetup(uint8_t X, uint8_t Y, uint8_t Colour);
+    bool AddMark(uint8_t X, uint8_t Y, int16_t Code);
 };
 
 // Settings of the shown game: handicap copied at each load, last move and prisoners.

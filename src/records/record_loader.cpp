@@ -1,22 +1,30 @@
 #include "records/record_loader.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "records/ngf_parser.h"
 #include "records/record_error.h"
+#include "records/record_format.h"
+#include "records/record_setup.h"
+#include "records/sgf_reader.h"
 #include "records/tag_parser.h"
 
 namespace xvexo {
 
-TLoadResult LoadRecordText(TGameRecord& Record, std::string Text, int32_t FormatMode) {
+TLoadResult LoadRecordText(TGameRecord& Record, std::string Text, int32_t FormatMode, bool Forced) {
+    if (!Forced) FormatMode = ChooseRecordFormat(Text, FormatMode);
     TLoadResult Result;
-    Result.Encoding = ChooseEncoding(Text);
+    Result.Encoding = RecordTextEncoding(Text, FormatMode);
     Record.Clear();
     Record.RecordText = std::move(Text);
     Record.FormatMode = FormatMode;
     try {
         if (FormatMode == kFormatNgf) {
             ParseNgfRecord(Record);
+            Result.Shown = true;
+        } else if (FormatMode == kFormatSgf) {
+            ParseSgfRecord(Record, Record.RecordText);
             Result.Shown = true;
         } else {
             Result.Shown = ParseTagRecord(Record, Record.RecordText);
@@ -38,8 +46,9 @@ int32_t FormatForFileName(std::string_view Name) {
 
 uint8_t ReplayRecord(const TGameRecord& Record, TGoBoard& Board) {
     const auto Handicap = static_cast<uint8_t>(Record.HandicapStones & 0xFF);
-    Board.Reset(19);
+    Board.Reset(std::clamp(Record.BoardSize, kMinBoardSize, kMaxBoardSize));
     Board.SetHandicap(Handicap, 1);
+    ApplyStartSetup(Record, Board);
     PlayRecordMoves(Record, Board);
     return Handicap;
 }

@@ -23,16 +23,20 @@ struct TLoadResult {
 };
 
 // Starts from an empty record, stores Text as RecordText with FormatMode, and runs the parser
-// of that format (NGF for kFormatNgf, else tag). A failure is caught and returned.
-TLoadResult LoadRecordText(TGameRecord& Record, std::string Text, int32_t FormatMode);
+// of that format (NGF for kFormatNgf, standard SGF for kFormatSgf, else tag). FormatMode is
+// the one the address chose, and the text then takes the reader of ChooseRecordFormat
+// (record_format.h); Forced keeps FormatMode as given. A failure is caught and returned.
+TLoadResult LoadRecordText(TGameRecord& Record, std::string Text, int32_t FormatMode,
+                           bool Forced = false);
 
 // The download rule: NGF when the address begins with "http" and ends in "NGF", else tag.
 int32_t FormatForAddress(std::string_view Address);
 // The rule for files on disk: NGF when the name ends in "NGF", else tag.
 int32_t FormatForFileName(std::string_view Name);
 
-// Resets the board to 19 lines, sets the handicap (low byte of HandicapStones, layout 1) and
-// plays every stored move (PlayRecordMoves). Returns the handicap as copied into TGameInfo.
+// Resets the board to the record's size (19 but for standard SGF), sets the handicap (low byte
+// of HandicapStones, layout 1), loads the starting setup (ApplyStartSetup) and plays every
+// stored move (PlayRecordMoves). Returns the handicap as copied into TGameInfo.
 uint8_t ReplayRecord(const TGameRecord& Record, TGoBoard& Board);
 // Plays every stored move in order: X = 0 passes, any other point is played (a refused move is
 // lost, and the next move is played by the side then to move).

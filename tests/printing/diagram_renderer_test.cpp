@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "printing/diagram_renderer.h"
-#include "recording_surface.h"
+#include "support/recording_surface.h"
 
 namespace xvexo {
 namespace {

@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "memory_registry.h"
 #include "printing/print_dialog_model.h"
+#include "support/memory_registry.h"
 
 namespace xvexo {
 namespace {

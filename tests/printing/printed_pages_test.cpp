@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "memory_registry.h"
-#include "print_fixtures.h"
 #include "printing/printed_pages.h"
-#include "recording_surface.h"
 #include "records/record_loader.h"
+#include "support/memory_registry.h"
+#include "support/print_fixtures.h"
+#include "support/recording_surface.h"
 
 namespace xvexo {
 namespace {

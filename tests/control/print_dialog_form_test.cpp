@@ -14,7 +14,7 @@
 #include <memory>
 
 #include "control/print_dialog.h"
-#include "memory_registry.h"
+#include "support/memory_registry.h"
 #include "widgets/focus_button.h"
 
 namespace xvexo {

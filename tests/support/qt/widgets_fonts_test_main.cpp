@@ -1,5 +1,5 @@
-// Test main for the printing tests that need Qt: one QApplication, headless unless a platform is
-// named, fonts substituted as in the programs.
+// Test main for the widget tests that need the programs' fonts: one QApplication, headless unless a
+// platform is named, fonts substituted as in the programs.
 
 #include <gtest/gtest.h>
 

@@ -12,11 +12,11 @@
 #include <QThread>
 #include <memory>
 
-#include "memory_registry.h"
 #include "pdf_tools.h"
 #include "platform/qt_print_surface.h"
-#include "print_fixtures.h"
 #include "printing/printed_pages.h"
+#include "support/memory_registry.h"
+#include "support/print_fixtures.h"
 
 namespace xvexo {
 namespace {

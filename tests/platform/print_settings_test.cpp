@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "platform/reg_file_registry.h"
-#include "platform/temp_folder.h"
 #include "printing/print_dialog_model.h"
 #include "printing/print_settings.h"
+#include "temp_folder.h"
 
 namespace xvexo {
 namespace {

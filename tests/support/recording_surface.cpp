@@ -1,4 +1,4 @@
-#include "recording_surface.h"
+#include "support/recording_surface.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,0 +1,17 @@
+#pragma once
+// The starting position a record sets up: its setup stones of move 0 and the side to play first.
+
+#include "records/game_record.h"
+#include "rules/go_board.h"
+
+namespace xvexo {
+
+// Loads the record's starting position onto Board, which was just reset to the record's size
+// (and given its table handicap): every setup stone with MoveNo 0 is placed (colour 0
+// empties the point), and FirstPlayer, when set, is to move. The position goes in through
+// GetPosition and SetPosition, so no point event is raised: an owner that draws through the
+// events loads the board's points into its picture afterwards. Nothing happens for a record
+// with neither (every tag and NGF record). Setup stones of later moves are not applied here.
+void ApplyStartSetup(const TGameRecord& Record, TGoBoard& Board);
+
+}  // namespace xvexo
