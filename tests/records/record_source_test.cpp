@@ -3,8 +3,6 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <pthread.h>
-#include <signal.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -16,6 +14,7 @@
 
 #include "records/game_record.h"
 #include "records/record_source.h"
+#include "support/fifo_writer.h"
 #include "support/temp_folder.h"
 
 namespace xvexo {
@@ -25,6 +24,7 @@ using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 using testing::TTempFolder;
 using testing::WriteBytes;
+using testing::WriteToFifo;
 
 TEST(RecordSource, AddressesAndTheirLocalPaths) {
     const struct {
@@ -135,32 +135,6 @@ class TCountingHook final : public TWaitHook {
   protected:
     bool DoPump() override { return ++Pumps != CancelAfter; }
 };
-
-// Writes Pieces into the FIFO at Path from another thread, Gap apart, then closes it. Opens
-// without blocking (retrying until a reader is there, for at most two seconds), so a test that
-// fails never leaves the thread hanging.
-std::jthread WriteToFifo(const std::string& Path, std::vector<std::string> Pieces,
-                         std::chrono::milliseconds Gap) {
-    return std::jthread([Path, Pieces = std::move(Pieces), Gap] {
-        // A reader that gave up makes a write fail (EPIPE) instead of ending the test program.
-        sigset_t Pipe;
-        sigemptyset(&Pipe);
-        sigaddset(&Pipe, SIGPIPE);
-        pthread_sigmask(SIG_BLOCK, &Pipe, nullptr);
-        int Fd = -1;
-        for (const auto End = Clock::now() + 2s; Fd < 0 && Clock::now() < End;) {
-            Fd = ::open(Path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-            if (Fd < 0) std::this_thread::sleep_for(5ms);
-        }
-        if (Fd < 0) return;
-        ::fcntl(Fd, F_SETFL, 0);
-        for (size_t i = 0; i < Pieces.size(); ++i) {
-            if (i > 0) std::this_thread::sleep_for(Gap);
-            if (::write(Fd, Pieces[i].data(), Pieces[i].size()) < 0) break;
-        }
-        ::close(Fd);
-    });
-}
 
 class PipesAndDevices : public ::testing::Test {
   protected:

@@ -16,6 +16,7 @@
 #include "display/image_set_chooser.h"
 #include "load_source.h"
 #include "platform/fonts.h"
+#include "platform/output_file.h"
 #include "platform/qimage_canvas.h"
 #include "platform/resource_store.h"
 
@@ -135,9 +136,10 @@ int RunRender(const TArgs& Args) {
         }
         if (Numbers) ShowMoveNumbers(*Board, Painter);
 
-        const QString File = QString::fromLocal8Bit(Out->second.c_str());
-        if (!Canvas.Snapshot().save(File, "PNG")) {
-            PrintError("Cannot write " + Out->second);
+        // The file name stays bytes; the picture is encoded in memory and written by us.
+        std::string Reason;
+        if (!WritePngFile(Canvas.Snapshot(), Out->second, Reason)) {
+            PrintError("Cannot write the output: " + Reason);
             return kExitFailed;
         }
     } catch (const TResourceNotFound& E) {

@@ -1,6 +1,8 @@
 #include "command_line.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "records/game_record.h"
 #include "records/record_loader.h"
@@ -49,22 +51,36 @@ bool ReadMoveOption(const TCommandLine& L, std::optional<int32_t>& To) {
     return true;
 }
 
+bool WriteOutput(std::string_view Bytes, std::string& Reason) {
+    errno = 0;
+    const bool Written = std::fwrite(Bytes.data(), 1, Bytes.size(), stdout) == Bytes.size();
+    // What stays in the buffer may still fail to arrive: the flush tells.
+    if (Written && std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+    Reason = std::strerror(errno != 0 ? errno : EIO);
+    std::clearerr(stdout);
+    return false;
+}
+
 int FinishWithJson(const std::string& Json, const TLoadResult& Result) {
-    std::fwrite(Json.data(), 1, Json.size(), stdout);
-    if (Result.Failed()) {
-        PrintError(Result.Error);
-        return kExitFailed;
-    }
-    return kExitOk;
+    std::string Reason;
+    const bool Written = WriteOutput(Json, Reason);
+    if (Result.Failed()) PrintError(Result.Error);
+    if (!Written) PrintError("Cannot write the output: " + Reason);
+    return Written && !Result.Failed() ? kExitOk : kExitFailed;
 }
 
 void PrintError(const std::string& Message) {
+    // One line, and nothing the terminal would take as a command.
     std::string Line = Message;
     for (char& C : Line) {
-        if (C == '\n' || C == '\r') C = ' ';
+        if (C == '\n' || C == '\r' || C == '\t') {
+            C = ' ';
+        } else if (static_cast<unsigned char>(C) < 0x20 || C == 0x7F) {
+            C = '?';
+        }
     }
-    std::fputs(Line.c_str(), stderr);
-    std::fputc('\n', stderr);
+    Line += '\n';
+    std::fwrite(Line.data(), 1, Line.size(), stderr);
 }
 
 }  // namespace xvexo::cli
