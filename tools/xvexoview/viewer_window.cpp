@@ -1,13 +1,17 @@
 #include "viewer_window.h"
 
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include "control/field_text.h"
+#include "records/record_source.h"
 
 namespace xvexo {
 
@@ -41,16 +45,20 @@ TViewerWindow::TViewerWindow(QWidget* Parent, std::function<void(const QString&)
     resize(798, 560);
 }
 
-bool TViewerWindow::Open(const QString& Address, QString* Error) {
-    if (!FView->getFile(Address, 0, Error)) return false;
+bool TViewerWindow::OpenAddress(const std::string& Address, QString* Error) {
+    if (!FView->LoadAddress(Address, Error)) return false;
     if (!FView->lastLoadShown()) {
         // Not a failure of the load, but nothing of it can be shown: say so, keep the game.
         ReportLater(QStringLiteral("%1 holds no game record; the game shown is unchanged")
-                        .arg(QFileInfo(Address).fileName()));
+                        .arg(FileNameOfAddress(Address)));
         return true;
     }
-    setWindowTitle(QStringLiteral("XVexoView — ") + QFileInfo(Address).fileName());
+    setWindowTitle(QStringLiteral("XVexoView — ") + FileNameOfAddress(Address));
     return true;
+}
+
+bool TViewerWindow::Open(const QString& Address, QString* Error) {
+    return OpenAddress(Address.toStdString(), Error);
 }
 
 void TViewerWindow::keyPressEvent(QKeyEvent* E) {
@@ -71,11 +79,19 @@ void TViewerWindow::dragEnterEvent(QDragEnterEvent* E) {
 }
 
 void TViewerWindow::dropEvent(QDropEvent* E) {
-    const QList<QUrl> Urls = E->mimeData()->urls();
-    if (Urls.isEmpty() || !Urls.first().isLocalFile()) return;
+    const QMimeData* Data = E->mimeData();
+    if (!Data->hasUrls() || Data->urls().isEmpty() || !Data->urls().first().isLocalFile()) return;
     E->acceptProposedAction();
+    // The address as dropped, in bytes: a QUrl would turn a name that is no UTF-8 into another.
+    const std::string Address = FirstDroppedAddress(Data->data(QStringLiteral("text/uri-list")));
     QString Error;
-    if (!Open(Urls.first().toLocalFile(), &Error)) ReportLater(Error);
+    if (!OpenAddress(Address, &Error) && !FView->lastLoadCancelled()) ReportLater(Error);
+}
+
+void TViewerWindow::closeEvent(QCloseEvent* E) {
+    // A load still waiting for a pipe or a device gives up, so the program can end.
+    FView->CancelLoad();
+    QWidget::closeEvent(E);
 }
 
 // The drag source waits until the drop returns, so the message is shown only afterwards, and
@@ -91,6 +107,20 @@ void TViewerWindow::ReportLater(const QString& Error) {
         Box->setAttribute(Qt::WA_DeleteOnClose);
         Box->open();
     });
+}
+
+QString FileNameOfAddress(const std::string& Address) {
+    const std::string Path = LocalPathOfAddress(Address).Path;
+    const std::string Name = Path.substr(Path.find_last_of('/') + 1);
+    return ElideText(QFile::decodeName(QByteArray::fromStdString(Name)));
+}
+
+std::string FirstDroppedAddress(const QByteArray& UriList) {
+    for (QByteArray Line : UriList.split('\n')) {
+        Line = Line.trimmed();
+        if (!Line.isEmpty() && !Line.startsWith('#')) return Line.toStdString();
+    }
+    return {};
 }
 
 }  // namespace xvexo
