@@ -169,8 +169,9 @@ TEST(ViewerWindow, AHostileRecordIsReportedAtOnceInAShortBox) {
     Box->close();
 }
 
-// The program: an empty address fails as the contract says, a name of any bytes opens, and a
-// screenshot that cannot be written is one line of ours.
+// The program, with its exact exit status: an empty address fails as the contract says, as a
+// missing file does; a usage error is 2; a name of any bytes opens; a screenshot that cannot
+// be written is one line of ours.
 TEST(ViewerProgram, AddressesAndScreenshots) {
     const testing::TTempFolder Dir;
     const std::string Folder = Dir.Path.string();
@@ -187,6 +188,10 @@ TEST(ViewerProgram, AddressesAndScreenshots) {
     };
     EXPECT_EQ(Run("--screenshot '" + Folder + "/a.png' ''"), 1);
     EXPECT_NE(Errors().find("xvexoview: Empty URL\n"), std::string::npos) << Errors();
+    EXPECT_EQ(Run("--screenshot '" + Folder + "/a.png' '" + Folder + "/no-such-record.txt'"), 1);
+    EXPECT_NE(Errors().find("/no-such-record.txt: No such file or directory\n"), std::string::npos)
+        << Errors();
+    EXPECT_EQ(Run("--bogus"), 2);
 
     {
         std::ofstream Out(Folder + "/\xB6\xD4\xFF.NGF", std::ios::binary);
