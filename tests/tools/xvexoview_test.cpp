@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "control/print_dialog.h"
+#include "platform/qt_print_surface.h"
 #include "support/memory_registry.h"
 #include "support/record_text.h"
 #include "viewer_window.h"
@@ -63,6 +64,7 @@ TEST(ViewerWindow, ThePrintKeyOpensThePrintDialog) {
     int Opened = 0;
     TViewServices S;
     S.PrintStatus = &Status;
+    S.Print.OpenPrinter = [] { return std::unique_ptr<TQtPrintSurface>(); };
     S.Print.RunDialog = [&Opened](TOwnkForm& F) {
         ++Opened;
         F.reject();
