@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -187,6 +188,27 @@ TEST_F(PrintCommand, CancellingASplitJobLeavesNoFile) {
     EXPECT_EQ(Seen, (QStringList{"0/6", "1/6", "2/6"}));
     EXPECT_FALSE(QFile::exists(File));
     EXPECT_EQ(Notices, QStringList{QStringLiteral("Printing was cancelled; no file was written.")});
+}
+
+// Without a progress service the command makes its own progress window, which a quick job
+// never shows and which is gone afterwards.
+TEST_F(PrintCommand, AQuickSplitJobWithItsOwnProgressWindow) {
+    Options.method = kMethodSplit;
+    Options.splitno = 10;
+    Options.perpage = 0;
+    TPrintServices S = Services();
+    S.Progress = nullptr;
+    QWidget Owner;
+    TMoveCoords Moves;
+    Moves.Count = 120;
+    for (int I = 0; I < 120; ++I) {
+        const auto [X, Y] = testing::QuietMovePoint(I + 1);
+        Moves.Coords[I] = {static_cast<uint8_t>(X), static_cast<uint8_t>(Y)};
+    }
+    RunPrintCommand(Owner, Status, Moves, 0, TGamePInfo{}, S);
+    EXPECT_EQ(PdfPageCount(File), 12);
+    EXPECT_TRUE(Errors.isEmpty() && Notices.isEmpty());
+    EXPECT_EQ(Owner.findChild<QProgressDialog*>(), nullptr);
 }
 
 TEST_F(PrintCommand, AFileThatCannotBeWrittenIsAnErrorNotACrash) {
