@@ -26,6 +26,7 @@ void PrintUsage() {
         "       xvexo replay [--tag|--ngf] SOURCE [--to N]\n"
 #ifdef XVEXO_HAVE_RENDER
         "       xvexo render [--tag|--ngf] SOURCE [--to N] [--cell C] [--numbers] -o FILE.png\n"
+        "       xvexo render [--tag|--ngf] SOURCE --reference M-K [--cell C] -o FILE.png\n"
 #endif
         ,
         stderr);
