@@ -18,7 +18,8 @@ QString ElideText(const QString& Text, qsizetype MaxChars = kMaxLabelChars);
 
 // Shows Text in Label as plain text, elided to kMaxLabelChars and, when Width is positive,
 // at the right to Width pixels (so a long title shows its start and "…", also centred); when
-// it was cut, the tooltip holds Text (which the caller bounds, e.g. to kMaxTipChars).
+// it was cut, the tooltip holds Text (which the caller bounds, e.g. to kMaxTipChars) in lines
+// of at most 80 characters.
 void SetFieldText(QLabel& Label, const QString& Text, int Width = 0);
 
 }  // namespace xvexo

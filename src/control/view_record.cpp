@@ -6,6 +6,7 @@
 
 #include "control/board_box.h"
 #include "control/field_text.h"
+#include "control/reference_window.h"
 #include "control/xvexo_view.h"
 #include "platform/qt_wait_hook.h"
 #include "records/record_loader.h"
@@ -73,6 +74,8 @@ bool TXVexoView::LoadText(const std::string& Text, int32_t FormatMode, QString* 
     if (!Result.Shown) return true;
     Record = std::move(*Fresh);
     Encoding = Result.Encoding;
+    // A diagram of the game before is no diagram of this one.
+    if (HelpForm) HelpForm->close();
     ApplyRecord();
     return true;
 }

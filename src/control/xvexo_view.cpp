@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "control/board_box.h"
+#include "control/reference_window.h"
 #include "display/image_set_chooser.h"
 #include "platform/click_sound.h"
 #include "platform/resource_store.h"
@@ -21,7 +22,10 @@ TXVexoView::~TXVexoView() {
     // A load waiting for its source gives up; it sees the form gone and touches nothing.
     CancelLoad();
     // The timer must not tick into a half-destroyed form; the painter goes before the board.
+    // The reference window goes first: it draws with the pictures the form owns.
     Timer->stop();
+    delete HelpForm;
+    HelpForm = nullptr;
     if (Board) {
         Board->OnPutStone = nullptr;
         Board->OnRedrawPoint = nullptr;
@@ -80,7 +84,9 @@ void TXVexoView::ActiveFormCreate() {
     connect(testEndBtn, &QAbstractButton::clicked, this, &TXVexoView::testEndBtnClick);
     connect(numBtn, &QAbstractButton::clicked, this, &TXVexoView::numBtnClick);
     connect(numEndBtn, &QAbstractButton::clicked, this, &TXVexoView::numEndBtnClick);
+    connect(printBtn, &QAbstractButton::clicked, this, &TXVexoView::printBtnClick);
     connect(secondSE, &QSpinBox::valueChanged, this, &TXVexoView::secondSEChange);
+    connect(commentM, &TPlusMemoU::contextClicked, this, &TXVexoView::commentMContext);
 
     if (!Services.PlayClick) Sound = std::make_unique<TClickSound>();
 

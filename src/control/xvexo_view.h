@@ -14,6 +14,7 @@
 
 #include "control/dock_layout.h"
 #include "control/note_message.h"
+#include "control/print_command.h"
 #include "display/go_painter.h"
 #include "records/display_text.h"
 #include "records/game_record.h"
@@ -26,6 +27,7 @@
 namespace xvexo {
 
 class TBoardBox;
+class TCHelpForm;
 class TClickSound;
 class TImageSource;
 class TImage;
@@ -38,6 +40,12 @@ struct TViewServices {
     std::function<void(QWidget& Parent, const QString& Text)> ShowError;
     // Plays the click sound asynchronously. Empty: the "toc" resource through the sound device.
     std::function<void()> PlayClick;
+    // The print command's dialog, printer, file chooser, progress and message boxes. An empty
+    // ShowError there takes the form's own.
+    TPrintServices Print;
+    // The print options the print button shows and stores. Null: the program's print status,
+    // started when the print button is first pressed if the program has not started it.
+    TKelStatus* PrintStatus = nullptr;
 };
 
 class TXVexoView : public QWidget {
@@ -77,12 +85,18 @@ class TXVexoView : public QWidget {
     void testEndBtnClick();
     void numBtnClick();
     void numEndBtnClick();
+    // The print command for the shown game (its handicap, every move up to the last one).
+    void printBtnClick();
+    void PrintRecord(int32_t Handicap);
     void ShowComment();
     void ApplyRecord();
     void pBaseResize();
     void buttonPResize();
     void functionPResize();
     void commentPResize();
+    // A click on a context of commentM, reported with its start and end positions: a link to a
+    // diagram of the move shown opens the reference window on it.
+    void commentMContext(int Start, int End);
 
     // State read by hosts and tests.
     const TGoBoard& board() const { return *Board; }
@@ -104,6 +118,8 @@ class TXVexoView : public QWidget {
     int imageSetLoads() const { return ImageSetLoads; }
     // The board picture as last painted (board plus label margin).
     QImage boardImage() const;
+    // The reference window; null until the first link opens it.
+    TCHelpForm* helpForm() const { return HelpForm; }
 
     // The limits of reading a pipe, a socket or a device (tests shorten them).
     TSourceLimits LocalLimits;
@@ -180,6 +196,12 @@ class TXVexoView : public QWidget {
     void RedrawBoard();
     void ShowError(const QString& Text);
     void PlayClick();
+    // The move whose notes the comment box shows: during trial play the move the trial line
+    // branches from, else the board's move.
+    int32_t CommentMove() const;
+    // Opens the reference window (created on the first call) on a snapshot of the board and
+    // shows Code.
+    void OpenReference(const std::string& Code);
     // The field of Kind decoded for display: the whole of it, or when MaxChars is not negative
     // at most MaxChars characters then "…" (decoding only the bytes those need).
     QString Display(TInfoKind Kind, qsizetype MaxChars = -1) const;
@@ -224,6 +246,8 @@ class TXVexoView : public QWidget {
     std::unique_ptr<TGoBoard> Board;
     std::unique_ptr<TNoteMessage> NoteView;
     std::unique_ptr<TClickSound> Sound;
+    // The reference window, owned by the form (a child window) and reused for every link.
+    TCHelpForm* HelpForm = nullptr;
     DockLayout* FormDock = nullptr;
     DockLayout* RightDock = nullptr;
     DockLayout* LeftDock = nullptr;

@@ -217,8 +217,8 @@ TEST(XvexoSources, LocalAddressesOnlyAndNamesAsBytes) {
     EXPECT_EQ(R.Status, 0) << R.Err;
     EXPECT_NE(R.Out.find("\"Moves\": [[16, 4]]"), std::string::npos) << R.Out;
     // The name's control bytes never reach the terminal.
-    R = RunTool("record \"$(printf '/no/\\033]0;owned\\007')\"");
-    EXPECT_EQ(R.Err, "Cannot open /no/?]0;owned?: No such file or directory\n");
+    R = RunTool("record \"$(printf '/no/\\033]0;owned\\007\\302\\2332J')\"");
+    EXPECT_EQ(R.Err, "Cannot open /no/?]0;owned??2J: No such file or directory\n");
 }
 
 TEST(XvexoSources, AFifoWithAWriterIsRead) {

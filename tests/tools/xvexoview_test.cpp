@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <QElapsedTimer>
@@ -14,6 +15,11 @@
 #include <fstream>
 #include <iterator>
 
+#include "control/print_dialog.h"
+#include "control/reference_window.h"
+#include "control/view_fixture.h"
+#include "platform/qt_print_surface.h"
+#include "support/memory_registry.h"
 #include "support/record_text.h"
 #include "support/temp_folder.h"
 #include "viewer_window.h"
@@ -67,6 +73,29 @@ TEST(ViewerWindow, KeysStepAsTheArrowsDo) {
     EXPECT_EQ(W.View().board().MoveIndex(), 12);
 }
 
+// Ctrl+P is the print button, also while the move box has the focus.
+TEST(ViewerWindow, ThePrintKeyOpensThePrintDialog) {
+    testing::TMemoryRegistry Registry;
+    TPrintOptions Options;
+    TKelStatus Status(Registry, Options);
+    int Opened = 0;
+    TViewServices S;
+    S.PrintStatus = &Status;
+    S.Print.OpenPrinter = [] { return std::unique_ptr<TQtPrintSurface>(); };
+    S.Print.RunDialog = [&Opened](TOwnkForm& F) {
+        ++Opened;
+        F.reject();
+    };
+    TViewerWindow W(nullptr, {}, S);
+    W.show();
+    ASSERT_TRUE(W.View().LoadText(Moves(12), kFormatTag));
+    QTest::keyClick(&W, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(Opened, 1);
+    W.View().moveEd->setFocus();
+    QTest::keyClick(W.View().moveEd, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(Opened, 2);
+}
+
 TEST(ViewerWindow, DroppedFileIsOpened) {
     QTemporaryDir Dir;
     const QString Path = Dir.filePath("dropped.txt");
@@ -75,6 +104,8 @@ TEST(ViewerWindow, DroppedFileIsOpened) {
     TViewerWindow W;
     W.show();
     EXPECT_TRUE(DropOnto(W, Path));
+    EXPECT_EQ(W.View().board().MoveIndex(), 0);  // read once the drop has returned
+    QApplication::processEvents();
     EXPECT_EQ(W.View().board().MoveIndex(), 5);
     EXPECT_TRUE(W.windowTitle().endsWith("dropped.txt"));
 }
@@ -115,6 +146,28 @@ TEST(ViewerWindow, AFileThatHoldsNoRecordIsReportedAndTheGameStays) {
     EXPECT_EQ(W.View().board().MoveIndex(), 6);
 }
 
+TEST(ViewerWindow, ALinkOpensTheReferenceWindowAndEscapeClosesIt) {
+    TViewerWindow W;
+    W.show();
+    // Move 2 carries one diagram of one move.
+    ASSERT_TRUE(W.View().LoadText(
+        testing::TagRecord(3, "EV[k]", 2, "(RN[v]PT[3];B[aa];W[as];B[jj])"), kFormatTag));
+    W.View().ArrowClick(TXVexoView::kBackOne);
+    ASSERT_TRUE(testing::ClickLink(*W.View().commentM, QStringLiteral("参考图 2-1")));
+    TCHelpForm* Form = W.View().helpForm();
+    ASSERT_NE(Form, nullptr);
+    EXPECT_TRUE(Form->isVisible());
+    EXPECT_EQ(Form->model().Painter().Value(10, 10), 1);
+    // Escape in the viewer closes it; so does Escape in the window itself.
+    QTest::keyClick(&W, Qt::Key_Escape);
+    EXPECT_TRUE(Form->isHidden());
+    EXPECT_EQ(W.View().board().MoveIndex(), 2);
+    ASSERT_TRUE(testing::ClickLink(*W.View().commentM, QStringLiteral("参考图 2-1")));
+    EXPECT_TRUE(Form->isVisible());
+    QTest::keyClick(Form, Qt::Key_Escape);
+    EXPECT_TRUE(Form->isHidden());
+}
+
 // Reading sources: a file name that is no valid UTF-8 opens, given as bytes or dropped.
 TEST(ViewerWindow, AFileNameOfAnyBytesOpens) {
     const testing::TTempFolder Dir;  // QTemporaryDir cannot remove such names
@@ -138,9 +191,27 @@ TEST(ViewerWindow, AFileNameOfAnyBytesOpens) {
     Data.setData(QStringLiteral("text/uri-list"),
                  QByteArray::fromStdString("file://" + Folder + "/%B6%D4%BE%D6%FF.txt\r\n"));
     EXPECT_TRUE(DropOnto(W, Data));
-    EXPECT_EQ(W.View().board().MoveIndex(), 7);
     QApplication::processEvents();
+    EXPECT_EQ(W.View().board().MoveIndex(), 7);
     EXPECT_TRUE(Reported.isEmpty()) << Reported.join(' ').toStdString();
+}
+
+// Reading sources: a dropped pipe is read after the drop has returned, so the other program's
+// drag never waits for it; its silence then ends in a report.
+TEST(ViewerWindow, ADroppedPipeNeverHoldsUpTheDrag) {
+    const testing::TTempFolder Dir;
+    const std::string Fifo = (Dir / "live.txt").string();
+    ASSERT_EQ(::mkfifo(Fifo.c_str(), 0600), 0);
+    QStringList Reported;
+    TViewerWindow W(nullptr, [&Reported](const QString& E) { Reported << E; });
+    W.View().LocalLimits.Silence = std::chrono::milliseconds(300);
+    W.show();
+    QElapsedTimer Clock;
+    Clock.start();
+    EXPECT_TRUE(DropOnto(W, QString::fromStdString(Fifo)));
+    EXPECT_LT(Clock.elapsed(), 200);
+    QApplication::processEvents();
+    EXPECT_EQ(Reported, QStringList{QStringLiteral("Timed out")});
 }
 
 // Bounded texts: a megabyte number line reaches the user at once, in a short box.
@@ -177,8 +248,9 @@ TEST(ViewerProgram, AddressesAndScreenshots) {
     const std::string Folder = Dir.Path.string();
     const std::string Err = Folder + "/err.txt";
     const auto Run = [&](const std::string& Args) {
-        const std::string Command =
-            "QT_QPA_PLATFORM=offscreen '" XVEXO_VIEWER "' " + Args + " 2>'" + Err + "'";
+        const std::string Command = "QT_QPA_PLATFORM=offscreen XVEXOVIEW_REGISTRY='" + Folder +
+                                    "/user.reg' '" XVEXOVIEW_PROGRAM "' " + Args + " 2>'" + Err +
+                                    "'";
         const int Status = std::system(Command.c_str());
         return WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
     };

@@ -1,7 +1,7 @@
 // xvexo render: the main board's paint box (board and label margin) as the viewer shows it after
-// loading the record (and going to a move), drawn into a PNG file.
+// loading the record (and going to a move), or the board of the reference window showing one of
+// its diagrams, drawn into a PNG file.
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QString>
 #include <algorithm>
@@ -14,15 +14,26 @@
 #include "commands.h"
 #include "display/go_painter.h"
 #include "display/image_set_chooser.h"
+#include "display/reference_window_model.h"
+#include "gui_start.h"
 #include "load_source.h"
-#include "platform/fonts.h"
 #include "platform/output_file.h"
 #include "platform/qimage_canvas.h"
 #include "platform/resource_store.h"
+#include "render_reference.h"
 
 namespace xvexo::cli {
 
 namespace {
+
+// Writes Picture as the PNG file Path (bytes, as given): encoded in memory and written by us, so
+// a failure is one line of ours and nothing of the PNG library's.
+int WritePicture(const QImage& Picture, const std::string& Path) {
+    std::string Reason;
+    if (WritePngFile(Picture, Path, Reason)) return kExitOk;
+    PrintError("Cannot write the output: " + Reason);
+    return kExitFailed;
+}
 
 constexpr int kDefaultCell = 24;
 constexpr int kMaxCell = 200;  // a 3820-pixel board; larger pictures serve no one
@@ -33,26 +44,6 @@ std::optional<int> ParseCell(const std::string& Text) {
     const auto [Ptr, Ec] = std::from_chars(Text.data(), End, Value);
     if (Ec != std::errc() || Ptr != End || Value < 1 || Value > kMaxCell) return std::nullopt;
     return Value;
-}
-
-// Qt's own notes (a missing runtime folder and the like) are not this command's output; only
-// its critical errors reach standard error.
-void QuietMessages(QtMsgType Type, const QMessageLogContext&, const QString& Message) {
-    if (Type == QtCriticalMsg || Type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", qPrintable(Message));
-    }
-}
-
-// Fonts need a GUI application; without a display it runs on the offscreen platform.
-std::unique_ptr<QGuiApplication> StartGui() {
-    qInstallMessageHandler(QuietMessages);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int Argc = 1;
-    static char Name[] = "xvexo";
-    static char* Argv[] = {Name, nullptr};
-    auto App = std::make_unique<QGuiApplication>(Argc, Argv);
-    InstallFontSubstitutions();
-    return App;
 }
 
 // Move-number display switched on while viewing: every stone shows the index of its move.
@@ -85,21 +76,35 @@ int RunRender(const TArgs& Args) {
             Rest.push_back(A);
         }
     }
-    const TCommandLine L = ParseCommandLine(Rest, {"--to", "--cell", "-o"});
+    const TCommandLine L = ParseCommandLine(Rest, {"--to", "--cell", "-o", "--reference"});
     if (!L.Error.empty()) {
         PrintError(L.Error);
         return kExitUsage;
     }
     std::optional<int32_t> To;
     if (!ReadMoveOption(L, To)) return kExitUsage;
-    int Cell = kDefaultCell;
+    std::optional<int> CellOption;
     if (auto It = L.Values.find("--cell"); It != L.Values.end()) {
-        const std::optional<int> C = ParseCell(It->second);
-        if (!C) {
+        CellOption = ParseCell(It->second);
+        if (!CellOption) {
             PrintError("--cell must be a whole number from 1 to " + std::to_string(kMaxCell));
             return kExitUsage;
         }
-        Cell = *C;
+    }
+    const int Cell = CellOption.value_or(kDefaultCell);
+    std::optional<TReferenceLink> Reference;
+    if (auto It = L.Values.find("--reference"); It != L.Values.end()) {
+        Reference = ParseReferenceLink(It->second);
+        if (!Reference) {
+            PrintError(
+                "--reference must be M-K: a move number of 0 or more, a dash and a "
+                "diagram number of 1 or more");
+            return kExitUsage;
+        }
+        if (To || Numbers) {
+            PrintError("--reference draws the reference window; --to and --numbers do not apply");
+            return kExitUsage;
+        }
     }
     const auto Out = L.Values.find("-o");
     if (Out == L.Values.end() || Out->second.empty()) {
@@ -116,6 +121,16 @@ int RunRender(const TArgs& Args) {
     const auto App = StartGui();
     try {
         TResourceStore Store;
+        if (Reference) {
+            TQImageCanvas Window(1, 1, kReferencePanelColour);
+            std::string Error;
+            if (!S.Result.Shown ||
+                !DrawReference(*S.Record, *Reference, CellOption, Store, Window, Error)) {
+                PrintError(Error.empty() ? "The record holds no game to show" : Error);
+                return kExitFailed;
+            }
+            return WritePicture(Window.Snapshot(), Out->second);
+        }
         const auto Base = Store.Load("baseb");
         const auto Edge = Store.Load("bedge");
         TQImageCanvas Canvas(1, 1, kPanelColour);
@@ -136,17 +151,11 @@ int RunRender(const TArgs& Args) {
         }
         if (Numbers) ShowMoveNumbers(*Board, Painter);
 
-        // The file name stays bytes; the picture is encoded in memory and written by us.
-        std::string Reason;
-        if (!WritePngFile(Canvas.Snapshot(), Out->second, Reason)) {
-            PrintError("Cannot write the output: " + Reason);
-            return kExitFailed;
-        }
+        return WritePicture(Canvas.Snapshot(), Out->second);
     } catch (const TResourceNotFound& E) {
         PrintError(E.what());
         return kExitFailed;
     }
-    return kExitOk;
 }
 
 }  // namespace xvexo::cli

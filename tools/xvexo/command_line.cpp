@@ -70,13 +70,22 @@ int FinishWithJson(const std::string& Json, const TLoadResult& Result) {
 }
 
 void PrintError(const std::string& Message) {
-    // One line, and nothing the terminal would take as a command.
-    std::string Line = Message;
-    for (char& C : Line) {
-        if (C == '\n' || C == '\r' || C == '\t') {
-            C = ' ';
-        } else if (static_cast<unsigned char>(C) < 0x20 || C == 0x7F) {
-            C = '?';
+    // One line, and nothing the terminal would take as a command: no control byte, and no C1
+    // control in UTF-8 (U+0080..U+009F, which some terminals obey as ESC sequences).
+    std::string Line;
+    Line.reserve(Message.size() + 1);
+    for (size_t i = 0; i < Message.size(); ++i) {
+        const auto B = static_cast<unsigned char>(Message[i]);
+        if (B == '\n' || B == '\r' || B == '\t') {
+            Line += ' ';
+        } else if (B < 0x20 || B == 0x7F) {
+            Line += '?';
+        } else if (B == 0xC2 && i + 1 < Message.size() &&
+                   (static_cast<unsigned char>(Message[i + 1]) & 0xE0) == 0x80) {
+            Line += '?';
+            ++i;
+        } else {
+            Line += Message[i];
         }
     }
     Line += '\n';

@@ -39,7 +39,7 @@ bool WriteOutput(std::string_view Bytes, std::string& Reason);
 int FinishWithJson(const std::string& Json, const TLoadResult& Result);
 
 // Prints Message as one line on standard error: line breaks and tabs become blanks, other
-// control bytes "?".
+// control bytes and the C1 controls of UTF-8 "?".
 void PrintError(const std::string& Message);
 
 }  // namespace xvexo::cli

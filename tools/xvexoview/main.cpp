@@ -14,6 +14,7 @@
 
 #include "platform/fonts.h"
 #include "platform/output_file.h"
+#include "platform/print_status.h"
 #include "viewer_window.h"
 
 namespace {
@@ -76,6 +77,17 @@ int main(int argc, char** argv) {
         if (!Sample.isEmpty()) Address = QFile::encodeName(Sample).toStdString();
     }
 
+    // The print options are loaded (or, on a first run, stored) as the program starts. When
+    // they cannot be stored the viewer goes on with the defaults and says so.
+    std::optional<xvexo::TPrintSettingsError> PrintLoadError;
+    xvexo::StartPrintStatus(&PrintLoadError);
+    const QString PrintNotice = PrintLoadError
+                                    ? QStringLiteral(
+                                          "The print settings cannot be stored (%1); printing uses "
+                                          "the default options.")
+                                          .arg(QString::fromStdString(PrintLoadError->Details()))
+                                    : QString();
+
     // With --screenshot nobody is there to read a box: notices go to standard error.
     std::function<void(const QString&)> Report;
     if (Screenshot) Report = PrintError;
@@ -87,6 +99,7 @@ int main(int argc, char** argv) {
         QString Error;
         const bool Loaded = !Address || Window.OpenAddress(*Address, &Error);
         if (!Loaded) PrintError(Error);
+        if (!PrintNotice.isEmpty()) PrintError(PrintNotice);
         QApplication::processEvents();
         std::string Reason;
         if (!xvexo::WritePngFile(Window.grab().toImage(), *Screenshot, Reason)) {
@@ -96,6 +109,7 @@ int main(int argc, char** argv) {
         }
         return Loaded ? 0 : 1;
     }
+    if (!PrintNotice.isEmpty()) PrintError(PrintNotice);
     // The load starts once the event loop runs: a pipe that keeps it waiting leaves the window
     // painted and able to close.
     if (Address) {
@@ -104,6 +118,12 @@ int main(int argc, char** argv) {
             if (Window.OpenAddress(*Address, &Error) || Window.View().lastLoadCancelled()) return;
             PrintError(Error);
             QMessageBox::critical(&Window, QStringLiteral("XVexoView"), Error, QMessageBox::Ok);
+        });
+    }
+    if (!PrintNotice.isEmpty()) {
+        QTimer::singleShot(0, &Window, [&Window, PrintNotice] {
+            QMessageBox::warning(&Window, QStringLiteral("XVexoView"), PrintNotice,
+                                 QMessageBox::Ok);
         });
     }
     return QApplication::exec();

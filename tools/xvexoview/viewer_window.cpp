@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "control/field_text.h"
+#include "control/reference_window.h"
 #include "records/record_source.h"
 
 namespace xvexo {
@@ -34,8 +35,11 @@ int ArrowTagForKey(int Key) {
     }
 }
 
-TViewerWindow::TViewerWindow(QWidget* Parent, std::function<void(const QString&)> ReportError)
-    : QWidget(Parent), FView(new TXVexoView(this)), ReportError(std::move(ReportError)) {
+TViewerWindow::TViewerWindow(QWidget* Parent, std::function<void(const QString&)> ReportError,
+                             TViewServices Services)
+    : QWidget(Parent),
+      FView(new TXVexoView(this, std::move(Services))),
+      ReportError(std::move(ReportError)) {
     auto* Layout = new QVBoxLayout(this);
     Layout->setContentsMargins(0, 0, 0, 0);
     Layout->addWidget(FView);
@@ -63,6 +67,16 @@ bool TViewerWindow::Open(const QString& Address, QString* Error) {
 
 void TViewerWindow::keyPressEvent(QKeyEvent* E) {
     // Keys a child (the move box, the spin box) has used never arrive here.
+    if (E->key() == Qt::Key_Escape && FView->helpForm() && FView->helpForm()->isVisible()) {
+        FView->helpForm()->close();
+        E->accept();
+        return;
+    }
+    if (E->matches(QKeySequence::Print)) {
+        FView->printBtnClick();
+        E->accept();
+        return;
+    }
     const int Tag = ArrowTagForKey(E->key());
     if (Tag < 0) {
         QWidget::keyPressEvent(E);
@@ -83,9 +97,13 @@ void TViewerWindow::dropEvent(QDropEvent* E) {
     if (!Data->hasUrls() || Data->urls().isEmpty() || !Data->urls().first().isLocalFile()) return;
     E->acceptProposedAction();
     // The address as dropped, in bytes: a QUrl would turn a name that is no UTF-8 into another.
+    // The drag source waits until the drop returns: the record is read only afterwards, so a
+    // pipe that keeps the read waiting never holds up the other program.
     const std::string Address = FirstDroppedAddress(Data->data(QStringLiteral("text/uri-list")));
-    QString Error;
-    if (!OpenAddress(Address, &Error) && !FView->lastLoadCancelled()) ReportLater(Error);
+    QTimer::singleShot(0, this, [this, Address] {
+        QString Error;
+        if (!OpenAddress(Address, &Error) && !FView->lastLoadCancelled()) Report(Error);
+    });
 }
 
 void TViewerWindow::closeEvent(QCloseEvent* E) {
@@ -94,19 +112,20 @@ void TViewerWindow::closeEvent(QCloseEvent* E) {
     QWidget::closeEvent(E);
 }
 
-// The drag source waits until the drop returns, so the message is shown only afterwards, and
-// in a box that leaves the event loop running.
 void TViewerWindow::ReportLater(const QString& Error) {
-    QTimer::singleShot(0, this, [this, Error] {
-        if (ReportError) {
-            ReportError(Error);
-            return;
-        }
-        auto* Box = new QMessageBox(QMessageBox::Critical, QStringLiteral("XVexoView"), Error,
-                                    QMessageBox::Ok, this);
-        Box->setAttribute(Qt::WA_DeleteOnClose);
-        Box->open();
-    });
+    QTimer::singleShot(0, this, [this, Error] { Report(Error); });
+}
+
+// In a box that leaves the event loop running.
+void TViewerWindow::Report(const QString& Error) {
+    if (ReportError) {
+        ReportError(Error);
+        return;
+    }
+    auto* Box = new QMessageBox(QMessageBox::Critical, QStringLiteral("XVexoView"), Error,
+                                QMessageBox::Ok, this);
+    Box->setAttribute(Qt::WA_DeleteOnClose);
+    Box->open();
 }
 
 QString FileNameOfAddress(const std::string& Address) {

@@ -14,9 +14,10 @@ class TViewerWindow : public QWidget {
     Q_OBJECT
   public:
     // ReportError tells the user why a dropped file did not open; it runs after the drop has
-    // ended. Empty: a message box that does not block the caller.
+    // ended. Empty: a message box that does not block the caller. Services go to the control.
     explicit TViewerWindow(QWidget* Parent = nullptr,
-                           std::function<void(const QString&)> ReportError = {});
+                           std::function<void(const QString&)> ReportError = {},
+                           TViewServices Services = {});
 
     TXVexoView& View() { return *FView; }
     // Loads an address (bytes: a path that is no valid UTF-8 stays exact) into the control and
@@ -32,6 +33,9 @@ class TViewerWindow : public QWidget {
     void closeEvent(QCloseEvent* E) override;
 
   private:
+    // Tells the user Error: through ReportError, else in a box. ReportLater does it once the
+    // event being handled has returned.
+    void Report(const QString& Error);
     void ReportLater(const QString& Error);
 
     TXVexoView* FView;
