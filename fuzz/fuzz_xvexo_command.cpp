@@ -48,6 +48,12 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     char Template[] = "/tmp/fuzz-xvexo-XXXXXX";
     if (::mkdtemp(Template) == nullptr) std::abort();
     Folder = Template;
+    // The record files and their folder go when the run ends.
+    std::atexit([] {
+        ::unlink((Folder + "/game.NGF").c_str());
+        ::unlink((Folder + "/game.txt").c_str());
+        ::rmdir(Folder.c_str());
+    });
     return 0;
 }
 
