@@ -142,6 +142,13 @@ TAddress ParseAddress(const std::string& URL) {
     return A;
 }
 
+// Whether an answer of Status moves to its "Location": 300 to 302, and also 303, 307 and 308,
+// which name the new place of the record as those do (repeating the same address for them would
+// only run into the bound on repeats). Other statuses from 299 to 399 repeat the same request.
+bool FollowsLocation(int Status) {
+    return (Status >= 300 && Status <= 303) || Status == 307 || Status == 308;
+}
+
 // The address a redirection to Location leads to from the address A.
 std::string RedirectionAddress(const TAddress& A, std::string_view Location) {
     const std::string_view Scheme = SchemeOf(Location);
@@ -399,7 +406,7 @@ const std::string& THttpClient::Get(const std::string& URL) {
         if (InHeader && LineStart < Head.size()) TakeLine(std::string_view(Head).substr(LineStart));
 
         if (Status < 299 || Status > 399) return Body;
-        if (Status >= 300 && Status <= 302 && !Location.empty()) {
+        if (FollowsLocation(Status) && !Location.empty()) {
             Address = RedirectionAddress(A, Location);
         }
     }

@@ -18,8 +18,8 @@
 // itself, so it is the direct request. A fragment ("#...") is never sent; blanks, control and
 // non-ASCII bytes of the address are sent %-encoded, and user information ("user:pw@") is dropped.
 //
-// Redirections: an answer 300, 301 or 302 with a "Location" moves to that address; every answer
-// from 299 to 399 repeats the request (to the new address, or the same one). A location without
+// Redirections: an answer 300, 301, 302, 303, 307 or 308 with a "Location" moves to that address;
+// every answer from 299 to 399 repeats the request (to the new address, or the same one). A location without
 // a scheme is taken on the same scheme, host and port: "/path" as it stands, "name" (without "/")
 // as "/name". Only http and https locations are followed. At most Limits.MaxRepeats repeated
 // requests per Get; one more fails with "Too many redirections".

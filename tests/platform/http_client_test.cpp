@@ -134,9 +134,15 @@ TEST(HttpClient, FollowsRedirectionsByItsRule) {
         } else if (T == "/300") {
             P.Send(Answer(300, "",
                           "Location: //127.0.0.1:" + std::to_string(Other.Port()) + "/c.sgf\r\n"));
+        } else if (T == "/see-other") {
+            P.Send(Answer(303, "", "Location: /other.sgf\r\n"));
+        } else if (T == "/temporary") {
+            P.Send(Answer(307, "", "Location: /t.sgf\r\n"));
+        } else if (T == "/permanent") {
+            P.Send(Answer(308, "", "Location: p.sgf\r\n"));
         } else if (T == "/repeat" && RepeatCount++ == 0) {
-            // Statuses past 302 repeat the same request, whatever their location says.
-            P.Send(Answer(307, "", "Location: /elsewhere\r\n"));
+            // Other statuses from 299 to 399 repeat the same request, whatever their location.
+            P.Send(Answer(305, "", "Location: /elsewhere\r\n"));
         } else if (T == "/nolocation") {
             P.Send(Answer(302, "no location"));
         } else {
@@ -154,6 +160,9 @@ TEST(HttpClient, FollowsRedirectionsByItsRule) {
         {"/bare", "here /game.sgf", Server.Url("/game.sgf")},
         {"/rooted", "here /dir/x.sgf", Server.Url("/dir/x.sgf")},
         {"/300", "other /c.sgf", "http://127.0.0.1:" + std::to_string(Other.Port()) + "/c.sgf"},
+        {"/see-other", "here /other.sgf", Server.Url("/other.sgf")},
+        {"/temporary", "here /t.sgf", Server.Url("/t.sgf")},
+        {"/permanent", "here /p.sgf", Server.Url("/p.sgf")},
         {"/repeat", "here /repeat", Server.Url("/repeat")},
     };
     for (const auto& C : Cases) {
