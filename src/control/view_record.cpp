@@ -9,6 +9,7 @@
 #include "control/reference_window.h"
 #include "control/xvexo_view.h"
 #include "platform/qt_wait_hook.h"
+#include "platform/record_fetch.h"
 #include "records/record_loader.h"
 #include "records/record_source.h"
 
@@ -20,15 +21,20 @@ bool TXVexoView::getFile(const QString& FileName, int /*level*/, QString* Error)
 
 bool TXVexoView::LoadAddress(const std::string& Address, QString* Error) {
     // A load still waiting for its source gives up: the latest address wins. This load waits
-    // with its own hook, so the event loop runs on (paint, timer, clicks) while a pipe or a
-    // device is silent.
+    // with its own hook, so the event loop runs on (paint, timer, clicks) while a download, a
+    // pipe or a device is slow. A network address looks the proxy up first; a proxy once found
+    // stays with the control.
     if (ActiveWait) ActiveWait->Cancel();
     TQtWaitHook Wait;
     TQtWaitHook* const Outer = std::exchange(ActiveWait, &Wait);
     const QPointer<TXVexoView> Alive(this);
     std::string Body;
     std::string Failure;
-    const bool Read = ReadRecordSource(Address, Body, Failure, Wait, LocalLimits);
+    TFetchSettings Settings;
+    Settings.Http = HttpLimits;
+    Settings.Local = LocalLimits;
+    Settings.CaFile = CaFile;
+    const bool Read = FetchRecord(Address, Body, Failure, Wait, Proxy, Settings);
     if (!Alive) {
         // The form was closed while the source was read.
         if (Error) *Error = QString::fromStdString(Failure);

@@ -16,8 +16,10 @@
 #include "control/note_message.h"
 #include "control/print_command.h"
 #include "display/go_painter.h"
+#include "platform/http_client.h"
 #include "records/display_text.h"
 #include "records/game_record.h"
+#include "records/proxy_lookup.h"
 #include "records/record_source.h"
 #include "rules/go_board.h"
 #include "widgets/comment_box.h"
@@ -60,13 +62,14 @@ class TXVexoView : public QWidget {
     explicit TXVexoView(QWidget* Parent = nullptr, TViewServices Services = {});
     ~TXVexoView() override;
 
-    // Loads a record from a local path or a file:// address and shows it. Automatic play ends
-    // first. Returns false with the message in Error when the load failed. FileName is taken
-    // in UTF-8; LoadAddress takes any bytes.
+    // Loads a record from an http:// or https:// address (through the proxy of the user's
+    // Internet settings), a file:// address or a local path, and shows it. Trial play and
+    // automatic play end first. Returns false with the message in Error when the load failed;
+    // the display is then unchanged. FileName is taken in UTF-8; LoadAddress takes any bytes.
     bool getFile(const QString& FileName, int Level, QString* Error = nullptr);
     // getFile for an address given as bytes (a file name that is no valid UTF-8 stays exact).
-    // While a pipe or a device is silent, the event loop keeps running; a load still waiting
-    // then gives up ("Cancelled") when another one starts or the form goes.
+    // While a download, a pipe or a device is slow, the event loop keeps running; a load still
+    // waiting then gives up ("Cancelled") when another one starts or the form goes.
     bool LoadAddress(const std::string& Address, QString* Error = nullptr);
     // Makes the load under way, if one waits, give up with "Cancelled".
     void CancelLoad();
@@ -121,8 +124,13 @@ class TXVexoView : public QWidget {
     // The reference window; null until the first link opens it.
     TCHelpForm* helpForm() const { return HelpForm; }
 
-    // The limits of reading a pipe, a socket or a device (tests shorten them).
+    // The limits of reading a pipe, a socket or a device, and of a download (tests shorten
+    // them); certificates to trust for https instead of the system's (empty: the system's).
     TSourceLimits LocalLimits;
+    THttpLimits HttpLimits;
+    std::string CaFile;
+    // The proxy of downloads: set by the lookup of a getFile that finds one, kept for later ones.
+    const TProxySetting& proxy() const { return Proxy; }
 
     // Components of the form, named by role and kind.
     QFrame* rightP = nullptr;
@@ -216,6 +224,7 @@ class TXVexoView : public QWidget {
     bool LastLoadCancelled = false;
     // The waiting hook of the load under way, if one waits for its source.
     TQtWaitHook* ActiveWait = nullptr;
+    TProxySetting Proxy;
     int ImageSetLoads = 0;
 
     // The saved-mode stack of trial play.

@@ -37,10 +37,6 @@ bool EqualsIgnoringCase(std::string_view A, std::string_view B) {
     return true;
 }
 
-bool IsHttpAddress(std::string_view Address) {
-    return Address.starts_with("http://") || Address.starts_with("https://");
-}
-
 // Closes a descriptor when it goes out of scope.
 class TFd {
   public:
@@ -232,8 +228,17 @@ TLocalAddress LocalPathOfAddress(std::string_view Address) {
 }
 
 int32_t FormatOfAddress(std::string_view Address) {
-    if (IsHttpAddress(Address)) return FormatForAddress(Address);
+    if (IsNetworkAddress(Address)) return FormatForAddress(Address);
     return FormatForFileName(LocalPathOfAddress(Address).Path);
+}
+
+bool IsNetworkAddress(std::string_view Address) {
+    const auto SchemeIs = [Address](std::string_view Scheme) {
+        return Address.size() >= Scheme.size() + 3 &&
+               EqualsIgnoringCase(Address.substr(0, Scheme.size()), Scheme) &&
+               Address.substr(Scheme.size(), 3) == "://";
+    };
+    return SchemeIs("http") || SchemeIs("https");
 }
 
 std::string AddressForMessage(std::string_view Address) {
@@ -242,7 +247,7 @@ std::string AddressForMessage(std::string_view Address) {
 
 bool ReadRecordSource(const std::string& Address, std::string& Body, std::string& Error,
                       TWaitHook& Hook, const TSourceLimits& Limits) {
-    if (IsHttpAddress(Address)) {
+    if (IsNetworkAddress(Address)) {
         Error = "Network addresses are not supported in this build";
         return false;
     }

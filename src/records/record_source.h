@@ -41,6 +41,10 @@ TLocalAddress LocalPathOfAddress(std::string_view Address);
 // the one the format was chosen for.
 int32_t FormatOfAddress(std::string_view Address);
 
+// Whether Address is downloaded rather than read from disk: it begins with "http://" or
+// "https://", the scheme in any letter case.
+bool IsNetworkAddress(std::string_view Address);
+
 // ADDRESS or PATH as it appears in a message: bytes below 0x20 and 0x7F shown as "?", and cut
 // after 1024 bytes with "...", so a hostile address cannot flood a message box or a terminal.
 std::string AddressForMessage(std::string_view Address);

@@ -16,6 +16,7 @@ constexpr int kExitUsage = 2;
 int RunRecord(const TArgs& Args);
 int RunReplay(const TArgs& Args);
 int RunDiagram(const TArgs& Args);
+int RunFetch(const TArgs& Args);
 #ifdef XVEXO_HAVE_RENDER
 int RunRender(const TArgs& Args);
 #endif

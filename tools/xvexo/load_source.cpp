@@ -1,8 +1,21 @@
 #include "load_source.h"
 
 #include "records/record_source.h"
+#ifdef XVEXO_HAVE_HTTP
+#include "platform/record_fetch.h"
+#endif
 
 namespace xvexo::cli {
+
+bool ReadSourceBytes(const std::string& Source, std::string& Body, std::string& Error) {
+#ifdef XVEXO_HAVE_HTTP
+    TNoWaitHook Hook;
+    TProxySetting Proxy;
+    return FetchRecord(Source, Body, Error, Hook, Proxy);
+#else
+    return ReadRecordSource(Source, Body, Error);
+#endif
+}
 
 int32_t FormatOfSource(const std::string& Source, std::optional<int> Forced) {
     if (Forced) return *Forced;
@@ -17,7 +30,7 @@ TLoadedSource LoadSource(const std::string& Source, std::optional<int> Forced) {
     L.Record->FormatMode = Format;
 
     std::string Body;
-    if (!ReadRecordSource(Source, Body, L.Result.Error)) return L;
+    if (!ReadSourceBytes(Source, Body, L.Result.Error)) return L;
     L.Result = LoadRecordText(*L.Record, std::move(Body), Format);
     if (L.Result.Shown) L.Handicap = ReplayRecord(*L.Record, *L.Board);
     return L;

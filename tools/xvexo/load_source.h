@@ -1,5 +1,5 @@
 #pragma once
-// Loads SOURCE (a local path or a file:// address) into a record and, when the record is to
+// Loads SOURCE (an address or a local path) into a record and, when the record is to
 // be shown, applies it to a rules engine as the viewer does. Shared by every command.
 
 #include <memory>
@@ -21,6 +21,11 @@ struct TLoadedSource {
 
 // The format of SOURCE: Forced when given, else the rule of its kind of address.
 int32_t FormatOfSource(const std::string& Source, std::optional<int> Forced);
+
+// Reads the bytes of SOURCE as getFile reads them: an http:// or https:// address downloaded
+// through the user's proxy (in a build with the network), anything else from disk. False with
+// Error set when it cannot be read.
+bool ReadSourceBytes(const std::string& Source, std::string& Body, std::string& Error);
 
 // Reads SOURCE, parses it in its format and applies it when it is to be shown.
 TLoadedSource LoadSource(const std::string& Source, std::optional<int> Forced);

@@ -15,7 +15,7 @@ struct TCommand {
 
 constexpr TCommand kCommands[] = {
     {"record", xvexo::cli::RunRecord},   {"replay", xvexo::cli::RunReplay},
-    {"diagram", xvexo::cli::RunDiagram},
+    {"diagram", xvexo::cli::RunDiagram}, {"fetch", xvexo::cli::RunFetch},
 #ifdef XVEXO_HAVE_RENDER
     {"render", xvexo::cli::RunRender},
 #endif
@@ -29,6 +29,7 @@ void PrintUsage() {
         "usage: xvexo record [--tag|--ngf] [--text utf8|raw] SOURCE\n"
         "       xvexo replay [--tag|--ngf] SOURCE [--to N]\n"
         "       xvexo diagram [--tag|--ngf] SOURCE --from A --to B [--row-width W]\n"
+        "       xvexo fetch ADDRESS\n"
 #ifdef XVEXO_HAVE_RENDER
         "       xvexo render [--tag|--ngf] SOURCE [--to N] [--cell C] [--numbers] -o FILE.png\n"
         "       xvexo render [--tag|--ngf] SOURCE --reference M-K [--cell C] -o FILE.png\n"
