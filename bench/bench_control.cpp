@@ -1,15 +1,20 @@
 // Timings of the viewer form: one step forward with its cell painted, opening a 300-move record
-// up to the first complete picture of the board, and opening a reference diagram from its link.
+// (from its text, and by getFile from a server on 127.0.0.1) up to the first complete picture of
+// the board, and opening a reference diagram from its link.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <string>
+#include <string_view>
 
 #include "control/board_box.h"
 #include "control/reference_window.h"
 #include "control/xvexo_view.h"
 #include "support/record_text.h"
+#ifdef XVEXO_BENCH_HTTP
+#include "local_servers.h"
+#endif
 
 namespace {
 
@@ -76,6 +81,28 @@ void BM_OpenApplyPaint300(benchmark::State& State) {
     }
 }
 BENCHMARK(BM_OpenApplyPaint300)->Unit(benchmark::kMillisecond);
+
+#ifdef XVEXO_BENCH_HTTP
+// getFile of the 300-move record from a server on 127.0.0.1 up to the board repainted on screen:
+// the proxy lookup, the download, the parse, the apply and the paint.
+void BM_GetFile300(benchmark::State& State) {
+    const std::string Body = Record300();
+    xvexo::testing::TScriptedServer Server(
+        [&Body](xvexo::testing::TPeer& P) { P.Send(xvexo::testing::Answer(200, Body)); });
+    xvexo::TXVexoView View(nullptr, Silent());
+    // No proxy of the machine's settings or environment between us and the server.
+    View.Environment = [](const char* Name) -> const char* {
+        return std::string_view(Name) == "XVEXOVIEW_REGISTRY" ? "/nonexistent/user.reg" : nullptr;
+    };
+    View.show();
+    const QString Address = QString::fromStdString(Server.Url("/game.txt"));
+    for (auto _ : State) {
+        if (!View.getFile(Address, 0)) State.SkipWithError("getFile failed");
+        View.MainGoPB->repaint();
+    }
+}
+BENCHMARK(BM_GetFile300)->Unit(benchmark::kMillisecond);
+#endif
 
 // 100 moves, and after move 100 a diagram of 50 further moves (no captures) with two letters.
 std::string RecordWithDiagram() {

@@ -34,6 +34,7 @@ bool TXVexoView::LoadAddress(const std::string& Address, QString* Error) {
     Settings.Http = HttpLimits;
     Settings.Local = LocalLimits;
     Settings.CaFile = CaFile;
+    Settings.GetEnv = Environment;
     const bool Read = FetchRecord(Address, Body, Failure, Wait, Proxy, Settings);
     if (!Alive) {
         // The form was closed while the source was read.

@@ -129,6 +129,9 @@ class TXVexoView : public QWidget {
     TSourceLimits LocalLimits;
     THttpLimits HttpLimits;
     std::string CaFile;
+    // The environment the registry file's place and the proxy fallback are read from (empty:
+    // the process's own).
+    TEnvLookup Environment;
     // The proxy of downloads: set by the lookup of a getFile that finds one, kept for later ones.
     const TProxySetting& proxy() const { return Proxy; }
 
