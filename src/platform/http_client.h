@@ -19,10 +19,10 @@
 // non-ASCII bytes of the address are sent %-encoded, and user information ("user:pw@") is dropped.
 //
 // Redirections: an answer 300, 301, 302, 303, 307 or 308 with a "Location" moves to that address;
-// every answer from 299 to 399 repeats the request (to the new address, or the same one). A location without
-// a scheme is taken on the same scheme, host and port: "/path" as it stands, "name" (without "/")
-// as "/name". Only http and https locations are followed. At most Limits.MaxRepeats repeated
-// requests per Get; one more fails with "Too many redirections".
+// every answer from 299 to 399 repeats the request (to the new address, or the same one). A
+// location without a scheme is taken on the same scheme, host and port: "/path" as it stands,
+// "name" (without "/") as "/name". Only http and https locations are followed. At most
+// Limits.MaxRepeats repeated requests per Get; one more fails with "Too many redirections".
 //
 // While it waits, the client calls its waiting hook, so the host's event loop keeps running.
 
