@@ -70,6 +70,7 @@ class TWidgetFace final : public IXVexoViewWidget {
     void Step(TStep Step) override;
     bool CloseReference() override;
     void SetOnChange(std::function<void()> Change) override;
+    QString StartNotice() override;
 
   private:
     TControl& Control;
@@ -778,6 +779,10 @@ bool TWidgetFace::CloseReference() {
     return true;
 }
 
+QString TWidgetFace::StartNotice() {
+    return QString::fromStdString(PrintSettingsNotice());
+}
+
 void TWidgetFace::SetOnChange(std::function<void()> Change) {
     Control.OnChange = std::move(Change);
 }
@@ -791,6 +796,7 @@ XVHRESULT CreateControl(const XVGUID& Iid, void** Out) {
     if (!Out) return XV_E_POINTER;
     *Out = nullptr;
     if (!EnsureApplication()) return XV_E_UNEXPECTED;
+    StartPrinting();
     auto* C = new TControl();
     const XVHRESULT R = C->QueryInterface(&Iid, Out);
     C->Release();  // the reference of QueryInterface is the host's; none when it failed

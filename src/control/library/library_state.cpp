@@ -1,8 +1,10 @@
 #include "library_state.h"
 
 #include <QApplication>
+#include <optional>
 
 #include "platform/fonts.h"
+#include "platform/print_status.h"
 
 namespace xvexo::library {
 
@@ -11,6 +13,7 @@ namespace {
 // Every call comes on the host's one user-interface thread, so plain counters do.
 int32_t Objects = 0;
 int32_t Locks = 0;
+std::string Notice;
 
 }  // namespace
 
@@ -28,17 +31,32 @@ bool CanUnload() {
 }
 
 bool EnsureApplication() {
-    if (QCoreApplication::instance() != nullptr)
-        return qobject_cast<QApplication*>(qApp) != nullptr;
-    // A host without Qt: the application lives as long as the process (the library stays loaded,
-    // see its link options), since Qt cannot be started twice in one process.
-    static int Argc = 1;
-    static char Name[] = "xvexoview";
-    static char* Argv[] = {Name, nullptr};
-    static QApplication* App = new QApplication(Argc, Argv);
-    (void)App;
-    InstallFontSubstitutions();
-    return true;
+    if (QCoreApplication::instance() == nullptr) {
+        // A host without Qt: the application lives as long as the process (the library stays
+        // loaded, see its link options), since Qt cannot be started twice in one process.
+        static int Argc = 1;
+        static char Name[] = "xvexoview";
+        static char* Argv[] = {Name, nullptr};
+        new QApplication(Argc, Argv);
+    }
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) return false;
+    // The fonts the form names, on this machine's fonts; once, whoever started the application.
+    static const bool Fonts = (InstallFontSubstitutions(), true);
+    return Fonts;
+}
+
+void StartPrinting() {
+    if (ProgramPrintStatus() != nullptr) return;
+    std::optional<TPrintSettingsError> Error;
+    StartPrintStatus(&Error);
+    if (Error) {
+        Notice = "The print settings cannot be stored (" + Error->Details() +
+                 "); printing uses the default options.";
+    }
+}
+
+const std::string& PrintSettingsNotice() {
+    return Notice;
 }
 
 }  // namespace xvexo::library

@@ -3,6 +3,7 @@
 // (DllCanUnloadNow answers from both), and the Qt application the controls run in.
 
 #include <cstdint>
+#include <string>
 
 namespace xvexo::library {
 
@@ -18,5 +19,11 @@ bool CanUnload();
 // substitutions) when the host has none. False when the process holds a Qt application that
 // cannot show widgets.
 bool EnsureApplication();
+
+// Loads the print options from the user's registry, once (on a first run, or a new settings
+// version, storing the defaults). When they cannot be stored, printing goes on with the defaults
+// and PrintSettingsNotice says why; empty otherwise.
+void StartPrinting();
+const std::string& PrintSettingsNotice();
 
 }  // namespace xvexo::library

@@ -71,6 +71,9 @@ class IXVexoViewWidget {
     virtual bool CloseReference() = 0;
     // Runs after every step, every record shown and every change of mode (empty: nothing).
     virtual void SetOnChange(std::function<void()> Change) = 0;
+    // What the library could not do when it started (the print settings it could not store),
+    // for the host to tell the user; empty when all went well.
+    virtual QString StartNotice() = 0;
 
   protected:
     ~IXVexoViewWidget() = default;
