@@ -243,7 +243,12 @@ void TOwnkForm::OkBtnClick() {
     try {
         Model.OkBtnClick();
     } catch (const TPrintSettingsError& Error) {
-        QMessageBox::critical(this, windowTitle(), QString::fromUtf8(Error.what()));
+        const QString Text = QString::fromStdString(Error.Details());
+        if (ShowError) {
+            ShowError(*this, Text);
+        } else {
+            QMessageBox::critical(this, windowTitle(), Text);
+        }
         return;
     }
     if (Model.ModalResult == TModalResult::Ok) accept();

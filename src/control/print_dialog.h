@@ -5,6 +5,8 @@
 // user clicks or the focus leaves a field.
 
 #include <QDialog>
+#include <QString>
+#include <functional>
 
 #include "printing/print_dialog_model.h"
 
@@ -29,6 +31,9 @@ class TOwnkForm : public QDialog {
     void Refresh();
 
     TOwnkFormModel& Model;
+    // Shows an error (the options could not be stored) in a box with an OK button. Empty: a
+    // modal message box.
+    std::function<void(QWidget& Parent, const QString& Text)> ShowError;
     QGroupBox* gbPrint;
     QLabel *Label1, *Label2, *Label3, *Label4, *Label6;
     QLineEdit *edHeight, *edWidth, *edTMar, *edLMar, *edGrid;

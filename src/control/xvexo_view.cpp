@@ -78,6 +78,7 @@ void TXVexoView::ActiveFormCreate() {
     connect(testEndBtn, &QAbstractButton::clicked, this, &TXVexoView::testEndBtnClick);
     connect(numBtn, &QAbstractButton::clicked, this, &TXVexoView::numBtnClick);
     connect(numEndBtn, &QAbstractButton::clicked, this, &TXVexoView::numEndBtnClick);
+    connect(printBtn, &QAbstractButton::clicked, this, &TXVexoView::printBtnClick);
     connect(secondSE, &QSpinBox::valueChanged, this, &TXVexoView::secondSEChange);
 
     if (!Services.PlayClick) Sound = std::make_unique<TClickSound>();

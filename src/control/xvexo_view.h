@@ -14,6 +14,7 @@
 
 #include "control/dock_layout.h"
 #include "control/note_message.h"
+#include "control/print_command.h"
 #include "display/go_painter.h"
 #include "records/display_text.h"
 #include "records/game_record.h"
@@ -36,6 +37,12 @@ struct TViewServices {
     std::function<void(QWidget& Parent, const QString& Text)> ShowError;
     // Plays the click sound asynchronously. Empty: the "toc" resource through the sound device.
     std::function<void()> PlayClick;
+    // The print command's dialog, printer, file chooser, progress and message boxes. An empty
+    // ShowError there takes the form's own.
+    TPrintServices Print;
+    // The print options the print button shows and stores. Null: the program's print status,
+    // started when the print button is first pressed if the program has not started it.
+    TKelStatus* PrintStatus = nullptr;
 };
 
 class TXVexoView : public QWidget {
@@ -68,6 +75,9 @@ class TXVexoView : public QWidget {
     void testEndBtnClick();
     void numBtnClick();
     void numEndBtnClick();
+    // The print command for the shown game (its handicap, every move up to the last one).
+    void printBtnClick();
+    void PrintRecord(int32_t Handicap);
     void ShowComment();
     void ApplyRecord();
     void pBaseResize();

@@ -1,6 +1,7 @@
 #include "platform/qt_print_surface.h"
 
 #include <QColor>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
@@ -124,6 +125,17 @@ void TQtPrintSurface::EndDocument() {
                               ? "Cannot write " + Printer->outputFileName().toStdString()
                               : "Cannot print on " + Printer->printerName().toStdString());
     }
+}
+
+bool TQtPrintSurface::AbortDocument() {
+    if (!Painter.isActive()) return true;
+    const bool Dropped = Printer->abort();
+    if (Painter.isActive()) Painter.end();
+    if (PrintsToFile()) {
+        QFile::remove(Printer->outputFileName());
+        return true;
+    }
+    return Dropped;
 }
 
 TPrintPen TQtPrintSurface::SelectPen(const TPrintPen& P) {

@@ -50,6 +50,10 @@ class TQtPrintSurface : public PrintSurface {
     QString PrinterName() const;
     // Pages drawn by the last document.
     int PageCount() const { return Pages; }
+    // Ends the document without finishing it: the printer is asked to drop the job, a PDF file
+    // begun is removed. Returns false when the printer had already taken pages it cannot drop.
+    // EndDocument afterwards does nothing.
+    bool AbortDocument();
     // Prints this date and time instead of the current one.
     void SetDateTime(const QDateTime& When) { FixedNow = When; }
 

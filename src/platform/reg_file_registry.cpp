@@ -46,18 +46,43 @@ TRegKey* FindKeyIn(TRegDocument& Doc, std::string_view Path) {
     return It == Doc.Keys.end() ? nullptr : &*It;
 }
 
-// The key at Path in Doc, created with every missing key above it.
-TRegKey& EnsureKey(TRegDocument& Doc, const std::string& Path) {
-    if (Path.find_first_of(std::string_view("\n\r\0", 3)) != std::string::npos) {
+// Whether the key at Path exists: stored with a section of its own, or above one that is (on
+// Windows a key exists while a key below it does, whatever the file spells out).
+bool KeyIn(const TRegDocument& Doc, std::string_view Path) {
+    return std::any_of(Doc.Keys.begin(), Doc.Keys.end(),
+                       [&](const TRegKey& K) { return AtOrBelow(K.Path, Path); });
+}
+
+// Path as the stored keys spell it: its longest leading part that names an existing key takes
+// the spelling stored, so a key keeps the spelling it was first given.
+std::string SpelledAsStored(const TRegDocument& Doc, std::string Path) {
+    for (size_t Cut = Path.size(); Cut != std::string::npos && Cut > 0;
+         Cut = Path.rfind('\\', Cut - 1)) {
+        const std::string_view Part(Path.data(), Cut);
+        const auto It = std::find_if(Doc.Keys.begin(), Doc.Keys.end(),
+                                     [&](const TRegKey& K) { return AtOrBelow(K.Path, Part); });
+        if (It != Doc.Keys.end()) {
+            Path.replace(0, Cut, It->Path, 0, Cut);
+            break;
+        }
+    }
+    return Path;
+}
+
+// The section of Key (a whole path) in Doc, added (with a section for every key above it that
+// does not exist) when the key has none.
+TRegKey& EnsureKey(TRegDocument& Doc, const std::string& Key) {
+    if (Key.find_first_of(std::string_view("\n\r\0", 3)) != std::string::npos) {
         throw TRegistryError("A registry key name cannot hold a line break or a NUL byte");
     }
+    const std::string Path = SpelledAsStored(Doc, Key);
     for (size_t Cut = Path.find('\\'); Cut != std::string::npos; Cut = Path.find('\\', Cut + 1)) {
         const std::string_view Above(Path.data(), Cut);
-        if (Above != kRoot && FindKeyIn(Doc, Above) == nullptr) {
+        if (Above != kRoot && !KeyIn(Doc, Above)) {
             Doc.Keys.push_back(TRegKey{std::string(Above), {}});
         }
     }
-    if (TRegKey* Key = FindKeyIn(Doc, Path)) return *Key;
+    if (TRegKey* Found = FindKeyIn(Doc, Path)) return *Found;
     Doc.Keys.push_back(TRegKey{Path, {}});
     return Doc.Keys.back();
 }
@@ -163,9 +188,7 @@ const TRegValue* TRegFileRegistry::FindValue(std::string_view Key, std::string_v
 bool TRegFileRegistry::KeyExists(std::string_view Key) const {
     Refresh();
     const std::string Path = FullPath(Key);
-    if (Path == kRoot) return true;
-    return std::any_of(Doc.Keys.begin(), Doc.Keys.end(),
-                       [&](const TRegKey& K) { return AtOrBelow(K.Path, Path); });
+    return Path == kRoot || KeyIn(Doc, Path);
 }
 
 TRegValueKind TRegFileRegistry::ValueKind(std::string_view Key, std::string_view Name) const {
@@ -190,7 +213,7 @@ std::optional<uint32_t> TRegFileRegistry::ReadDword(std::string_view Key,
 void TRegFileRegistry::CreateKey(std::string_view Key) {
     Change([&](TRegDocument& D) {
         const std::string Path = FullPath(Key);
-        if (Path == kRoot || FindKeyIn(D, Path) != nullptr) return false;
+        if (Path == kRoot || KeyIn(D, Path)) return false;
         EnsureKey(D, Path);
         return true;
     });

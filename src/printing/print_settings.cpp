@@ -28,8 +28,23 @@ constexpr std::array<TOptionField, 6> kOptionFields = {{
 
 }  // namespace
 
-TKelStatus::TKelStatus(TUserRegistry& Registry, TPrintOptions& Options)
+TKelStatus::TKelStatus(TUserRegistry& Registry, TPrintOptions& Options,
+                       std::optional<TPrintSettingsError>* LoadError)
     : Registry(Registry), FOptions(Options) {
+    if (LoadError == nullptr) {
+        VersionCheck();
+        return;
+    }
+    LoadError->reset();
+    try {
+        VersionCheck();
+    } catch (const TPrintSettingsError& E) {
+        LoadError->emplace(E);
+        FOptions = TPrintOptions{};
+    }
+}
+
+void TKelStatus::VersionCheck() {
     // The product key comes into being with the first section written below it; loading
     // options that are stored writes nothing.
     const std::string Version =
@@ -74,8 +89,8 @@ void TKelStatus::WriteValue(std::string_view Section, std::string_view Name,
         const std::string Key = SectionKey(Section);
         Registry.CreateKey(Key);
         Registry.WriteString(Key, Name, Text);
-    } catch (const TRegistryError&) {
-        throw TPrintSettingsError("Failed to create key " + std::string(Section));
+    } catch (const TRegistryError& E) {
+        throw TPrintSettingsError("Failed to create key " + std::string(Section), E.what());
     }
 }
 

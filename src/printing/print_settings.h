@@ -4,9 +4,11 @@
 // stamp under "Version Info" that resets them to their defaults when it changes.
 
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "records/user_registry.h"
 
@@ -43,10 +45,21 @@ struct TPrintOptions {
 // The program's print options, loaded when the program starts.
 extern TPrintOptions PrintOptions;
 
-// A section that could not be written: "Failed to create key SECTION".
+// A section that could not be written: "Failed to create key SECTION". Cause says why the
+// registry refused (the file, the system's reason); it may be empty.
 class TPrintSettingsError : public std::runtime_error {
   public:
-    using std::runtime_error::runtime_error;
+    explicit TPrintSettingsError(const std::string& Message, std::string Cause = {})
+        : std::runtime_error(Message), FCause(std::move(Cause)) {}
+
+    const std::string& Cause() const { return FCause; }
+    // The message followed by its cause, for the user.
+    std::string Details() const {
+        return FCause.empty() ? std::string(what()) : std::string(what()) + ": " + FCause;
+    }
+
+  private:
+    std::string FCause;
 };
 
 // Reads and writes the print options in the registry. The program holds one, created at start.
@@ -54,8 +67,11 @@ class TKelStatus {
   public:
     // Runs the version check: a missing or different stamp writes "0408A" and the six
     // defaults (creating the product key and its sections); "0408A" reads the six values and
-    // writes nothing. Throws TPrintSettingsError when a write fails.
-    explicit TKelStatus(TUserRegistry& Registry, TPrintOptions& Options = PrintOptions);
+    // writes nothing. Throws TPrintSettingsError when a write fails; with LoadError given, it
+    // stores the error there instead and the status comes into being with the defaults (the
+    // next write tries again).
+    explicit TKelStatus(TUserRegistry& Registry, TPrintOptions& Options = PrintOptions,
+                        std::optional<TPrintSettingsError>* LoadError = nullptr);
 
     TKelStatus(const TKelStatus&) = delete;
     TKelStatus& operator=(const TKelStatus&) = delete;
@@ -71,6 +87,7 @@ class TKelStatus {
     TPrintOptions& Options() const { return FOptions; }
 
   private:
+    void VersionCheck();
     std::string SectionKey(std::string_view Section) const;
     void WriteValue(std::string_view Section, std::string_view Name, std::string_view Text);
 

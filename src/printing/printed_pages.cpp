@@ -281,16 +281,25 @@ void TPrintJob::PrintSplitPage(int PerPage, int32_t FirstMove,
     }
 }
 
-void PrintSingleDiagram(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handicap) {
+int JobPageCount(const TPrintJobValues& Values) {
+    if (!Values.SplitSelected) return 1;
+    const int64_t PerPage = int64_t{SplitDiagramsPerPage(Values)} * SplitMovesPerDiagram(Values);
+    const int64_t Total = std::clamp<int32_t>(Values.TotalMoves, 0, kMaxMoves);
+    return static_cast<int>((Total + PerPage - 1) / PerPage);
+}
+
+TPrintOutcome PrintSingleDiagram(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handicap) {
     const auto [First, Last] = SingleRange(Job.Values);
     LDispGGrid Board;
     LDispGGrid Notes;
-    BuildDiagram(kWideNoteRow, First, Last, Handicap, Moves, Board, Notes);
+    const TBuiltDiagram D = BuildDiagram(kWideNoteRow, First, Last, Handicap, Moves, Board, Notes);
     Job.PrintDiagramPage(Board, Notes);
+    return {1, D.Omitted, false};
 }
 
-void PrintSplitDiagrams(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handicap,
-                        const TPageProgress& Progress) {
+TPrintOutcome PrintSplitDiagrams(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handicap,
+                                 const TPageProgress& Progress) {
+    TPrintOutcome Outcome;
     Job.BeginPrintJob();
     const int64_t P = SplitDiagramsPerPage(Job.Values);
     const int64_t N = SplitMovesPerDiagram(Job.Values);
@@ -299,7 +308,10 @@ void PrintSplitDiagrams(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handic
     const int WidestRow = P == 1 ? kWideNoteRow : kNarrowNoteRow;
     const int Pages = Total <= 0 ? 0 : static_cast<int>((Total + P * N - 1) / (P * N));
     for (int64_t Page = 0; Page * P * N + 1 <= Total; ++Page) {
-        if (Progress && !Progress(static_cast<int>(Page), Pages)) break;
+        if (Progress && !Progress(static_cast<int>(Page), Pages)) {
+            Outcome.Cancelled = true;
+            break;
+        }
         std::array<DiagramSlot, 4> Slots;
         for (int64_t K = 0; K < P; ++K) {
             const int64_t S = Page * P * N + K * N + 1;
@@ -307,33 +319,45 @@ void PrintSplitDiagrams(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handic
             DiagramSlot& Slot = Slots[K];
             Slot.BoardGrid.emplace();
             Slot.NotesGrid.emplace();
-            BuildDiagram(WidestRow, Clamp32(S), Clamp32(S + N - 1), Handicap, Moves,
-                         *Slot.BoardGrid, *Slot.NotesGrid);
+            Outcome.Omitted += BuildDiagram(WidestRow, Clamp32(S), Clamp32(S + N - 1), Handicap,
+                                            Moves, *Slot.BoardGrid, *Slot.NotesGrid)
+                                   .Omitted;
         }
         if (Slots[0].HoldsDiagram()) {
             if (Page > 0) Job.NewPrintPage();
             Job.PrintSplitPage(static_cast<int>(P), Clamp32(Page * P * N + 1), Slots,
                                static_cast<int32_t>(N));
+            ++Outcome.Pages;
         }
     }
     Job.EndPrintJob();
+    return Outcome;
+}
+
+bool OpenPrintDialog(TOwnkFormModel& Dialog, const PrintSurface& Surface, const TMoveCoords& Moves,
+                     const TGamePInfo& Info,
+                     const std::function<void(TOwnkFormModel&)>& ShowModal) {
+    Dialog.FormCreate();
+    Dialog.SetGameInfo(std::clamp<int32_t>(Moves.Count, 0, kMaxMoves), Info);
+    Dialog.FormShow(Surface.PrintableWidth(), Surface.PrintableHeight());
+    ShowModal(Dialog);
+    return Dialog.ModalResult == TModalResult::Ok;
+}
+
+TPrintOutcome PrintChosenJob(const TOwnkFormModel& Dialog, PrintSurface& Surface,
+                             const TMoveCoords& Moves, int32_t Handicap,
+                             const TPageProgress& Progress) {
+    TPrintJob Job(Surface, Dialog.JobValues(), Dialog.PrintGameInfo, Dialog.PrintFontName);
+    if (Job.Values.SplitSelected) return PrintSplitDiagrams(Job, Moves, Handicap, Progress);
+    return PrintSingleDiagram(Job, Moves, Handicap);
 }
 
 bool PrintRecord(TOwnkFormModel& Dialog, PrintSurface& Surface, const TMoveCoords& Moves,
                  int32_t Handicap, const TGamePInfo& Info,
                  const std::function<void(TOwnkFormModel&)>& ShowModal,
                  const TPageProgress& Progress) {
-    Dialog.FormCreate();
-    Dialog.SetGameInfo(std::clamp<int32_t>(Moves.Count, 0, kMaxMoves), Info);
-    Dialog.FormShow(Surface.PrintableWidth(), Surface.PrintableHeight());
-    ShowModal(Dialog);
-    if (Dialog.ModalResult != TModalResult::Ok) return false;
-    TPrintJob Job(Surface, Dialog.JobValues(), Dialog.PrintGameInfo, Dialog.PrintFontName);
-    if (Job.Values.SplitSelected) {
-        PrintSplitDiagrams(Job, Moves, Handicap, Progress);
-    } else {
-        PrintSingleDiagram(Job, Moves, Handicap);
-    }
+    if (!OpenPrintDialog(Dialog, Surface, Moves, Info, ShowModal)) return false;
+    PrintChosenJob(Dialog, Surface, Moves, Handicap, Progress);
     return true;
 }
 

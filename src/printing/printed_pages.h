@@ -81,16 +81,36 @@ class TPrintJob {
 // pages; returning false ends the job after the pages printed so far.
 using TPageProgress = std::function<bool(int Page, int Pages)>;
 
+// What a job printed.
+struct TPrintOutcome {
+    int Pages = 0;           // pages drawn; 0: the document has no page
+    int Omitted = 0;         // moves on occupied points whose notes found no room
+    bool Cancelled = false;  // the progress ended a split job early
+};
+
+// The pages the job of Values prints: one for the whole record or a range; for a split job
+// one per P diagrams of N moves of the total (none for a record of no moves).
+int JobPageCount(const TPrintJobValues& Values);
+
 // The whole record (1..total) or the range of the dialog as one diagram on one page.
-void PrintSingleDiagram(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handicap);
+TPrintOutcome PrintSingleDiagram(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handicap);
 // The record split into diagrams of N moves, P a page. A record of no moves gives a document
 // without a page.
-void PrintSplitDiagrams(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handicap,
-                        const TPageProgress& Progress = {});
+TPrintOutcome PrintSplitDiagrams(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handicap,
+                                 const TPageProgress& Progress = {});
 
-// The print command: shows the dialog for the record (Moves.Count moves, the history up to
-// its last move) through ShowModal, which returns once the dialog is closed, and on OK prints
-// the chosen job on Surface. Returns whether the dialog was confirmed.
+// The first steps of the print command: the dialog for the record (Moves.Count moves, the
+// history up to its last move), showing the printable size of Surface, shown through
+// ShowModal, which returns once the dialog is closed. Returns whether it was confirmed.
+bool OpenPrintDialog(TOwnkFormModel& Dialog, const PrintSurface& Surface, const TMoveCoords& Moves,
+                     const TGamePInfo& Info, const std::function<void(TOwnkFormModel&)>& ShowModal);
+// The job the confirmed Dialog chose, on Surface: split, or one diagram.
+TPrintOutcome PrintChosenJob(const TOwnkFormModel& Dialog, PrintSurface& Surface,
+                             const TMoveCoords& Moves, int32_t Handicap,
+                             const TPageProgress& Progress = {});
+
+// The print command: OpenPrintDialog, then on OK PrintChosenJob. Returns whether the dialog
+// was confirmed.
 bool PrintRecord(TOwnkFormModel& Dialog, PrintSurface& Surface, const TMoveCoords& Moves,
                  int32_t Handicap, const TGamePInfo& Info,
                  const std::function<void(TOwnkFormModel&)>& ShowModal,

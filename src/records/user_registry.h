@@ -56,4 +56,32 @@ class TUserRegistry {
     virtual void DeleteKey(std::string_view Key) = 0;
 };
 
+// Reads another registry and drops every change without an error, so code that stores what it
+// reads can run without storing anything (xvexo print loads the print options this way).
+class TReadOnlyRegistry final : public TUserRegistry {
+  public:
+    explicit TReadOnlyRegistry(const TUserRegistry& Source) : Source(Source) {}
+
+    bool KeyExists(std::string_view Key) const override { return Source.KeyExists(Key); }
+    TRegValueKind ValueKind(std::string_view Key, std::string_view Name) const override {
+        return Source.ValueKind(Key, Name);
+    }
+    std::optional<std::string> ReadString(std::string_view Key,
+                                          std::string_view Name) const override {
+        return Source.ReadString(Key, Name);
+    }
+    std::optional<uint32_t> ReadDword(std::string_view Key, std::string_view Name) const override {
+        return Source.ReadDword(Key, Name);
+    }
+
+    void CreateKey(std::string_view) override {}
+    void WriteString(std::string_view, std::string_view, std::string_view) override {}
+    void WriteDword(std::string_view, std::string_view, uint32_t) override {}
+    void DeleteValue(std::string_view, std::string_view) override {}
+    void DeleteKey(std::string_view) override {}
+
+  private:
+    const TUserRegistry& Source;
+};
+
 }  // namespace xvexo

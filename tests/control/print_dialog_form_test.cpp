@@ -194,9 +194,18 @@ TEST_F(PrintDialogForm, SettingsThatCannotBeWrittenAreReportedAndTheDialogStays)
         }
     });
     QTest::mouseClick(Form->OkBtn, Qt::LeftButton);
-    EXPECT_EQ(Shown, QStringLiteral("Failed to create key Print Option Info"));
+    const QString Expected =
+        QStringLiteral("Failed to create key Print Option Info: The registry cannot be written");
+    EXPECT_EQ(Shown, Expected);
     EXPECT_TRUE(Form->isVisible());
     EXPECT_EQ(Model.ModalResult, TModalResult::None);
+
+    // A caller may show the error its own way.
+    QStringList Errors;
+    Form->ShowError = [&Errors](QWidget&, const QString& Text) { Errors << Text; };
+    QTest::mouseClick(Form->OkBtn, Qt::LeftButton);
+    EXPECT_EQ(Errors, QStringList{Expected});
+    EXPECT_TRUE(Form->isVisible());
 }
 
 // The dialog as the user sees it, written next to the test program for looking at.

@@ -8,9 +8,11 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/print_status.h"
 #include "platform/reg_file_registry.h"
 #include "printing/print_dialog_model.h"
 #include "printing/print_settings.h"
@@ -281,6 +283,98 @@ TEST_F(PrintSettings, FolderThatCannotBeWrittenNamesTheSectionAndKeepsTheFile) {
               }),
               "Failed to create key Version Info");
     EXPECT_EQ(FileNames(Folder), std::vector<std::string>{"user.reg"});
+
+    // The program's status comes into being all the same, with the defaults, and says why it
+    // could not store them; confirming the dialog then tries again and fails the same way.
+    EXPECT_EQ(AsOrdinaryUser([&]() -> std::string {
+                  const std::string Registry = (Folder / "new.reg").string();
+                  std::optional<TPrintSettingsError> Error;
+                  PrintOptions = TPrintOptions{1, 2, 3, 4, 5, 6};
+                  TKelStatus& Status = StartPrintStatus(&Error, [&](const char* Name) {
+                      return std::string(Name) == "XVEXOVIEW_REGISTRY" ? Registry.c_str() : nullptr;
+                  });
+                  if (!Error || ProgramPrintStatus() != &Status) return "no error";
+                  if (Status.Options() != TPrintOptions{}) return "options not the defaults";
+                  std::string Result = Error->Details();
+                  try {
+                      Status.SyncSection("Print Option Info", kSyncWrite, false);
+                  } catch (const TPrintSettingsError& E) {
+                      Result += "\n" + std::string(E.what());
+                  }
+                  EndPrintStatus();
+                  return Result;
+              }),
+              "Failed to create key Version Info: Cannot write the registry file " +
+                  (Folder / "new.reg").string() +
+                  ": Permission denied\nFailed to create key Print Option Info");
+    EXPECT_EQ(FileNames(Folder), std::vector<std::string>{"user.reg"});
+}
+
+// The program's status on the registry file the environment names: created once, by the
+// version check, and ended without a write.
+TEST_F(PrintSettings, TheProgramsStatusStartsOnceOnTheUsersFile) {
+    WriteBytes(File, RegText("0408A", "\"tmargin\"=\"300\""));
+    const auto Env = [this](const char* Name) -> const char* {
+        static std::string Path;
+        Path = File.string();
+        return std::string(Name) == "XVEXOVIEW_REGISTRY" ? Path.c_str() : nullptr;
+    };
+    std::optional<TPrintSettingsError> Error;
+    ASSERT_EQ(ProgramPrintStatus(), nullptr);
+    TKelStatus& Status = StartPrintStatus(&Error, Env);
+    EXPECT_FALSE(Error.has_value());
+    EXPECT_EQ(&Status.Options(), &PrintOptions);
+    EXPECT_EQ(PrintOptions.tmargin, 300);
+    EXPECT_EQ(PrintOptions.lmargin, 400);
+    EXPECT_EQ(&StartPrintStatus(&Error, Env), &Status);
+    EXPECT_EQ(ProgramPrintStatus(), &Status);
+
+    // The dialog writes through it to the file.
+    PrintOptions.gogrid = 150;
+    Status.SyncSection(kPrintOptionSection, kSyncWrite, false);
+    EXPECT_EQ(Stored(File).at("gogrid"), "150");
+    const std::string Before = ReadBytes(File);
+    EndPrintStatus();
+    EXPECT_EQ(ProgramPrintStatus(), nullptr);
+    EXPECT_EQ(ReadBytes(File), Before);
+    PrintOptions = {};
+}
+
+// A view that drops changes: the version check loads what it would load and stores nothing,
+// so xvexo print reads the options without writing them.
+TEST_F(PrintSettings, AReadOnlyViewLoadsAsTheVersionCheckWouldAndWritesNothing) {
+    struct TCase {
+        std::string Text;  // the file; empty: none
+        TPrintOptions Loaded;
+    };
+    const TCase Cases[] = {
+        {"", {}},
+        {RegText("0407", "\"tmargin\"=\"300\""), {}},
+        {RegText("0408A", "\"tmargin\"=\"300\"\n\"gogrid\"=\"abc\"\n\"method\"=\"3\""),
+         {300, 400, 185, 50, 2, 3}},
+    };
+    for (const TCase& C : Cases) {
+        SCOPED_TRACE(C.Text);
+        std::filesystem::remove(File);
+        if (!C.Text.empty()) WriteBytes(File, C.Text);
+        TRegFileRegistry Reg(File);
+        TReadOnlyRegistry View(Reg);
+        TPrintOptions O{1, 2, 3, 4, 5, 6};
+        TKelStatus Status(View, O);
+        EXPECT_EQ(O, C.Loaded);
+        TOwnkFormModel Dialog(Status);
+        Dialog.FormCreate();
+        Dialog.SetGameInfo(10, {});
+        Dialog.FormShow(4800, 6600);
+        Dialog.edTMar.Text = "250";
+        Dialog.OkBtnClick();
+        EXPECT_EQ(Dialog.ModalResult, TModalResult::Ok);
+        if (C.Text.empty()) {
+            EXPECT_FALSE(std::filesystem::exists(File));
+        } else {
+            EXPECT_EQ(ReadBytes(File), C.Text);
+        }
+    }
 }
 
 }  // namespace

@@ -115,6 +115,49 @@ TEST(RegFileRegistry, NamesCompareWithoutCaseAndKeepTheirSpelling) {
     EXPECT_FALSE(Reg.KeyExists("Software\\Line\nBreak"));
 }
 
+// A key above a stored key exists, as on Windows, also when the file has no section of its own
+// for it (a file written by hand or cut short): creating it again changes nothing, and a new key
+// beside the stored one adds its own section alone, spelled as the keys above it are.
+TEST(RegFileRegistry, TheParentsOfAStoredKeyExistWithoutSectionsOfTheirOwn) {
+    TTempFolder Dir;
+    const auto File = Dir / "user.reg";
+    const std::string Bytes =
+        "Windows Registry Editor Version 5.00\r\n\r\n"
+        "[HKEY_CURRENT_USER\\Software\\KelVexoView\\Print Option Info]\r\n"
+        "\"gogrid\"=\"185\"\r\n";
+    WriteBytes(File, Bytes);
+    TRegFileRegistry Reg(File);
+    for (const char* Key : {"Software", "software\\kelvexoview", "\\Software\\KelVexoView\\",
+                            "Software\\KelVexoView\\Print Option Info"}) {
+        EXPECT_TRUE(Reg.KeyExists(Key)) << Key;
+    }
+    EXPECT_FALSE(Reg.KeyExists("Software\\KelVexoView\\Print"));
+    EXPECT_FALSE(Reg.KeyExists("Software\\KelVexoView\\Print Option Info\\Deeper"));
+    EXPECT_EQ(Reg.ValueKind("Software\\KelVexoView", "gogrid"), TRegValueKind::Missing);
+
+    Reg.CreateKey("Software");
+    Reg.CreateKey("SOFTWARE\\KELVEXOVIEW");
+    Reg.CreateKey(kPrint);
+    EXPECT_EQ(ReadBytes(File), Bytes) << "keys that exist are not created again";
+
+    // The new key takes the spelling of the keys above it as stored.
+    Reg.WriteString("SOFTWARE\\kelvexoview\\Version Info", "version", "0408A");
+    EXPECT_EQ(ReadBytes(File),
+              "Windows Registry Editor Version 5.00\n"
+              "\n[HKEY_CURRENT_USER\\Software\\KelVexoView\\Print Option Info]\n"
+              "\"gogrid\"=\"185\"\n"
+              "\n[HKEY_CURRENT_USER\\Software\\KelVexoView\\Version Info]\n"
+              "\"version\"=\"0408A\"\n");
+    // A value under a key that exists only as a parent gives the key its section.
+    Reg.WriteDword("Software\\KelVexoView", "Count", 1);
+    EXPECT_EQ(TRegFileRegistry(File).ReadDword("software\\KelVexoView", "count"), 1u);
+    EXPECT_NE(ReadBytes(File).find("\n[HKEY_CURRENT_USER\\Software\\KelVexoView]\n"
+                                   "\"Count\"=dword:00000001\n"),
+              std::string::npos)
+        << ReadBytes(File);
+    EXPECT_EQ(ReadBytes(File).find("[HKEY_CURRENT_USER\\Software]"), std::string::npos);
+}
+
 TEST(RegFileRegistry, ReadsTheFormsOtherProgramsWrite) {
     const std::string Lines[] = {
         "Windows Registry Editor Version 5.00",

@@ -288,13 +288,80 @@ TEST_F(PrintedPages, ProgressCanEndASplitJob) {
     V.PageWidth = 4800;
     V.PageHeight = 6600;
     TPrintJob Job(Surface, V, Info());
-    PrintSplitDiagrams(Job, M, 0, [&](int Page, int Pages) {
+    const TPrintOutcome Outcome = PrintSplitDiagrams(Job, M, 0, [&](int Page, int Pages) {
         Seen.push_back(std::to_string(Page) + "/" + std::to_string(Pages));
         return Page < 2;
     });
     EXPECT_EQ(Seen, (std::vector<std::string>{"0/5", "1/5", "2/5"}));
     EXPECT_EQ(Surface.Pages.size(), 2u);
     EXPECT_EQ(Surface.EndedDocuments, 1);
+    EXPECT_EQ(Outcome.Pages, 2);
+    EXPECT_TRUE(Outcome.Cancelled);
+}
+
+// The pages a job will print, known before it starts (for the progress, and to say that a
+// record of no moves prints nothing).
+TEST(PrintJobPages, CountedFromTheDialogsValues) {
+    struct TCase {
+        bool Split;
+        int32_t Total, N, PageIndex;
+        int Pages;
+    };
+    for (const TCase& C :
+         {TCase{false, 0, 50, 2, 1}, TCase{false, 212, 50, 2, 1}, TCase{true, 212, 50, 0, 5},
+          TCase{true, 101, 50, 0, 3}, TCase{true, 250, 50, 2, 2}, TCase{true, 60, 50, 1, 1},
+          TCase{true, 0, 50, 2, 0}, TCase{true, 9, 0, 9, 3}, TCase{true, 900, 1, 0, kMaxMoves}}) {
+        TPrintJobValues V;
+        V.SplitSelected = C.Split;
+        V.TotalMoves = C.Total;
+        V.MovesPerDiagram = C.N;
+        V.PerPageIndex = C.PageIndex;
+        EXPECT_EQ(JobPageCount(V), C.Pages) << C.Split << " " << C.Total << " " << C.N;
+    }
+}
+
+// The job tells what it could not print: moves on occupied points whose notes found no room,
+// summed over the diagrams of a split job.
+TEST_F(PrintedPages, OutcomeCountsTheOmittedNotes) {
+    // 60 points played three times: more notes than a diagram has room for.
+    TMoveCoords M;
+    M.Count = 180;
+    for (int I = 0; I < 180; ++I) {
+        const int G = I % 60;
+        M.Coords[I] = {static_cast<uint8_t>(1 + G % 19), static_cast<uint8_t>(1 + G / 19)};
+    }
+    const auto Run = [&](const std::function<void(TOwnkFormModel&)>& Choose) {
+        Surface = TRecordingSurface();
+        EXPECT_TRUE(OpenPrintDialog(Dialog, Surface, M, Info(), [&](TOwnkFormModel& D) {
+            Choose(D);
+            D.OkBtnClick();
+        }));
+        return PrintChosenJob(Dialog, Surface, M, 0);
+    };
+    TPrintOutcome Whole = Run([](TOwnkFormModel& D) { D.ClickTotal(); });
+    EXPECT_EQ(Whole.Pages, 1);
+    EXPECT_EQ(Whole.Omitted, 70);  // as the builder's own test counts
+    EXPECT_FALSE(Whole.Cancelled);
+    // Two diagrams of 90 moves: what each leaves out, summed.
+    TPrintOutcome Split = Run([](TOwnkFormModel& D) {
+        D.ClickSplit();
+        D.edDNum.Text = "90";
+        D.cbNDiv.ItemIndex = 0;
+    });
+    int Expected = 0;
+    for (int32_t First : {1, 91}) {
+        LDispGGrid Board, Notes;
+        Expected += BuildDiagram(28, First, First + 89, 0, M, Board, Notes).Omitted;
+    }
+    EXPECT_EQ(Split.Pages, 2);
+    EXPECT_GT(Expected, 0);
+    EXPECT_EQ(Split.Omitted, Expected);
+    Split = Run([](TOwnkFormModel& D) {
+        D.ClickSplit();
+        D.edDNum.Text = "180";
+    });
+    EXPECT_EQ(Split.Pages, 1);
+    EXPECT_EQ(Split.Omitted, 70);
 }
 
 // The page's game information from a record: texts decoded from the record's bytes, player

@@ -4,6 +4,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "control/print_dialog.h"
+#include "platform/qt_print_surface.h"
+#include "support/memory_registry.h"
 #include "support/record_text.h"
 #include "viewer_window.h"
 
@@ -51,6 +54,29 @@ TEST(ViewerWindow, KeysStepAsTheArrowsDo) {
     W.View().moveEd->setFocus();
     QTest::keyClick(W.View().moveEd, Qt::Key_Home);
     EXPECT_EQ(W.View().board().MoveIndex(), 12);
+}
+
+// Ctrl+P is the print button, also while the move box has the focus.
+TEST(ViewerWindow, ThePrintKeyOpensThePrintDialog) {
+    testing::TMemoryRegistry Registry;
+    TPrintOptions Options;
+    TKelStatus Status(Registry, Options);
+    int Opened = 0;
+    TViewServices S;
+    S.PrintStatus = &Status;
+    S.Print.OpenPrinter = [] { return std::unique_ptr<TQtPrintSurface>(); };
+    S.Print.RunDialog = [&Opened](TOwnkForm& F) {
+        ++Opened;
+        F.reject();
+    };
+    TViewerWindow W(nullptr, {}, S);
+    W.show();
+    ASSERT_TRUE(W.View().LoadText(Moves(12), kFormatTag));
+    QTest::keyClick(&W, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(Opened, 1);
+    W.View().moveEd->setFocus();
+    QTest::keyClick(W.View().moveEd, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(Opened, 2);
 }
 
 TEST(ViewerWindow, DroppedFileIsOpened) {

@@ -1,7 +1,6 @@
 // xvexo render: the main board's paint box (board and label margin) as the viewer shows it after
 // loading the record (and going to a move), drawn into a PNG file.
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QString>
 #include <algorithm>
@@ -14,8 +13,8 @@
 #include "commands.h"
 #include "display/go_painter.h"
 #include "display/image_set_chooser.h"
+#include "gui_start.h"
 #include "load_source.h"
-#include "platform/fonts.h"
 #include "platform/qimage_canvas.h"
 #include "platform/resource_store.h"
 
@@ -32,26 +31,6 @@ std::optional<int> ParseCell(const std::string& Text) {
     const auto [Ptr, Ec] = std::from_chars(Text.data(), End, Value);
     if (Ec != std::errc() || Ptr != End || Value < 1 || Value > kMaxCell) return std::nullopt;
     return Value;
-}
-
-// Qt's own notes (a missing runtime folder and the like) are not this command's output; only
-// its critical errors reach standard error.
-void QuietMessages(QtMsgType Type, const QMessageLogContext&, const QString& Message) {
-    if (Type == QtCriticalMsg || Type == QtFatalMsg) {
-        std::fprintf(stderr, "%s\n", qPrintable(Message));
-    }
-}
-
-// Fonts need a GUI application; without a display it runs on the offscreen platform.
-std::unique_ptr<QGuiApplication> StartGui() {
-    qInstallMessageHandler(QuietMessages);
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int Argc = 1;
-    static char Name[] = "xvexo";
-    static char* Argv[] = {Name, nullptr};
-    auto App = std::make_unique<QGuiApplication>(Argc, Argv);
-    InstallFontSubstitutions();
-    return App;
 }
 
 // Move-number display switched on while viewing: every stone shows the index of its move.

@@ -15,8 +15,12 @@ constexpr int kExitUsage = 2;
 
 int RunRecord(const TArgs& Args);
 int RunReplay(const TArgs& Args);
+int RunDiagram(const TArgs& Args);
 #ifdef XVEXO_HAVE_RENDER
 int RunRender(const TArgs& Args);
+#endif
+#ifdef XVEXO_HAVE_PRINT
+int RunPrint(const TArgs& Args);
 #endif
 
 }  // namespace xvexo::cli

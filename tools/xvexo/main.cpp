@@ -13,10 +13,13 @@ struct TCommand {
 };
 
 constexpr TCommand kCommands[] = {
-    {"record", xvexo::cli::RunRecord},
-    {"replay", xvexo::cli::RunReplay},
+    {"record", xvexo::cli::RunRecord},   {"replay", xvexo::cli::RunReplay},
+    {"diagram", xvexo::cli::RunDiagram},
 #ifdef XVEXO_HAVE_RENDER
     {"render", xvexo::cli::RunRender},
+#endif
+#ifdef XVEXO_HAVE_PRINT
+    {"print", xvexo::cli::RunPrint},
 #endif
 };
 
@@ -24,8 +27,14 @@ void PrintUsage() {
     std::fputs(
         "usage: xvexo record [--tag|--ngf] [--text utf8|raw] SOURCE\n"
         "       xvexo replay [--tag|--ngf] SOURCE [--to N]\n"
+        "       xvexo diagram [--tag|--ngf] SOURCE --from A --to B [--row-width W]\n"
 #ifdef XVEXO_HAVE_RENDER
         "       xvexo render [--tag|--ngf] SOURCE [--to N] [--cell C] [--numbers] -o FILE.png\n"
+#endif
+#ifdef XVEXO_HAVE_PRINT
+        "       xvexo print [--tag|--ngf] SOURCE [--whole | --range A B | --split N\n"
+        "                   [--per-page 1|2|4]] [--top-margin T] [--left-margin L] [--grid G]\n"
+        "                   [--paper a4|letter] -o FILE.pdf\n"
 #endif
         ,
         stderr);

@@ -8,8 +8,10 @@
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 #include "platform/fonts.h"
+#include "platform/print_status.h"
 #include "viewer_window.h"
 
 namespace {
@@ -66,6 +68,17 @@ int main(int argc, char** argv) {
         if (Address.isEmpty()) std::fputs("xvexoview: no bundled sample record found\n", stderr);
     }
 
+    // The print options are loaded (or, on a first run, stored) as the program starts. When
+    // they cannot be stored the viewer goes on with the defaults and says so.
+    std::optional<xvexo::TPrintSettingsError> PrintLoadError;
+    xvexo::StartPrintStatus(&PrintLoadError);
+    const QString PrintNotice = PrintLoadError
+                                    ? QStringLiteral(
+                                          "The print settings cannot be stored (%1); printing uses "
+                                          "the default options.")
+                                          .arg(QString::fromStdString(PrintLoadError->Details()))
+                                    : QString();
+
     // With --screenshot nobody is there to read a box: notices go to standard error.
     std::function<void(const QString&)> Report;
     if (!Screenshot.isEmpty())
@@ -78,6 +91,7 @@ int main(int argc, char** argv) {
     QString Error;
     const bool Loaded = Address.isEmpty() || Window.Open(Address, &Error);
     if (!Loaded) std::fprintf(stderr, "xvexoview: %s\n", qPrintable(Error));
+    if (!PrintNotice.isEmpty()) std::fprintf(stderr, "xvexoview: %s\n", qPrintable(PrintNotice));
 
     if (!Screenshot.isEmpty()) {
         QApplication::processEvents();
@@ -90,6 +104,12 @@ int main(int argc, char** argv) {
     if (!Loaded) {
         QTimer::singleShot(0, &Window, [&Window, Error] {
             QMessageBox::critical(&Window, QStringLiteral("XVexoView"), Error, QMessageBox::Ok);
+        });
+    }
+    if (!PrintNotice.isEmpty()) {
+        QTimer::singleShot(0, &Window, [&Window, PrintNotice] {
+            QMessageBox::warning(&Window, QStringLiteral("XVexoView"), PrintNotice,
+                                 QMessageBox::Ok);
         });
     }
     return QApplication::exec();

@@ -30,8 +30,11 @@ int ArrowTagForKey(int Key) {
     }
 }
 
-TViewerWindow::TViewerWindow(QWidget* Parent, std::function<void(const QString&)> ReportError)
-    : QWidget(Parent), FView(new TXVexoView(this)), ReportError(std::move(ReportError)) {
+TViewerWindow::TViewerWindow(QWidget* Parent, std::function<void(const QString&)> ReportError,
+                             TViewServices Services)
+    : QWidget(Parent),
+      FView(new TXVexoView(this, std::move(Services))),
+      ReportError(std::move(ReportError)) {
     auto* Layout = new QVBoxLayout(this);
     Layout->setContentsMargins(0, 0, 0, 0);
     Layout->addWidget(FView);
@@ -55,6 +58,11 @@ bool TViewerWindow::Open(const QString& Address, QString* Error) {
 
 void TViewerWindow::keyPressEvent(QKeyEvent* E) {
     // Keys a child (the move box, the spin box) has used never arrive here.
+    if (E->matches(QKeySequence::Print)) {
+        FView->printBtnClick();
+        E->accept();
+        return;
+    }
     const int Tag = ArrowTagForKey(E->key());
     if (Tag < 0) {
         QWidget::keyPressEvent(E);

@@ -13,9 +13,10 @@ class TViewerWindow : public QWidget {
     Q_OBJECT
   public:
     // ReportError tells the user why a dropped file did not open; it runs after the drop has
-    // ended. Empty: a message box that does not block the caller.
+    // ended. Empty: a message box that does not block the caller. Services go to the control.
     explicit TViewerWindow(QWidget* Parent = nullptr,
-                           std::function<void(const QString&)> ReportError = {});
+                           std::function<void(const QString&)> ReportError = {},
+                           TViewServices Services = {});
 
     TXVexoView& View() { return *FView; }
     // Loads an address into the control and names it in the title. False (with Error) when the

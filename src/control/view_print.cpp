@@ -1,0 +1,31 @@
+// The print button: the print command for the shown game.
+
+#include <optional>
+
+#include "control/xvexo_view.h"
+#include "platform/print_status.h"
+#include "printing/game_print_info.h"
+
+namespace xvexo {
+
+void TXVexoView::printBtnClick() {
+    PrintRecord(GameInfo.Handicap);
+}
+
+void TXVexoView::PrintRecord(int32_t Handicap) {
+    TKelStatus* Status = Services.PrintStatus ? Services.PrintStatus : ProgramPrintStatus();
+    if (Status == nullptr) {
+        // A host that did not start the print status at load: it starts now.
+        std::optional<TPrintSettingsError> LoadError;
+        Status = &StartPrintStatus(&LoadError);
+        if (LoadError) ShowError(QString::fromStdString(LoadError->Details()));
+    }
+    TMoveCoords Moves;
+    Board->GetMoveCoords(Board->EndIndex(), Moves);
+    TPrintServices Print = Services.Print;
+    if (!Print.ShowError)
+        Print.ShowError = [this](QWidget&, const QString& Text) { ShowError(Text); };
+    RunPrintCommand(*this, *Status, Moves, Handicap, MakeGamePInfo(Record, Encoding), Print);
+}
+
+}  // namespace xvexo
