@@ -1,5 +1,5 @@
-// Timings of the viewer form: one step forward with its cell painted, and opening a 300-move
-// record up to the first complete picture of the board.
+// Timings of the viewer form: one step forward with its cell painted, opening a 300-move record
+// up to the first complete picture of the board, and opening a reference diagram from its link.
 
 #include <benchmark/benchmark.h>
 
@@ -7,6 +7,7 @@
 #include <string>
 
 #include "control/board_box.h"
+#include "control/reference_window.h"
 #include "control/xvexo_view.h"
 #include "support/record_text.h"
 
@@ -75,6 +76,42 @@ void BM_OpenApplyPaint300(benchmark::State& State) {
     }
 }
 BENCHMARK(BM_OpenApplyPaint300)->Unit(benchmark::kMillisecond);
+
+// 100 moves, and after move 100 a diagram of 50 further moves (no captures) with two letters.
+std::string RecordWithDiagram() {
+    using xvexo::testing::QuietMovePoint;
+    using xvexo::testing::TagPoint;
+    std::string Block = "(RN[v]PT[101]";
+    for (int I = 1; I <= 150; ++I) {
+        const auto [X, Y] = QuietMovePoint(I);
+        Block += std::string(I % 2 == 1 ? ";B[" : ";W[") + TagPoint(X, Y) + "]";
+    }
+    Block += "L[jja]L[kkb]C[fifty moves])";
+    return xvexo::testing::TagRecord(100, "EV[Bench]", 100, Block);
+}
+
+// A click on the link 参考图 100-1 up to the window's board painted on screen: the snapshot, the
+// window initialised, the position before the diagram loaded and drawn, its 50 moves played and
+// drawn, the letters and the comment, at the window's design size (cell 15).
+void BM_OpenReferenceDiagram50(benchmark::State& State) {
+    xvexo::TXVexoView View(nullptr, Silent());
+    View.show();
+    View.LoadText(RecordWithDiagram(), xvexo::kFormatTag);
+    const QString Text = View.commentM->text();
+    const int Start = static_cast<int>(Text.lastIndexOf(xvexo::TPlusMemoU::StartKey()));
+    const int End = static_cast<int>(Text.lastIndexOf(xvexo::TPlusMemoU::StopKey())) + 3;
+    View.commentMContext(Start, End);
+    xvexo::TCHelpForm* Form = View.helpForm();
+    if (!Form || Form->model().Board().MoveIndex() != 150) {
+        State.SkipWithError("the link did not open the diagram");
+        return;
+    }
+    for (auto _ : State) {
+        View.commentMContext(Start, End);
+        Form->HelpPB->repaint();
+    }
+}
+BENCHMARK(BM_OpenReferenceDiagram50)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -80,6 +80,28 @@ QImage TextButton(int w, int h, const QString& text, int pixelSize) {
     });
 }
 
+// Draws Count triangles, 2 th high and tw wide, one pixel apart, from x at the height cy, pointing
+// right (Forward) or left; returns x one pixel past the last.
+double DrawTriangles(QPainter& p, double x, double cy, double th, double tw, int count,
+                     bool forward) {
+    for (int i = 0; i < count; ++i) {
+        QPainterPath t;
+        if (forward) {
+            t.moveTo(x, cy - th);
+            t.lineTo(x + tw, cy);
+            t.lineTo(x, cy + th);
+        } else {
+            t.moveTo(x + tw, cy - th);
+            t.lineTo(x, cy);
+            t.lineTo(x + tw, cy + th);
+        }
+        t.closeSubpath();
+        p.drawPath(t);
+        x += tw + 1.0;
+    }
+    return x;
+}
+
 // Arrow glyphs: kind 0 to start, 1 five back, 2 one back, 3 one forward, 4 five forward, 5 end.
 QImage ArrowButton(int kind, int w, int h) {
     return Strip(w, h, [&](QPainter& p, const QRectF& r, State s) {
@@ -100,25 +122,32 @@ QImage ArrowButton(int kind, int w, int h) {
             x += 3.0;
         };
         if (bar && !forward) drawBar();
-        for (int i = 0; i < triangles; ++i) {
-            QPainterPath t;
-            if (forward) {
-                t.moveTo(x, cy - th);
-                t.lineTo(x + tw, cy);
-                t.lineTo(x, cy + th);
-            } else {
-                t.moveTo(x + tw, cy - th);
-                t.lineTo(x, cy);
-                t.lineTo(x + tw, cy + th);
-            }
-            t.closeSubpath();
-            p.drawPath(t);
-            x += tw + 1.0;
-        }
+        x = DrawTriangles(p, x, cy, th, tw, triangles, forward);
         if (bar && forward) {
             x -= 1.0;
             drawBar();
         }
+    });
+}
+
+// Glyphs of the reference window's step buttons, on a transparent ground (the button draws its
+// own face): kind 0 five back, 1 one back, 2 one forward, 3 five forward. The ink is dark while
+// idle, white on the active face (hover, pressed, one pixel lower and to the right) and grey when
+// disabled.
+QImage StepGlyph(int kind, int w, int h) {
+    return Strip(w, h, [&](QPainter& p, const QRectF&, State s) {
+        const bool forward = kind >= 2;
+        const int triangles = (kind == 0 || kind == 3) ? 2 : 1;
+        const double th = h / 2.0 - 2.0;  // half height of a triangle
+        const double tw = th * 1.4;       // width of a triangle
+        const double shift = s == Pressed ? 1.0 : 0.0;
+        QColor ink(Qt::white);
+        if (s == Idle) ink = QColor(40, 56, 72);
+        if (s == Disabled) ink = QColor(150, 150, 150);
+        p.setPen(Qt::NoPen);
+        p.setBrush(ink);
+        const double total = triangles * tw + (triangles - 1) * 1.0;
+        DrawTriangles(p, (w - total) / 2.0 + shift, h / 2.0 + shift, th, tw, triangles, forward);
     });
 }
 
@@ -274,6 +303,8 @@ int main(int argc, char** argv) {
     const int arrowWidths[6] = {39, 37, 37, 37, 37, 39};
     for (int k = 0; k < 6; ++k)
         ok &= Save(dir, QStringLiteral("ARROW%1").arg(k + 1), ArrowButton(k, arrowWidths[k], 20));
+    for (int k = 0; k < 4; ++k)
+        ok &= Save(dir, QStringLiteral("IMG5%1").arg(k + 1), StepGlyph(k, 24, 14));
     ok &= Save(dir, "TEST", TextButton(96, 35, QStringLiteral("试下"), 14));
     ok &= Save(dir, "TESTEND", TextButton(96, 35, QStringLiteral("结束试下"), 14));
     ok &= Save(dir, "ORDER", TextButton(96, 35, QStringLiteral("显示手数"), 14));

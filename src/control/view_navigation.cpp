@@ -112,9 +112,13 @@ void TXVexoView::secondSEChange() {
     if (!autoEndBtn->isHidden()) Timer->setInterval(secondSE->value() * 1000);
 }
 
+int32_t TXVexoView::CommentMove() const {
+    return ViewMode == kTrial ? TrialFrom : Board->MoveIndex();
+}
+
 void TXVexoView::ShowComment() {
     if (Record.Info.CommentMode == "1") return;
-    const int32_t k = ViewMode == kTrial ? TrialFrom : Board->MoveIndex();
+    const int32_t k = CommentMove();
     commentM->clearLines();
     NoteView->AddLink(QString(), false);
     int Diagrams = 0;

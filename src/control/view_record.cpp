@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "control/board_box.h"
+#include "control/reference_window.h"
 #include "control/xvexo_view.h"
 #include "records/record_loader.h"
 #include "records/record_source.h"
@@ -39,6 +40,8 @@ bool TXVexoView::LoadText(const std::string& Text, int32_t FormatMode, QString* 
     if (!Result.Shown) return true;
     Record = std::move(*Fresh);
     Encoding = Result.Encoding;
+    // A diagram of the game before is no diagram of this one.
+    if (HelpForm) HelpForm->close();
     ApplyRecord();
     return true;
 }

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 
 #include "control/board_box.h"
+#include "control/reference_window.h"
 #include "display/image_set_chooser.h"
 #include "platform/click_sound.h"
 #include "platform/resource_store.h"
@@ -19,7 +20,10 @@ TXVexoView::TXVexoView(QWidget* Parent, TViewServices Services)
 
 TXVexoView::~TXVexoView() {
     // The timer must not tick into a half-destroyed form; the painter goes before the board.
+    // The reference window goes first: it draws with the pictures the form owns.
     Timer->stop();
+    delete HelpForm;
+    HelpForm = nullptr;
     if (Board) {
         Board->OnPutStone = nullptr;
         Board->OnRedrawPoint = nullptr;
@@ -80,6 +84,7 @@ void TXVexoView::ActiveFormCreate() {
     connect(numEndBtn, &QAbstractButton::clicked, this, &TXVexoView::numEndBtnClick);
     connect(printBtn, &QAbstractButton::clicked, this, &TXVexoView::printBtnClick);
     connect(secondSE, &QSpinBox::valueChanged, this, &TXVexoView::secondSEChange);
+    connect(commentM, &TPlusMemoU::contextClicked, this, &TXVexoView::commentMContext);
 
     if (!Services.PlayClick) Sound = std::make_unique<TClickSound>();
 

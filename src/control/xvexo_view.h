@@ -26,6 +26,7 @@
 namespace xvexo {
 
 class TBoardBox;
+class TCHelpForm;
 class TClickSound;
 class TImageSource;
 class TImage;
@@ -84,6 +85,9 @@ class TXVexoView : public QWidget {
     void buttonPResize();
     void functionPResize();
     void commentPResize();
+    // A click on a context of commentM, reported with its start and end positions: a link to a
+    // diagram of the move shown opens the reference window on it.
+    void commentMContext(int Start, int End);
 
     // State read by hosts and tests.
     const TGoBoard& board() const { return *Board; }
@@ -103,6 +107,8 @@ class TXVexoView : public QWidget {
     int imageSetLoads() const { return ImageSetLoads; }
     // The board picture as last painted (board plus label margin).
     QImage boardImage() const;
+    // The reference window; null until the first link opens it.
+    TCHelpForm* helpForm() const { return HelpForm; }
 
     // Components of the form, named by role and kind.
     QFrame* rightP = nullptr;
@@ -176,6 +182,12 @@ class TXVexoView : public QWidget {
     void RedrawBoard();
     void ShowError(const QString& Text);
     void PlayClick();
+    // The move whose notes the comment box shows: during trial play the move the trial line
+    // branches from, else the board's move.
+    int32_t CommentMove() const;
+    // Opens the reference window (created on the first call) on a snapshot of the board and
+    // shows Code.
+    void OpenReference(const std::string& Code);
     QString Display(TInfoKind Kind) const;
 
     TViewServices Services;
@@ -215,6 +227,8 @@ class TXVexoView : public QWidget {
     std::unique_ptr<TGoBoard> Board;
     std::unique_ptr<TNoteMessage> NoteView;
     std::unique_ptr<TClickSound> Sound;
+    // The reference window, owned by the form (a child window) and reused for every link.
+    TCHelpForm* HelpForm = nullptr;
     DockLayout* FormDock = nullptr;
     DockLayout* RightDock = nullptr;
     DockLayout* LeftDock = nullptr;

@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
@@ -65,17 +66,21 @@ std::string DecodeUtf8(std::string_view Bytes) {
     return Out;
 }
 
-// Converts GB18030 with iconv, one undecodable byte at a time becoming U+FFFD.
-std::string DecodeGbk(std::string_view Bytes) {
+// Converts Bytes from the set From to the set To with iconv. Where a unit does not convert,
+// Replacement is written and SkipAt(i) bytes from Bytes[i] on are passed over. Without such a
+// converter, ASCII stays and every other unit is replaced.
+template <typename TSkipAt>
+std::string Convert(std::string_view Bytes, const char* To, const char* From,
+                    std::string_view Replacement, TSkipAt SkipAt) {
     std::string Out;
-    iconv_t Cd = iconv_open("UTF-8", "GB18030");
+    iconv_t Cd = iconv_open(To, From);
     if (Cd == reinterpret_cast<iconv_t>(-1)) {
-        // No converter: keep ASCII, replace the rest.
-        for (char C : Bytes) {
-            if (static_cast<unsigned char>(C) < 0x80) {
-                Out += C;
+        for (size_t i = 0; i < Bytes.size();) {
+            if (static_cast<unsigned char>(Bytes[i]) < 0x80) {
+                Out += Bytes[i++];
             } else {
-                Out += kReplacement;
+                Out += Replacement;
+                i += SkipAt(i);
             }
         }
         return Out;
@@ -94,13 +99,18 @@ std::string DecodeGbk(std::string_view Bytes) {
         i = static_cast<size_t>(In - Bytes.data());
         if (Rc != static_cast<size_t>(-1)) break;
         if (Err == E2BIG) continue;
-        // EILSEQ or an incomplete sequence at the end: replace one byte and go on.
-        Out += kReplacement;
-        ++i;
+        // EILSEQ or an incomplete sequence at the end: replace the unit and go on.
+        Out += Replacement;
+        i += SkipAt(i);
         iconv(Cd, nullptr, nullptr, nullptr, nullptr);
     }
     iconv_close(Cd);
     return Out;
+}
+
+// GB18030 to UTF-8, one undecodable byte at a time becoming U+FFFD.
+std::string DecodeGbk(std::string_view Bytes) {
+    return Convert(Bytes, "UTF-8", "GB18030", kReplacement, [](size_t) { return size_t{1}; });
 }
 
 }  // namespace
@@ -127,6 +137,11 @@ TTextEncoding RecordTextEncoding(std::string_view Text, int32_t FormatMode) {
 
 std::string DecodeText(std::string_view Bytes, TTextEncoding Encoding) {
     return Encoding == TTextEncoding::Utf8 ? DecodeUtf8(Bytes) : DecodeGbk(Bytes);
+}
+
+std::string EncodeGbk(std::string_view Utf8) {
+    return Convert(Utf8, "GBK", "UTF-8", "?",
+                   [Utf8](size_t I) { return std::max<size_t>(Utf8SequenceAt(Utf8, I), 1); });
 }
 
 TTextEncoding InfoFieldEncoding(const TGameRecord& Record, TInfoKind Kind, TTextEncoding Source) {

@@ -23,6 +23,10 @@ TTextEncoding RecordTextEncoding(std::string_view Text, int32_t FormatMode);
 // that cannot be decoded becomes U+FFFD.
 std::string DecodeText(std::string_view Bytes, TTextEncoding Encoding);
 
+// Text (UTF-8) in the GBK code page, as the system's code page writes it: a character GBK has
+// no code for, or a byte that starts no UTF-8 character, becomes "?".
+std::string EncodeGbk(std::string_view Utf8);
+
 // The encoding of info text Kind of a record whose whole text was of encoding Source. An NGF
 // record's Komi and TimeText are written by the reader in GBK whatever the record's own text is, so
 // they always decode as GBK; a standard SGF record's are UTF-8.

@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QStringList>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
 #include <memory>
 #include <string>
 #include <vector>
@@ -48,6 +51,27 @@ inline void PressBoard(TXVexoView& V, Qt::MouseButton Button, int Col, int Row) 
     const QPoint Middle((Col - 1) * Cell + Cell / 2, (Row - 1) * Cell + Cell / 2);
     QTest::mousePress(V.MainGoPB, Button, {}, Middle);
     QTest::mouseRelease(V.MainGoPB, Button, {}, Middle);
+}
+
+// Clicks the link that reads Text in the comment box, in its middle, as a user does; false when
+// the box shows no such link.
+inline bool ClickLink(TPlusMemoU& Box, const QString& Text) {
+    QTextDocument* Doc = Box.document();
+    for (QTextBlock B = Doc->begin(); B.isValid(); B = B.next()) {
+        for (auto It = B.begin(); !It.atEnd(); ++It) {
+            const QTextFragment F = It.fragment();
+            if (!F.charFormat().isAnchor() || F.text() != Text) continue;
+            QTextCursor C(Doc);
+            C.setPosition(F.position() + F.length() / 2);
+            Box.setTextCursor(C);
+            Box.ensureCursorVisible();
+            const QRect R = Box.cursorRect(C);
+            QTest::mouseClick(Box.viewport(), Qt::LeftButton, {}, R.center() + QPoint(2, 0));
+            QApplication::processEvents();
+            return true;
+        }
+    }
+    return false;
 }
 
 // Where two board pictures first differ, or "" when they agree.

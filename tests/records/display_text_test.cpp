@@ -16,6 +16,14 @@ TEST(DisplayText, ChoosesUtf8OnlyWhenTheWholeTextIsValid) {
     EXPECT_EQ(ChooseEncoding("\xE5\xA5"), TTextEncoding::Gbk);       // cut short
 }
 
+TEST(DisplayText, EncodesTextInGbk) {
+    EXPECT_EQ(EncodeGbk("\xE5\x8F\x82\xE8\x80\x83\xE5\x9B\xBE 90-2"),  // 参考图
+              "\xB2\xCE\xBF\xBC\xCD\xBC 90-2");
+    EXPECT_EQ(EncodeGbk("a\xF0\x9F\x98\x80z"), "a?z");  // an emoji GBK cannot write
+    EXPECT_EQ(EncodeGbk("a\xFFz"), "a?z");              // no UTF-8 at all
+    EXPECT_EQ(EncodeGbk(""), "");
+}
+
 TEST(DisplayText, DecodesAndReplacesUndecodableBytes) {
     EXPECT_EQ(DecodeText("a\xBA\xC3", TTextEncoding::Gbk), "a\xE5\xA5\xBD");
     EXPECT_EQ(DecodeText("\xFF"

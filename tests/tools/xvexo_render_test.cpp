@@ -79,6 +79,40 @@ TEST(RenderCommand, ShowsMoveNumbers) {
               Count(Plain.Picture, CellOf(16, 4, 24), White) + 5);
 }
 
+TEST(RenderCommand, DrawsAReferenceDiagramAsTheWindowShowsIt) {
+    // The first diagram of move 12: moves 13..16 numbered 1..4 and the letters A and B, at the
+    // window's cell size 15 without a label margin.
+    const auto Navy = [](QRgb P) { return qRed(P) < 90 && qGreen(P) < 90 && qBlue(P) > 100; };
+    const auto Dark = [](QRgb P) { return qRed(P) < 80 && qGreen(P) < 80 && qBlue(P) < 80; };
+    for (const auto& [Cell, Args] :
+         {std::pair{15, QStringList{}}, std::pair{30, QStringList{"--cell", "30"}}}) {
+        const TRun R = Render(QStringList{Sample("sample.tag.txt"), "--reference", "12-1"} + Args);
+        ASSERT_EQ(R.Exit, 0) << R.Errors.toStdString();
+        ASSERT_EQ(R.Picture.size(), QSize(19 * Cell, 19 * Cell));
+        EXPECT_GT(Count(R.Picture, CellOf(16, 12, Cell), Dark), Cell * Cell / 3);
+        EXPECT_GT(Count(R.Picture, CellOf(17, 12, Cell), Navy), 3);
+        EXPECT_GT(Count(R.Picture, CellOf(15, 12, Cell), Navy), 3);
+        // Move 17 of the game (15, 9) is not on the board, only the lines that cross there.
+        EXPECT_LT(Count(R.Picture, CellOf(15, 9, Cell), Dark), Cell * Cell / 4);
+    }
+    // The second diagram of move 90 differs from the first.
+    const TRun First = Render({Sample("sample.tag.txt"), "--reference", "90-1"});
+    const TRun Second = Render({Sample("sample.tag.txt"), "--reference", "90-2"});
+    ASSERT_EQ(Second.Exit, 0);
+    EXPECT_NE(First.Picture, Second.Picture);
+    EXPECT_GT(Count(Second.Picture, CellOf(13, 7, 15), Dark), 50);
+}
+
+TEST(RenderCommand, RefusesReferencesItCannotDraw) {
+    for (const char* Link : {"12", "12-0", "-1-1", "a-1", "12-", "12-1-1"})
+        EXPECT_EQ(Render({Sample("sample.tag.txt"), "--reference", Link}).Exit, 2) << Link;
+    EXPECT_EQ(Render({Sample("sample.tag.txt"), "--reference", "12-1", "--to", "3"}).Exit, 2);
+    EXPECT_EQ(Render({Sample("sample.tag.txt"), "--reference", "12-1", "--numbers"}).Exit, 2);
+    const TRun None = Render({Sample("sample.tag.txt"), "--reference", "12-2"});
+    EXPECT_EQ(None.Exit, 1);
+    EXPECT_TRUE(None.Errors.contains("no diagram 2")) << None.Errors.toStdString();
+}
+
 TEST(RenderCommand, RefusesBadArgumentsAndReportsFailedLoads) {
     EXPECT_EQ(
         Render({Sample("sample.tag.txt"), QStringLiteral("--cell"), QStringLiteral("0")}).Exit, 2);

@@ -5,6 +5,8 @@
 #include <QTest>
 
 #include "control/print_dialog.h"
+#include "control/reference_window.h"
+#include "control/view_fixture.h"
 #include "platform/qt_print_surface.h"
 #include "support/memory_registry.h"
 #include "support/record_text.h"
@@ -125,6 +127,28 @@ TEST(ViewerWindow, AFileThatHoldsNoRecordIsReportedAndTheGameStays) {
     EXPECT_TRUE(Reported[0].contains("picture.png")) << Reported[0].toStdString();
     EXPECT_EQ(W.windowTitle(), Title);
     EXPECT_EQ(W.View().board().MoveIndex(), 6);
+}
+
+TEST(ViewerWindow, ALinkOpensTheReferenceWindowAndEscapeClosesIt) {
+    TViewerWindow W;
+    W.show();
+    // Move 2 carries one diagram of one move.
+    ASSERT_TRUE(W.View().LoadText(
+        testing::TagRecord(3, "EV[k]", 2, "(RN[v]PT[3];B[aa];W[as];B[jj])"), kFormatTag));
+    W.View().ArrowClick(TXVexoView::kBackOne);
+    ASSERT_TRUE(testing::ClickLink(*W.View().commentM, QStringLiteral("参考图 2-1")));
+    TCHelpForm* Form = W.View().helpForm();
+    ASSERT_NE(Form, nullptr);
+    EXPECT_TRUE(Form->isVisible());
+    EXPECT_EQ(Form->model().Painter().Value(10, 10), 1);
+    // Escape in the viewer closes it; so does Escape in the window itself.
+    QTest::keyClick(&W, Qt::Key_Escape);
+    EXPECT_TRUE(Form->isHidden());
+    EXPECT_EQ(W.View().board().MoveIndex(), 2);
+    ASSERT_TRUE(testing::ClickLink(*W.View().commentM, QStringLiteral("参考图 2-1")));
+    EXPECT_TRUE(Form->isVisible());
+    QTest::keyClick(Form, Qt::Key_Escape);
+    EXPECT_TRUE(Form->isHidden());
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // xvexo render: the main board's paint box (board and label margin) as the viewer shows it after
-// loading the record (and going to a move), drawn into a PNG file.
+// loading the record (and going to a move), or the board of the reference window showing one of
+// its diagrams, drawn into a PNG file.
 
 #include <QImage>
 #include <QString>
@@ -13,10 +14,12 @@
 #include "commands.h"
 #include "display/go_painter.h"
 #include "display/image_set_chooser.h"
+#include "display/reference_window_model.h"
 #include "gui_start.h"
 #include "load_source.h"
 #include "platform/qimage_canvas.h"
 #include "platform/resource_store.h"
+#include "render_reference.h"
 
 namespace xvexo::cli {
 
@@ -63,21 +66,35 @@ int RunRender(const TArgs& Args) {
             Rest.push_back(A);
         }
     }
-    const TCommandLine L = ParseCommandLine(Rest, {"--to", "--cell", "-o"});
+    const TCommandLine L = ParseCommandLine(Rest, {"--to", "--cell", "-o", "--reference"});
     if (!L.Error.empty()) {
         PrintError(L.Error);
         return kExitUsage;
     }
     std::optional<int32_t> To;
     if (!ReadMoveOption(L, To)) return kExitUsage;
-    int Cell = kDefaultCell;
+    std::optional<int> CellOption;
     if (auto It = L.Values.find("--cell"); It != L.Values.end()) {
-        const std::optional<int> C = ParseCell(It->second);
-        if (!C) {
+        CellOption = ParseCell(It->second);
+        if (!CellOption) {
             PrintError("--cell must be a whole number from 1 to " + std::to_string(kMaxCell));
             return kExitUsage;
         }
-        Cell = *C;
+    }
+    const int Cell = CellOption.value_or(kDefaultCell);
+    std::optional<TReferenceLink> Reference;
+    if (auto It = L.Values.find("--reference"); It != L.Values.end()) {
+        Reference = ParseReferenceLink(It->second);
+        if (!Reference) {
+            PrintError(
+                "--reference must be M-K: a move number of 0 or more, a dash and a "
+                "diagram number of 1 or more");
+            return kExitUsage;
+        }
+        if (To || Numbers) {
+            PrintError("--reference draws the reference window; --to and --numbers do not apply");
+            return kExitUsage;
+        }
     }
     const auto Out = L.Values.find("-o");
     if (Out == L.Values.end() || Out->second.empty()) {
@@ -94,6 +111,21 @@ int RunRender(const TArgs& Args) {
     const auto App = StartGui();
     try {
         TResourceStore Store;
+        const QString File = QString::fromLocal8Bit(Out->second.c_str());
+        if (Reference) {
+            TQImageCanvas Window(1, 1, kReferencePanelColour);
+            std::string Error;
+            if (!S.Result.Shown ||
+                !DrawReference(*S.Record, *Reference, CellOption, Store, Window, Error)) {
+                PrintError(Error.empty() ? "The record holds no game to show" : Error);
+                return kExitFailed;
+            }
+            if (!Window.Snapshot().save(File, "PNG")) {
+                PrintError("Cannot write " + Out->second);
+                return kExitFailed;
+            }
+            return kExitOk;
+        }
         const auto Base = Store.Load("baseb");
         const auto Edge = Store.Load("bedge");
         TQImageCanvas Canvas(1, 1, kPanelColour);
@@ -114,7 +146,6 @@ int RunRender(const TArgs& Args) {
         }
         if (Numbers) ShowMoveNumbers(*Board, Painter);
 
-        const QString File = QString::fromLocal8Bit(Out->second.c_str());
         if (!Canvas.Snapshot().save(File, "PNG")) {
             PrintError("Cannot write " + Out->second);
             return kExitFailed;

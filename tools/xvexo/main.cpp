@@ -30,6 +30,7 @@ void PrintUsage() {
         "       xvexo diagram [--tag|--ngf] SOURCE --from A --to B [--row-width W]\n"
 #ifdef XVEXO_HAVE_RENDER
         "       xvexo render [--tag|--ngf] SOURCE [--to N] [--cell C] [--numbers] -o FILE.png\n"
+        "       xvexo render [--tag|--ngf] SOURCE --reference M-K [--cell C] -o FILE.png\n"
 #endif
 #ifdef XVEXO_HAVE_PRINT
         "       xvexo print [--tag|--ngf] SOURCE [--whole | --range A B | --split N\n"

@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "control/reference_window.h"
+
 namespace xvexo {
 
 int ArrowTagForKey(int Key) {
@@ -58,6 +60,11 @@ bool TViewerWindow::Open(const QString& Address, QString* Error) {
 
 void TViewerWindow::keyPressEvent(QKeyEvent* E) {
     // Keys a child (the move box, the spin box) has used never arrive here.
+    if (E->key() == Qt::Key_Escape && FView->helpForm() && FView->helpForm()->isVisible()) {
+        FView->helpForm()->close();
+        E->accept();
+        return;
+    }
     if (E->matches(QKeySequence::Print)) {
         FView->printBtnClick();
         E->accept();
