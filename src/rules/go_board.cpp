@@ -331,17 +331,19 @@ bool TGoBoard::IsLegal() {
     return Legal;
 }
 
-// Each Opponent group next to the new stone is judged once, in the order left, right, up,
-// down. Only a group without a liberty is captured, and its stones go onto CaptureStack in the
-// reverse of the order in which the flood from that neighbour visits them; the capture log and
-// the removal events follow this order. Shortcuts that skip work without changing it:
+// The Opponent groups next to the new stone are judged from its neighbours in the order left,
+// right, up, down. A group without a liberty is captured: its stones go onto CaptureStack in
+// the reverse of the order in which the flood from that neighbour visits them, and the capture
+// log and the removal events follow this order. Shortcuts that skip work without changing it:
 // - a neighbour with an empty point beside it keeps that liberty, and its group needs no flood
 //   (on most moves no neighbour is left, and nothing is flooded at all);
 // - a neighbour already flooded from an earlier one (marked with a stamp of this move) belongs
 //   to a group that was captured already or was found to have a liberty.
 bool TGoBoard::CaptureGroups() {
     const int Move = CellOf(X, Y);
-    unsigned Candidates = 0;  // bit D: the neighbour kScanStep[D] may be captured
+    // Bit D: the neighbour kScanStep[D] may be captured (worked out without branches, which
+    // would be hard to predict).
+    unsigned Candidates = 0;
 #pragma GCC unroll 4
     for (int D = 0; D < 4; ++D) {
         const int N = Move + kScanStep[D];
