@@ -11,10 +11,8 @@
 #include "control/board_box.h"
 #include "control/reference_window.h"
 #include "control/xvexo_view.h"
-#include "support/record_text.h"
-#ifdef XVEXO_BENCH_HTTP
 #include "local_servers.h"
-#endif
+#include "support/record_text.h"
 
 namespace {
 
@@ -82,7 +80,6 @@ void BM_OpenApplyPaint300(benchmark::State& State) {
 }
 BENCHMARK(BM_OpenApplyPaint300)->Unit(benchmark::kMillisecond);
 
-#ifdef XVEXO_BENCH_HTTP
 // getFile of the 300-move record from a server on 127.0.0.1 up to the board repainted on screen:
 // the proxy lookup, the download, the parse, the apply and the paint.
 void BM_GetFile300(benchmark::State& State) {
@@ -102,7 +99,6 @@ void BM_GetFile300(benchmark::State& State) {
     }
 }
 BENCHMARK(BM_GetFile300)->Unit(benchmark::kMillisecond);
-#endif
 
 // 100 moves, and after move 100 a diagram of 50 further moves (no captures) with two letters.
 std::string RecordWithDiagram() {
