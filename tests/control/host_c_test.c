@@ -95,7 +95,8 @@ typedef struct TSink {
     int Events[256];
     int EventCount;
     int KeySeen;
-    int NewKey; /* what OnKeyPress sets Key to; -1 leaves it */
+    int NewKey;          /* what OnKeyPress sets Key to; -1 leaves it */
+    XVDispatch* Control; /* the control it listens to (no reference held) */
 } TSink;
 
 static XVHRESULT SinkQueryInterface(XVDispatch* This, const XVGUID* Iid, void** Out) {
@@ -137,6 +138,16 @@ static XVHRESULT SinkInvoke(XVDispatch* This, int32_t Id, const XVGUID* Iid, uin
     TSink* S = (TSink*)This;
     CHECK(Flags == XV_DISPATCH_METHOD);
     if (S->EventCount < 256) S->Events[S->EventCount++] = Id;
+    if (Id == XV_DISPID_ONDESTROY && S->Control) {
+        /* The control is still whole while it says it goes: a host may read it one last time. */
+        XVVariant Caption;
+        XVDispParams None = {NULL, NULL, 0, 0};
+        memset(&Caption, 0, sizeof Caption);
+        CHECK(S->Control->lpVtbl->Invoke(S->Control, XV_DISPID_CAPTION, NULL, 0,
+                                         XV_DISPATCH_PROPERTYGET, &None, &Caption, NULL,
+                                         NULL) == XV_S_OK);
+        free(Caption.u.bstrVal);
+    }
     if (Id == XV_DISPID_ONKEYPRESS) {
         CHECK(Params && Params->cArgs == 1 && Params->rgvarg[0].vt == (XV_VT_I2 | XV_VT_BYREF));
         if (Params && Params->cArgs == 1) {
@@ -293,7 +304,7 @@ int main(void) {
     CHECK(A && B && A != B);
 
     /* The sink, on A only. */
-    TSink Sink = {&SinkVtbl, 1, {0}, 0, 0, -1};
+    TSink Sink = {&SinkVtbl, 1, {0}, 0, 0, -1, NULL};
     XVConnectionPointContainer* Container = NULL;
     XVConnectionPoint* Point = NULL;
     uint32_t Cookie = 0;
@@ -414,6 +425,7 @@ int main(void) {
     WindowA->lpVtbl->Release(WindowA);
     WindowB->lpVtbl->Release(WindowB);
     const int Before = Sink.EventCount;
+    Sink.Control = A;
     A->lpVtbl->Release(A);
     CHECK(Sink.EventCount == Before + 1 && Sink.Events[Before] == XV_DISPID_ONDESTROY);
     CHECK(Sink.Refs == 1);

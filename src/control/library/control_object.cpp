@@ -361,7 +361,11 @@ XVHRESULT TControl::QueryInterface(const XVGUID* Iid, void** Out) {
 
 uint32_t TControl::Release() {
     const uint32_t Left = --Refs;
-    if (Left == 0) delete this;
+    if (Left == 0) {
+        // A sink that calls the control from OnDestroy must not free it a second time.
+        Refs = 1;
+        delete this;
+    }
     return Left;
 }
 
