@@ -127,8 +127,9 @@ class TXVexoView : public QWidget {
     bool lastLoadShown() const { return LastLoadShown; }
     // Whether a record has been shown since the form was made.
     bool recordShown() const { return RecordShown; }
-    // The game's title as the information panel shows it, whole.
-    QString gameTitle() const { return Display(TInfoKind::Title); }
+    // The game's title, at most MaxChars characters (then "…"): a record's title may be
+    // megabytes long.
+    QString gameTitle(qsizetype MaxChars) const { return Display(TInfoKind::Title, MaxChars); }
     bool autoPlaying() const { return AutoPlaying; }
     bool soundOn() const { return SoundOn; }
     // Move numbers are shown exactly while numEndBtn is.

@@ -90,6 +90,11 @@ TEST(HostWindow, TheTitleFollowsEveryStepAndSaysWhoPassed) {
     EXPECT_EQ(W.windowTitle(), "Final — move 0 / 4, Black to play — pass.sgf");
     W.View().BoardClick(TMouseButton::Left, 1, 1);  // a click steps as the keys do
     EXPECT_EQ(W.windowTitle(), "Final — move 1 / 4, White to play — pass.sgf");
+
+    // A title of a megabyte is cut short.
+    const std::string Long(1 << 20, 'x');
+    ASSERT_TRUE(W.View().LoadText("(;GM[1]FF[4]GN[" + Long + "];B[pd])", kFormatSgf));
+    EXPECT_EQ(W.windowTitle(), QString(80, 'x') + "… — move 1 / 1, White to play — pass.sgf");
 }
 
 TEST(HostWindow, OpenAsksForAFileOfEitherFormatAndOpensIt) {

@@ -6,6 +6,9 @@ namespace xvexo {
 
 namespace {
 
+// As much of a game's title as a window title can show.
+constexpr qsizetype kMaxTitleChars = 80;
+
 class TDirectControl final : public TViewerControl {
   public:
     TDirectControl(QWidget* Parent, TViewServices Services)
@@ -26,7 +29,7 @@ class TDirectControl final : public TViewerControl {
     TViewerStatus Status() const override {
         TViewerStatus S;
         S.HasRecord = View->recordShown();
-        S.GameTitle = View->gameTitle().toStdString();
+        S.GameTitle = View->gameTitle(kMaxTitleChars).toStdString();
         const TGoBoard& Board = View->board();
         S.MoveIndex = Board.MoveIndex();
         S.MoveCount = Board.EndIndex();
