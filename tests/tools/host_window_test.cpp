@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
@@ -166,6 +167,16 @@ TEST(HostWindow, RecentFilesAreKeptInTheRegistryAndReopen) {
     EXPECT_EQ(W.View().board().MoveIndex(), 3);
     Actions[2]->trigger();
     EXPECT_EQ(RecentTexts(W), QStringList{"No recent files [off]"});
+
+    // A relative path is kept absolute, so the list opens it from any folder.
+    const QString Before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(Dir.path()));
+    QString Error;
+    const bool Opened = W.Open("a.txt", &Error);
+    QDir::setCurrent(Before);
+    ASSERT_TRUE(Opened) << Error.toStdString();
+    EXPECT_EQ(TRecentFiles(Registry).Entries(),
+              std::vector<std::string>{QFile::encodeName(A).toStdString()});
 }
 
 // The visible buttons, boxes and fields of the form, named, in the form's coordinates.
