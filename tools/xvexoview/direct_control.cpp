@@ -1,6 +1,7 @@
 #include "direct_control.h"
 
 #include "control/reference_window.h"
+#include "viewer_window.h"
 
 namespace xvexo {
 
@@ -63,6 +64,17 @@ static_assert(static_cast<int>(TViewerControl::TStep::ToEnd) == TXVexoView::kToE
 
 std::unique_ptr<TViewerControl> MakeDirectControl(QWidget* Parent, TViewServices Services) {
     return std::make_unique<TDirectControl>(Parent, std::move(Services));
+}
+
+// The window around a form of this program; here, so that the program, whose window holds a
+// control of the library, links no form of its own.
+TViewerWindow::TViewerWindow(QWidget* Parent, std::function<void(const QString&)> ReportError,
+                             TViewServices Services)
+    : TViewerWindow(MakeDirectControl(nullptr, std::move(Services)), Parent,
+                    std::move(ReportError)) {}
+
+TXVexoView& TViewerWindow::View() {
+    return *static_cast<TXVexoView*>(FControl->Widget());
 }
 
 }  // namespace xvexo

@@ -13,9 +13,8 @@
 #include <string>
 #include <string_view>
 
-#include "platform/fonts.h"
+#include "library_control.h"
 #include "platform/output_file.h"
-#include "platform/print_status.h"
 #include "platform/reg_file_registry.h"
 #include "viewer_window.h"
 
@@ -50,7 +49,6 @@ int main(int argc, char** argv) {
     // Qt takes its own options (-platform and the like) out of argv here.
     QApplication App(argc, argv);
     QApplication::setApplicationName(QStringLiteral("xvexoview"));
-    xvexo::InstallFontSubstitutions();
 
     // The arguments stay bytes: a file name that is no valid UTF-8 opens as any other.
     std::optional<std::string> Screenshot;
@@ -79,16 +77,17 @@ int main(int argc, char** argv) {
         if (!Sample.isEmpty()) Address = QFile::encodeName(Sample).toStdString();
     }
 
-    // The print options are loaded (or, on a first run, stored) as the program starts. When
-    // they cannot be stored the viewer goes on with the defaults and says so.
-    std::optional<xvexo::TPrintSettingsError> PrintLoadError;
-    xvexo::StartPrintStatus(&PrintLoadError);
-    const QString PrintNotice = PrintLoadError
-                                    ? QStringLiteral(
-                                          "The print settings cannot be stored (%1); printing uses "
-                                          "the default options.")
-                                          .arg(QString::fromStdString(PrintLoadError->Details()))
-                                    : QString();
+    // The control comes from the control library, through its own entry points. The library
+    // loads the print options (or, on a first run, stores them) as it makes its first control;
+    // when they cannot be stored the viewer goes on with the defaults and says so.
+    QString ControlError;
+    QString PrintNotice;
+    std::unique_ptr<xvexo::TViewerControl> Control =
+        xvexo::MakeLibraryControl(ControlError, &PrintNotice);
+    if (!Control) {
+        PrintError(ControlError);
+        return 1;
+    }
 
     // With --screenshot nobody is there to read a box: notices go to standard error.
     std::function<void(const QString&)> Report;
@@ -96,7 +95,7 @@ int main(int argc, char** argv) {
     // The recent files live in the user's registry; a screenshot leaves them as they are.
     const std::unique_ptr<xvexo::TRegFileRegistry> Registry =
         Screenshot ? nullptr : xvexo::OpenUserRegistry();
-    xvexo::TViewerWindow Window(nullptr, Report);
+    xvexo::TViewerWindow Window(std::move(Control), nullptr, Report);
     Window.SetRecentRegistry(Registry.get());
     Window.show();
     Window.setFocus();

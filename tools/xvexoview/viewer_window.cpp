@@ -18,7 +18,6 @@
 #include <filesystem>
 
 #include "control/field_text.h"
-#include "direct_control.h"
 #include "records/record_source.h"
 
 namespace xvexo {
@@ -56,26 +55,26 @@ std::string DefaultChooseFile(QWidget& Parent, const QString& Filter) {
 int ArrowTagForKey(int Key) {
     switch (Key) {
         case Qt::Key_Home:
-            return TXVexoView::kToStart;
+            return static_cast<int>(TViewerControl::TStep::ToStart);
         case Qt::Key_PageUp:
-            return TXVexoView::kBackFive;
+            return static_cast<int>(TViewerControl::TStep::BackFive);
         case Qt::Key_Left:
-            return TXVexoView::kBackOne;
+            return static_cast<int>(TViewerControl::TStep::BackOne);
         case Qt::Key_Right:
-            return TXVexoView::kForwardOne;
+            return static_cast<int>(TViewerControl::TStep::ForwardOne);
         case Qt::Key_PageDown:
-            return TXVexoView::kForwardFive;
+            return static_cast<int>(TViewerControl::TStep::ForwardFive);
         case Qt::Key_End:
-            return TXVexoView::kToEnd;
+            return static_cast<int>(TViewerControl::TStep::ToEnd);
         default:
             return -1;
     }
 }
 
-TViewerWindow::TViewerWindow(QWidget* Parent, std::function<void(const QString&)> ReportError,
-                             TViewServices Services)
+TViewerWindow::TViewerWindow(std::unique_ptr<TViewerControl> Control, QWidget* Parent,
+                             std::function<void(const QString&)> ReportError)
     : QWidget(Parent),
-      FControl(MakeDirectControl(this, std::move(Services))),
+      FControl(std::move(Control)),
       ReportError(std::move(ReportError)),
       ChooseFile(DefaultChooseFile) {
     auto* Layout = new QVBoxLayout(this);
@@ -97,10 +96,6 @@ TViewerWindow::TViewerWindow(QWidget* Parent, std::function<void(const QString&)
 TViewerWindow::~TViewerWindow() {
     // The form may still report a change while its children go.
     FControl->SetOnChange({});
-}
-
-TXVexoView& TViewerWindow::View() {
-    return *static_cast<TXVexoView*>(FControl->Widget());
 }
 
 QString TViewerWindow::OpenFilter() {

@@ -18,8 +18,9 @@ class QMenuBar;
 
 namespace xvexo {
 
+// No Q_OBJECT: the window has no signals or properties of its own, and a meta-object would
+// pull its default constructor (a form made in this program, the tests') into the program.
 class TViewerWindow : public QWidget {
-    Q_OBJECT
   public:
     // Asks the user for a record to open, offering Filter; the chosen address (bytes), or empty.
     using TChooseFile = std::function<std::string(QWidget& Parent, const QString& Filter)>;
@@ -30,10 +31,14 @@ class TViewerWindow : public QWidget {
     explicit TViewerWindow(QWidget* Parent = nullptr,
                            std::function<void(const QString&)> ReportError = {},
                            TViewServices Services = {});
+    // The same around Control (the program's: a control of the control library).
+    explicit TViewerWindow(std::unique_ptr<TViewerControl> Control, QWidget* Parent = nullptr,
+                           std::function<void(const QString&)> ReportError = {});
     ~TViewerWindow() override;
 
     TViewerControl& Control() { return *FControl; }
-    // The form behind the control, while the control is the one made in this program.
+    // The form behind the control, while the control is a form made in this program (the tests';
+    // defined with that control, in direct_control.cpp).
     TXVexoView& View();
     // Loads an address (bytes: a path that is no valid UTF-8 stays exact) into the control,
     // names its file in the title and puts it first in the recent files. False (with Error)

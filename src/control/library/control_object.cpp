@@ -19,7 +19,6 @@
 #include "control/reference_window.h"
 #include "control/xvexo_view.h"
 #include "library_state.h"
-#include "records/display_text.h"
 #include "variants.h"
 #include "xvexoview_widget.h"
 
@@ -52,6 +51,9 @@ class TEventForwarder final : public QObject {
     bool Resending = false;
     bool PaintFired = false;
 };
+
+// The longest game title the widget interface hands out, in characters.
+constexpr qsizetype kMaxTitleChars = 200;
 
 // The widget interface for Qt hosts.
 class TWidgetFace final : public IXVexoViewWidget {
@@ -122,7 +124,6 @@ class TControl {
     TStoredProperties Stored;
     // The character the form went on with for the last key press that reached OnKeyPress.
     int32_t Delivered = 0;
-    std::function<void()> OnChange;
 
   private:
     void Get(int32_t Id, XVVariant* Result);
@@ -731,7 +732,7 @@ QWidget* TWidgetFace::Widget() {
     return Control.Form.data();
 }
 QSize TWidgetFace::LeastSize() {
-    return {806, 560};
+    return {TXVexoView::kLeastWidth, TXVexoView::kDesignHeight};
 }
 
 IXVexoViewWidget::TOpenResult TWidgetFace::Open(const std::string& Address, QString* Error) {
@@ -739,7 +740,6 @@ IXVexoViewWidget::TOpenResult TWidgetFace::Open(const std::string& Address, QStr
     const QPointer<TXVexoView> Alive(&F);
     const bool Loaded = F.LoadAddress(Address, Error);
     if (!Alive) return Cancelled;
-    if (Control.OnChange) Control.OnChange();
     if (!Loaded) return F.lastLoadCancelled() ? Cancelled : Failed;
     return F.lastLoadShown() ? Opened : NoRecord;
 }
@@ -752,14 +752,13 @@ TXVexoViewStatus TWidgetFace::Status() {
     TXVexoViewStatus S;
     const TXVexoView& F = *Control.Form;
     const TGoBoard& Board = F.board();
-    S.HasRecord = !F.record().RecordText.empty() || Board.EndIndex() > 0;
-    const TGameRecord& R = F.record();
-    S.GameTitle = DecodeText(
-        R.Info.Title,
-        InfoFieldEncoding(R, TInfoKind::Title, RecordTextEncoding(R.RecordText, R.FormatMode)));
+    S.HasRecord = F.recordShown();
+    // A title may be megabytes long: what a window title can show of it.
+    S.GameTitle = F.gameTitle(kMaxTitleChars).toStdString();
     S.MoveIndex = Board.MoveIndex();
     S.MoveCount = Board.EndIndex();
     S.BlackToPlay = Board.SideToMove() == kBlack;
+    // The board gives 0/0 for the point of a pass (-1/0 before the first move).
     int32_t X = 0, Y = 0;
     uint8_t Colour = 0;
     Board.GetLastMove(X, Y, Colour);
@@ -773,7 +772,6 @@ void TWidgetFace::Print() {
 
 void TWidgetFace::Step(TStep Step) {
     Control.Form->ArrowClick(static_cast<int>(Step));
-    if (Control.OnChange) Control.OnChange();
 }
 
 bool TWidgetFace::CloseReference() {
@@ -788,7 +786,7 @@ QString TWidgetFace::StartNotice() {
 }
 
 void TWidgetFace::SetOnChange(std::function<void()> Change) {
-    Control.OnChange = std::move(Change);
+    Control.Form->OnChange = std::move(Change);
 }
 
 static_assert(static_cast<int>(IXVexoViewWidget::ToStart) == TXVexoView::kToStart);

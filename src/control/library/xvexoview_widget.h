@@ -30,7 +30,7 @@ static const XVGUID IID_IXVexoViewWidget = {
 // Where the shown game stands.
 struct TXVexoViewStatus {
     bool HasRecord = false;  // false: the empty board the control starts with
-    std::string GameTitle;   // the game's title (UTF-8), may be empty
+    std::string GameTitle;   // the game's title (UTF-8, at most 200 characters), may be empty
     int32_t MoveIndex = 0;   // the move shown
     int32_t MoveCount = 0;   // the last move the board can step to
     bool BlackToPlay = true;
