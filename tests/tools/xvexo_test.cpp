@@ -44,10 +44,11 @@ class TTempCleanup : public ::testing::Environment {
 [[maybe_unused]] ::testing::Environment* const kCleanup =
     ::testing::AddGlobalTestEnvironment(new TTempCleanup);
 
-TRun RunTool(const std::string& Args) {
+// Runs xvexo with Args (shell words), with Environment (NAME=VALUE ...) set for it.
+TRun RunTool(const std::string& Args, const std::string& Environment = "") {
     const auto ErrFile = TempDir() / "stderr.txt";
     const std::string Command =
-        std::string("'") + XVEXO_TOOL + "' " + Args + " 2>'" + ErrFile.string() + "'";
+        Environment + " '" + XVEXO_TOOL + "' " + Args + " 2>'" + ErrFile.string() + "'";
     TRun R;
     FILE* P = ::popen(Command.c_str(), "r");
     if (!P) return R;
@@ -282,6 +283,19 @@ TEST(XvexoCommands, UsageErrors) {
     }
     EXPECT_EQ(RunTool("replay " + Data("small.tag.txt") + " --to x").Err, "请输入数字\n");
     EXPECT_EQ(RunTool("replay " + Data("small.tag.txt") + " --to 0").Err, "请输入1以上的数字\n");
+}
+
+// The commands that read and replay start without the drawing libraries: the dynamic loader,
+// asked to list what it loads, names no Qt library.
+TEST(XvexoCommands, ReadingCommandsLoadNoQt) {
+    for (const std::string& Args :
+         {"record " + Data("small.tag.txt"), "replay " + Data("small.tag.txt") + " --to 2",
+          "diagram " + Data("small.tag.txt") + " --from 1 --to 2"}) {
+        const TRun R = RunTool(Args, "LD_DEBUG=libs");
+        EXPECT_EQ(R.Status, 0) << Args;
+        EXPECT_NE(R.Err.find("libstdc++"), std::string::npos) << Args;  // the listing is there
+        EXPECT_EQ(R.Err.find("libQt"), std::string::npos) << Args;
+    }
 }
 
 // Replay: 19 rows with the given stones, value codes with the last-move mark.
