@@ -151,6 +151,19 @@ TEST(XvexoRecord, RawTextRoundTripsEveryByte) {
     const size_t C = R.Out.find("\"Text\": ");
     ASSERT_NE(C, std::string::npos);
     EXPECT_EQ(RawString(R.Out, C + 8), "[0] " + Comment);
+
+    // Each byte that needs escaping alone at every place in a run of ordinary text, which the
+    // writer copies many bytes at a time.
+    std::string Sparse;
+    for (int B = 1; B <= 0x5C; ++B) {
+        if (B >= 0x20 && B != '"' && B != '\\') continue;
+        for (int At = 0; At < 16; ++At)
+            Sparse += std::string(At, 'a') + static_cast<char>(B) + std::string(16 - At, '\xB0');
+    }
+    R = RunTool("record --text raw '" + WriteTemp("sparse.tag", "(;EV[x]C[" + Sparse + "])\n") +
+                "'");
+    ASSERT_EQ(R.Status, 0) << R.Err;
+    EXPECT_EQ(RawString(R.Out, R.Out.find("\"Text\": ") + 8), "[0] " + Sparse);
 }
 
 TEST(XvexoRecord, Utf8TextDecodesGbkRecords) {

@@ -55,7 +55,7 @@ std::string DiagramJson(const TBuiltDiagram& D, const LDispGGrid& Board, const L
     J.Key("Notes");
     GridJson(J, Notes, LDispGGrid::Columns);
     J.EndObject();
-    return J.Text();
+    return J.TakeText();
 }
 
 // The integer value of option Name, or an error; Default when the option was not given.

@@ -74,7 +74,7 @@ std::string BoardJson(const TGoBoard& Board) {
     }
     J.EndArray();
     J.EndObject();
-    return J.Text();
+    return J.TakeText();
 }
 
 }  // namespace
