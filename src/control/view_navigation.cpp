@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "control/board_box.h"
 #include "control/xvexo_view.h"
 #include "records/record_loader.h"
 
@@ -39,6 +40,7 @@ void TXVexoView::ArrowClick(int Tag) {
             break;
     }
     ShowComment();
+    NotifyChange();
 }
 
 void TXVexoView::BoardClick(TMouseButton Button, int32_t X, int32_t Y) {
@@ -63,6 +65,14 @@ void TXVexoView::BoardClick(TMouseButton Button, int32_t X, int32_t Y) {
             if (Board->MoveIndex() == Before + 1) TrialFrom = std::min(TrialFrom, Before);
         }
     }
+    NotifyChange();
+}
+
+void TXVexoView::BoardWheel(int32_t Steps) {
+    for (int32_t i = 0; i < Steps; ++i)
+        ArrowClick(kBackOne);
+    for (int32_t i = 0; i > Steps; --i)
+        ArrowClick(kForwardOne);
 }
 
 void TXVexoView::moveBtnClick() {
@@ -79,6 +89,9 @@ void TXVexoView::moveBtnClick() {
     ShowComment();
     StepForwardTo(*Board, N);
     ShowComment();
+    // Enter in the box has done its work: the keys step the board again.
+    if (moveEd->hasFocus()) MainGoPB->setFocus(Qt::OtherFocusReason);
+    NotifyChange();
 }
 
 void TXVexoView::autoBtnClick() {
@@ -106,6 +119,7 @@ void TXVexoView::TimerTimer() {
     SoundOn = true;
     if (!Board->StepForward()) autoEndBtnClick();
     ShowComment();
+    NotifyChange();
 }
 
 void TXVexoView::secondSEChange() {

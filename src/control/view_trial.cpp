@@ -27,6 +27,7 @@ void TXVexoView::testBtnClick() {
     PushMode(kTrial, *Snapshot);
     // The panel's new colour repaints the board with its new edge.
     RedrawBoard();
+    NotifyChange();
 }
 
 void TXVexoView::testEndBtnClick() {
@@ -37,6 +38,7 @@ void TXVexoView::testEndBtnClick() {
     PopMode();
     if (numbersShown()) numEndBtnClick();
     RedrawBoard();
+    NotifyChange();
 }
 
 void TXVexoView::PushMode(uint8_t NewMode, const TPosition& Snapshot) {

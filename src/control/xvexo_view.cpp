@@ -74,6 +74,7 @@ void TXVexoView::ActiveFormCreate() {
     Board->OnMove = [this](TGoBoard&, const TMoveInfo& Info) { BoardMove(Info); };
     Painter->OnPointClick = [this](TKelGoPB&, TMouseButton Button, uint32_t, int32_t Col,
                                    int32_t Row) { BoardClick(Button, Col, Row); };
+    MainGoPB->OnWheel = [this](int32_t Steps) { BoardWheel(Steps); };
 
     connect(autoBtn, &QAbstractButton::clicked, this, &TXVexoView::autoBtnClick);
     connect(autoEndBtn, &QAbstractButton::clicked, this, &TXVexoView::autoEndBtnClick);
@@ -134,6 +135,10 @@ void TXVexoView::BoardMove(const TMoveInfo& Info) {
     GameInfo.BlackPrisoners = Info.BlackPrisoners;
     wDiedSL->setText(QString::number(Info.BlackPrisoners));
     bDiedSL->setText(QString::number(Info.WhitePrisoners));
+}
+
+void TXVexoView::NotifyChange() {
+    if (OnChange) OnChange();
 }
 
 void TXVexoView::ShowError(const QString& Text) {
