@@ -22,4 +22,19 @@ void ApplyStartSetup(const TGameRecord& Record, TGoBoard& Board) {
     Board.SetPosition(*P, false, true);
 }
 
+bool MarksOfMove(const TGameRecord& Record, int32_t MoveNo, TNumberGrid& Marks) {
+    for (auto& Row : Marks)
+        Row.fill(0);
+    const int32_t Count = std::clamp(Record.MarkCount, 0, TGameRecord::MaxMarks);
+    bool Any = false;
+    for (int32_t i = 0; i < Count; ++i) {
+        const TMarkRec& M = Record.Marks[static_cast<size_t>(i)];
+        if (M.MoveNo != MoveNo || M.X < 1 || M.X > kMaxLines || M.Y < 1 || M.Y > kMaxLines)
+            continue;
+        Marks[M.Y - 1][M.X - 1] = M.Code;
+        Any = true;
+    }
+    return Any;
+}
+
 }  // namespace xvexo

@@ -6,6 +6,7 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "load_source.h"
 #include "platform/qt_print_surface.h"
 #include "platform/reg_file_registry.h"
+#include "printing/game_print_info.h"
 #include "printing/printed_pages.h"
 
 namespace xvexo::cli {
@@ -155,6 +157,8 @@ int RunPrint(const TArgs& Args) {
     }
     TMoveCoords Moves;
     S.Board->GetMoveCoords(S.Board->EndIndex(), Moves);
+    auto Game = std::make_unique<TPosition>();
+    S.Board->GetPosition(*Game);
 
     const auto App = StartGui();
     const QString File = QString::fromLocal8Bit(Choice.Output.c_str());
@@ -181,7 +185,8 @@ int RunPrint(const TArgs& Args) {
         return kExitFailed;
     }
     try {
-        const TPrintOutcome Outcome = PrintChosenJob(Dialog, *Surface, Moves, S.Handicap);
+        const TPrintOutcome Outcome =
+            PrintChosenJob(Dialog, *Surface, Moves, DiagramStartOf(*S.Record, *Game, S.Handicap));
         if (Outcome.Omitted > 0) {
             PrintError(std::to_string(Outcome.Omitted) +
                        " of the moves played on points already taken could not be listed under "
