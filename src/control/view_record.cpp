@@ -1,11 +1,13 @@
 // Loading a record and showing it: labels, board and comment box.
 
+#include <algorithm>
 #include <memory>
 
 #include "control/board_box.h"
 #include "control/reference_window.h"
 #include "control/xvexo_view.h"
 #include "records/record_loader.h"
+#include "records/record_setup.h"
 #include "records/record_source.h"
 
 namespace xvexo {
@@ -59,6 +61,12 @@ void TXVexoView::ApplyRecord() {
     // Nothing of an earlier game survives: empty picture, empty player and rank labels. The
     // handicap stones are placed silently, as the moves are.
     Loading = true;
+    // A board of the record's lines, sized to the panel (19 lines: as it was).
+    const int32_t Lines = std::clamp(Record.BoardSize, kMinBoardSize, kMaxBoardSize);
+    if (Lines != Painter->Lines()) {
+        Painter->SetLines(Lines);
+        pBaseResize();
+    }
     TKelGoPB::TStoneGrid Empty{};
     Painter->LoadPosition(Empty);
     MainGoPB->update();
@@ -73,7 +81,7 @@ void TXVexoView::ApplyRecord() {
     bDiedSL->setText(QStringLiteral("0"));
 
     // An empty board with the handicap.
-    Board->Reset(19);
+    Board->Reset(Lines);
     // With move numbers shown, the new game's stones show their own move index, as after
     // switching numbers on at the start (numbering left at base 1 would count from 2).
     if (numbersShown()) Board->SetNumbering({0, 0, 1});
@@ -105,9 +113,11 @@ void TXVexoView::ApplyRecord() {
     // An empty comment box.
     commentM->clearLines();
 
-    // Every move, silently; a refused move is lost.
+    // The starting setup and every move, silently; a refused move is lost.
+    ApplyStartSetup(Record, *Board);
     PlayRecordMoves(Record, *Board);
     Loading = false;
+    ShowMarks();
 
     // The notes of the last move, or the whole-game comment.
     ShowComment();

@@ -36,6 +36,7 @@ void TXVexoView::testEndBtnClick() {
     testBtn->setGlyph(UiImage("TEST"));
     PopMode();
     if (numbersShown()) numEndBtnClick();
+    ShowMarks();
     RedrawBoard();
 }
 
