@@ -19,6 +19,7 @@
 #include "load_source.h"
 #include "platform/qimage_canvas.h"
 #include "platform/resource_store.h"
+#include "records/record_setup.h"
 #include "render_reference.h"
 
 namespace xvexo::cli {
@@ -130,7 +131,8 @@ int RunRender(const TArgs& Args) {
         const auto Edge = Store.Load("bedge");
         TQImageCanvas Canvas(1, 1, kPanelColour);
         TKelGoPB Painter(Canvas, *Base, *Edge);
-        LoadImageSet(Painter, Store, kBoardLines * Cell);
+        if (S.Result.Shown) Painter.SetLines(S.Record->BoardSize);
+        LoadImageSet(Painter, Store, Painter.Lines() * Cell);
 
         // The viewer's board: every point event reaches the painter while the record is applied.
         auto Board = std::make_unique<TGoBoard>();
@@ -145,6 +147,11 @@ int RunRender(const TArgs& Args) {
             if (To) GoToMove(*Board, *To);
         }
         if (Numbers) ShowMoveNumbers(*Board, Painter);
+        // The record's marks of the position shown, as the viewer draws them.
+        TNumberGrid Marks{};
+        if (S.Result.Shown && MarksOfMove(*S.Record, Board->MoveIndex(), Marks)) {
+            Painter.LoadMarks(Marks);
+        }
 
         if (!Canvas.Snapshot().save(File, "PNG")) {
             PrintError("Cannot write " + Out->second);
