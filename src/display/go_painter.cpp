@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "display/star_points.h"
+
 namespace xvexo {
 
 namespace {
@@ -71,18 +73,6 @@ void TKelGoPB::SetLines(int32_t N) {
     Values = {};
     Marks = {};
     Sized = false;
-}
-
-bool TKelGoPB::IsStarPoint(int32_t Lines, int32_t Col, int32_t Row) {
-    if (Lines < 7) return false;
-    const int32_t Near = Lines >= 13 ? 4 : 3;
-    const int32_t Far = Lines + 1 - Near;
-    const int32_t Mid = Lines % 2 != 0 ? (Lines + 1) / 2 : 0;
-    const auto Corner = [&](int32_t L) { return L == Near || L == Far; };
-    const auto Centre = [&](int32_t L) { return L == Mid; };
-    if (Corner(Col) && Corner(Row)) return true;
-    if (Centre(Col) && Centre(Row)) return Lines >= 9;
-    return Lines >= 15 && ((Corner(Col) && Centre(Row)) || (Centre(Col) && Corner(Row)));
 }
 
 void TKelGoPB::SetEdgeImage(const TImage& Edge, TColour LabelColour) {

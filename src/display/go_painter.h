@@ -119,11 +119,6 @@ class TKelGoPB {
     int32_t Mark(int32_t Col, int32_t Row) const {
         return OnBoard(Col, Row) ? Marks[Row - 1][Col - 1] : 0;
     }
-    // Whether (Col, Row) carries a star point on a board of Lines lines: on boards of 13 lines
-    // and more the points where the 4th lines meet, on 7 to 12 lines where the 3rd lines meet;
-    // the centre on odd boards of 9 lines and more; the midpoints of the 4th lines on odd
-    // boards of 15 lines and more (19 lines: the nine points of the 4th and 10th lines).
-    static bool IsStarPoint(int32_t Lines, int32_t Col, int32_t Row);
     const TImage* BlackStoneImage() const { return FBlackStoneImage.get(); }
     const TImage* WhiteStoneImage() const { return FWhiteStoneImage.get(); }
     const TImage* BlackStoneMask() const { return FBlackStoneMask.get(); }

@@ -7,6 +7,7 @@
 
 #include "display/go_painter.h"
 #include "display/image_set_chooser.h"
+#include "display/star_points.h"
 #include "support/recording_canvas.h"
 
 namespace xvexo {
@@ -42,7 +43,7 @@ TPoints StarPoints(int Lines) {
     TPoints P;
     for (int Row = 1; Row <= Lines; ++Row) {
         for (int Col = 1; Col <= Lines; ++Col) {
-            if (TKelGoPB::IsStarPoint(Lines, Col, Row)) P.insert({Col, Row});
+            if (IsStarPoint(Lines, Col, Row)) P.insert({Col, Row});
         }
     }
     return P;
