@@ -25,8 +25,8 @@ void Check(const TGameRecord& R, const TLoadResult& L) {
     if (R.NoteCount < 0 || R.NoteCount > TGameRecord::MaxNotes) __builtin_trap();
     if (R.SetupCount < 0 || R.SetupCount > TGameRecord::MaxSetup) __builtin_trap();
     if (R.MarkCount < 0 || R.MarkCount > TGameRecord::MaxMarks) __builtin_trap();
-    for (int K = 1; K <= kInfoFieldCount; ++K) {
-        if (!IsValidUtf8(*InfoField(R.Info, K))) __builtin_trap();
+    for (const TInfoKind Kind : kInfoKinds) {
+        if (!IsValidUtf8(*InfoField(R.Info, Kind))) __builtin_trap();
     }
     for (int32_t i = 0; i < R.MoveCount; ++i) {
         const TMoveRec& M = R.Moves[i];

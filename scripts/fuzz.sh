@@ -19,7 +19,10 @@ for target in build-fuzz/bin/fuzz_*; do
   mkdir -p "$corpus"
   seeds=fuzz/corpus/${name#fuzz_}
   echo "fuzz: $name for ${seconds}s"
+  # -close_fd_mask=2: what a target prints (xvexo's error lines) is dropped; libFuzzer's own
+  # lines and the sanitizers' reports still arrive.
   "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+            -close_fd_mask=2 \
             "$corpus" $( [ -d "$seeds" ] && echo "$seeds" ) 2>&1 | tail -n 12
   # libFuzzer exits non-zero on a crash; pipefail carries it out.
 done

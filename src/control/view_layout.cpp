@@ -248,12 +248,6 @@ void TXVexoView::CreateRunTimeControls() {
     }
 }
 
-void TXVexoView::SetInfoText(int I, const QString& Text) {
-    QLabel* L = InfoLabels[I - 1];
-    L->setText(Text);
-    L->adjustSize();  // automatic size
-}
-
 void TXVexoView::pBaseResize() {
     if (!Painter) return;
     const int W = panP->width();

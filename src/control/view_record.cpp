@@ -1,11 +1,15 @@
 // Loading a record and showing it: labels, board and comment box.
 
+#include <QPointer>
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 #include "control/board_box.h"
+#include "control/field_text.h"
 #include "control/reference_window.h"
 #include "control/xvexo_view.h"
+#include "platform/qt_wait_hook.h"
 #include "records/record_loader.h"
 #include "records/record_setup.h"
 #include "records/record_source.h"
@@ -13,14 +17,43 @@
 namespace xvexo {
 
 bool TXVexoView::getFile(const QString& FileName, int /*level*/, QString* Error) {
-    const std::string Address = FileName.toStdString();
+    return LoadAddress(FileName.toStdString(), Error);
+}
+
+bool TXVexoView::LoadAddress(const std::string& Address, QString* Error) {
+    // A load still waiting for its source gives up: the latest address wins. This load waits
+    // with its own hook, so the event loop runs on (paint, timer, clicks) while a pipe or a
+    // device is silent.
+    if (ActiveWait) ActiveWait->Cancel();
+    TQtWaitHook Wait;
+    TQtWaitHook* const Outer = std::exchange(ActiveWait, &Wait);
+    const QPointer<TXVexoView> Alive(this);
     std::string Body;
     std::string Failure;
-    if (!ReadRecordSource(Address, Body, Failure)) {
+    const bool Read = ReadRecordSource(Address, Body, Failure, Wait, LocalLimits);
+    if (!Alive) {
+        // The form was closed while the source was read.
         if (Error) *Error = QString::fromStdString(Failure);
         return false;
     }
-    return LoadText(Body, FormatForFileName(Address), Error);
+    ActiveWait = Outer;
+    LastLoadCancelled = Wait.IsCancelled();
+    if (!Read) {
+        if (Error) *Error = QString::fromStdString(Failure);
+        return false;
+    }
+    return LoadText(Body, FormatOfAddress(Address), Error);
+}
+
+void TXVexoView::CancelLoad() {
+    if (ActiveWait) ActiveWait->Cancel();
+}
+
+void TXVexoView::SetInfoText(int I, const QString& Text) {
+    QLabel* L = InfoLabels[I - 1];
+    // Automatic size, up to the panel's right edge.
+    SetFieldText(*L, Text, L->parentWidget()->width() - L->x() - 4);
+    L->adjustSize();
 }
 
 bool TXVexoView::LoadText(const std::string& Text, int32_t FormatMode, QString* Error) {
@@ -35,7 +68,8 @@ bool TXVexoView::LoadText(const std::string& Text, int32_t FormatMode, QString* 
     auto Fresh = std::make_unique<TGameRecord>();
     const TLoadResult Result = LoadRecordText(*Fresh, Text, FormatMode);
     if (Result.Failed()) {
-        if (Error) *Error = QString::fromStdString(Result.Error);
+        // The message may quote the record (cleaned and bounded): in the record's encoding.
+        if (Error) *Error = QString::fromStdString(DecodeText(Result.Error, Result.Encoding));
         return false;
     }
     LastLoadShown = Result.Shown;
@@ -48,10 +82,16 @@ bool TXVexoView::LoadText(const std::string& Text, int32_t FormatMode, QString* 
     return true;
 }
 
-QString TXVexoView::Display(TInfoKind Kind) const {
+QString TXVexoView::Display(TInfoKind Kind, qsizetype MaxChars) const {
     const std::string* Field = InfoField(Record.Info, Kind);
     if (!Field) return {};
-    return QString::fromStdString(DecodeText(*Field, InfoFieldEncoding(Record, Kind, Encoding)));
+    std::string_view Bytes = *Field;
+    // No character takes more than four bytes: the first 4 * MaxChars + 4 bytes decode to more
+    // characters than are shown, and a megabyte field costs no more than a short one.
+    if (MaxChars >= 0) Bytes = Bytes.substr(0, static_cast<size_t>(MaxChars) * 4 + 4);
+    const QString Text =
+        QString::fromStdString(DecodeText(Bytes, InfoFieldEncoding(Record, Kind, Encoding)));
+    return MaxChars >= 0 ? ElideText(Text, MaxChars) : Text;
 }
 
 void TXVexoView::ApplyRecord() {
@@ -87,27 +127,28 @@ void TXVexoView::ApplyRecord() {
     if (numbersShown()) Board->SetNumbering({0, 0, 1});
     Board->SetHandicap(GameInfo.Handicap, 1);
 
-    // The labels.
-    eventNameL->setText(Display(TInfoKind::Title));
-    SetInfoText(1, QStringLiteral("日期 : ") + Display(TInfoKind::Date));
-    SetInfoText(2, QStringLiteral("地点 : ") + Display(TInfoKind::Place));
-    SetInfoText(3, QStringLiteral("用时 : ") + Display(TInfoKind::TimeText));
-    SetInfoText(4, QStringLiteral("读秒 : ") + Display(TInfoKind::ByoyomiSeconds) +
-                       QStringLiteral("秒 ") + Display(TInfoKind::ByoyomiCount) +
+    // The labels: each field elided (the record keeps it whole).
+    const auto Field = [this](TInfoKind Kind) { return Display(Kind, kMaxTipChars); };
+    SetFieldText(*eventNameL, Field(TInfoKind::Title), eventNameL->width());
+    SetInfoText(1, QStringLiteral("日期 : ") + Field(TInfoKind::Date));
+    SetInfoText(2, QStringLiteral("地点 : ") + Field(TInfoKind::Place));
+    SetInfoText(3, QStringLiteral("用时 : ") + Field(TInfoKind::TimeText));
+    SetInfoText(4, QStringLiteral("读秒 : ") + Field(TInfoKind::ByoyomiSeconds) +
+                       QStringLiteral("秒 ") + Field(TInfoKind::ByoyomiCount) +
                        QStringLiteral("次"));
     SetInfoText(5, (Record.KomiMode == 1 ? QStringLiteral("贴目 : ") : QStringLiteral("方式 : ")) +
-                       Display(TInfoKind::Komi));
-    SetInfoText(6, QStringLiteral("结果 : ") + Display(TInfoKind::Result));
+                       Field(TInfoKind::Komi));
+    SetInfoText(6, QStringLiteral("结果 : ") + Field(TInfoKind::Result));
     if (Record.FormatMode == kFormatTag) {
-        bPlayerL->setText(Display(TInfoKind::BlackName) + QLatin1Char(' ') +
-                          Display(TInfoKind::BlackRank));
-        wPlayerL->setText(Display(TInfoKind::WhiteName) + QLatin1Char(' ') +
-                          Display(TInfoKind::WhiteRank));
+        SetFieldText(*bPlayerL,
+                     Field(TInfoKind::BlackName) + QLatin1Char(' ') + Field(TInfoKind::BlackRank));
+        SetFieldText(*wPlayerL,
+                     Field(TInfoKind::WhiteName) + QLatin1Char(' ') + Field(TInfoKind::WhiteRank));
     } else if (Record.FormatMode == kFormatNgf) {
-        bPlayerL->setText(Display(TInfoKind::BlackName));
-        wPlayerL->setText(Display(TInfoKind::WhiteName));
-        BGlvlL->setText(Display(TInfoKind::BlackRank));
-        WGlvlL->setText(Display(TInfoKind::WhiteRank));
+        SetFieldText(*bPlayerL, Field(TInfoKind::BlackName));
+        SetFieldText(*wPlayerL, Field(TInfoKind::WhiteName));
+        SetFieldText(*BGlvlL, Field(TInfoKind::BlackRank), BGlvlL->width());
+        SetFieldText(*WGlvlL, Field(TInfoKind::WhiteRank), WGlvlL->width());
     }
 
     // An empty comment box.

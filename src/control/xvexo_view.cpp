@@ -20,6 +20,8 @@ TXVexoView::TXVexoView(QWidget* Parent, TViewServices Services)
 }
 
 TXVexoView::~TXVexoView() {
+    // A load waiting for its source gives up; it sees the form gone and touches nothing.
+    CancelLoad();
     // The timer must not tick into a half-destroyed form; the painter goes before the board.
     // The reference window goes first: it draws with the pictures the form owns.
     Timer->stop();

@@ -18,6 +18,7 @@
 #include "display/go_painter.h"
 #include "records/display_text.h"
 #include "records/game_record.h"
+#include "records/record_source.h"
 #include "rules/go_board.h"
 #include "widgets/comment_box.h"
 #include "widgets/image_button.h"
@@ -30,6 +31,7 @@ class TCHelpForm;
 class TClickSound;
 class TImageSource;
 class TImage;
+class TQtWaitHook;
 
 // What the form asks of its surroundings; tests replace these to capture instead of blocking
 // or sounding.
@@ -59,8 +61,15 @@ class TXVexoView : public QWidget {
     ~TXVexoView() override;
 
     // Loads a record from a local path or a file:// address and shows it. Automatic play ends
-    // first. Returns false with the message in Error when the load failed.
+    // first. Returns false with the message in Error when the load failed. FileName is taken
+    // in UTF-8; LoadAddress takes any bytes.
     bool getFile(const QString& FileName, int Level, QString* Error = nullptr);
+    // getFile for an address given as bytes (a file name that is no valid UTF-8 stays exact).
+    // While a pipe or a device is silent, the event loop keeps running; a load still waiting
+    // then gives up ("Cancelled") when another one starts or the form goes.
+    bool LoadAddress(const std::string& Address, QString* Error = nullptr);
+    // Makes the load under way, if one waits, give up with "Cancelled".
+    void CancelLoad();
     // Loads record text as if downloaded from Address (the format follows the address).
     bool LoadText(const std::string& Text, int32_t FormatMode, QString* Error = nullptr);
 
@@ -95,6 +104,8 @@ class TXVexoView : public QWidget {
     const TGameRecord& record() const { return Record; }
     const TGameInfo& gameInfo() const { return GameInfo; }
     uint8_t viewMode() const { return ViewMode; }
+    // Whether the last load gave up because another one started or CancelLoad was called.
+    bool lastLoadCancelled() const { return LastLoadCancelled; }
     // Whether the last load that did not fail was shown (false: the text held no record the
     // parser could show, and the game on the screen stayed).
     bool lastLoadShown() const { return LastLoadShown; }
@@ -109,6 +120,9 @@ class TXVexoView : public QWidget {
     QImage boardImage() const;
     // The reference window; null until the first link opens it.
     TCHelpForm* helpForm() const { return HelpForm; }
+
+    // The limits of reading a pipe, a socket or a device (tests shorten them).
+    TSourceLimits LocalLimits;
 
     // Components of the form, named by role and kind.
     QFrame* rightP = nullptr;
@@ -190,7 +204,9 @@ class TXVexoView : public QWidget {
     // Opens the reference window (created on the first call) on a snapshot of the board and
     // shows Code.
     void OpenReference(const std::string& Code);
-    QString Display(TInfoKind Kind) const;
+    // The field of Kind decoded for display: the whole of it, or when MaxChars is not negative
+    // at most MaxChars characters then "…" (decoding only the bytes those need).
+    QString Display(TInfoKind Kind, qsizetype MaxChars = -1) const;
 
     TViewServices Services;
     // View state.
@@ -199,6 +215,9 @@ class TXVexoView : public QWidget {
     bool Loading = false;
     bool AutoPlaying = false;
     bool LastLoadShown = false;
+    bool LastLoadCancelled = false;
+    // The waiting hook of the load under way, if one waits for its source.
+    TQtWaitHook* ActiveWait = nullptr;
     int ImageSetLoads = 0;
 
     // The saved-mode stack of trial play.

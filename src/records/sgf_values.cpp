@@ -4,6 +4,8 @@
 #include <array>
 #include <utility>
 
+#include "records/record_error.h"
+
 namespace xvexo {
 
 namespace {
@@ -199,21 +201,17 @@ bool SgfByoyomi(std::string_view Text, std::string& Count, std::string& Seconds)
 }
 
 std::string QuoteForMessage(std::string_view Value) {
+    // CleanForMessage's rule, cut back to the start of a UTF-8 character (the text is UTF-8 by
+    // now), so the message holds no broken character.
     constexpr size_t kMax = 32;
-    std::string Out = "\"";
     size_t Len = Value.size();
     if (Len > kMax) {
         Len = kMax;
         while (Len > 0 && (static_cast<unsigned char>(Value[Len]) & 0xC0) == 0x80)
             --Len;
     }
-    for (size_t I = 0; I < Len; ++I) {
-        const auto B = static_cast<unsigned char>(Value[I]);
-        Out += B < 0x20 || B == 0x7F ? '?' : Value[I];
-    }
-    if (Len < Value.size()) Out += "...";
-    Out += '"';
-    return Out;
+    return "\"" + CleanForMessage(Value.substr(0, Len), Len) +
+           (Len < Value.size() ? "...\"" : "\"");
 }
 
 }  // namespace xvexo

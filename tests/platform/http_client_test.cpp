@@ -10,7 +10,7 @@
 #include <thread>
 
 #include "local_servers.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace xvexo {
 namespace {

@@ -16,7 +16,7 @@
 #include "platform/reg_file_registry.h"
 #include "printing/print_dialog_model.h"
 #include "printing/print_settings.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace xvexo {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "platform/reg_file_registry.h"
 #include "records/record_error.h"
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace xvexo {
 namespace {

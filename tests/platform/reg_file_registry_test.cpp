@@ -14,7 +14,7 @@
 #include <map>
 #include <random>
 
-#include "temp_folder.h"
+#include "support/temp_folder.h"
 
 namespace xvexo {
 namespace {

@@ -102,5 +102,45 @@ TEST(GoToMove, BoxValidation) {
     }
 }
 
+// A message that quotes record text holds at most 32 of its bytes (then "...") and no control
+// byte, whatever the reader and however long or hostile the text: a record never puts megabytes
+// into a message box or escape sequences into a terminal.
+TEST(BoundedMessages, EveryReaderQuotesAtMost32CleanBytes) {
+    const std::string Mega(1'000'000, '9');
+    // Control bytes, without the brackets that would end a value: ESC c resets a terminal.
+    const std::string Hostile =
+        "\x1b"
+        "c\x07\x7f\x01" +
+        Mega;
+    const struct {
+        std::string Text;
+        int32_t Format;
+    } Cases[] = {
+        {"T\n\nW\nB\nP\n" + Mega + "\n", kFormatNgf},                      // the handicap line
+        {"T\n\nW\nB\nP\n0\n\n\n\n" + Hostile + "\n", kFormatNgf},          // the time line
+        {"T\n\nW\nB\nP\n0\n\n\n\n599\nR\n" + Hostile + "\n", kFormatNgf},  // the move count
+        {"(;EV[x];B[pd](RN[x]PT[" + Mega + "];B[aa]))\n", kFormatTag},     // a diagram's start
+        {"(;GM[1]SZ[" + Hostile + "])", kFormatSgf},
+        {"(;GM[1];B[" + Hostile + "])", kFormatSgf},
+        {"(;GM[" + Hostile + "])", kFormatSgf},
+        {"(;GM[1]" + std::string(100'000, 'x') + "[1])", kFormatSgf},  // a property name
+    };
+    for (const auto& C : Cases) {
+        auto Record = std::make_unique<TGameRecord>();
+        const TLoadResult R = LoadRecordText(*Record, C.Text, C.Format);
+        const std::string& E = R.Error;
+        ASSERT_TRUE(R.Failed()) << C.Text.substr(0, 40);
+        const size_t Open = E.find('"');
+        const size_t Close = E.find('"', Open + 1);
+        ASSERT_NE(Close, std::string::npos) << E;
+        const std::string_view Quoted = std::string_view(E).substr(Open + 1, Close - Open - 1);
+        EXPECT_LE(Quoted.size(), 32u + 3u) << E;
+        EXPECT_TRUE(Quoted.ends_with("...")) << E;
+        EXPECT_LT(E.size(), 120u) << E;
+        for (const char Byte : E)
+            EXPECT_FALSE(static_cast<unsigned char>(Byte) < 0x20 || Byte == 0x7F) << E;
+    }
+}
+
 }  // namespace
 }  // namespace xvexo

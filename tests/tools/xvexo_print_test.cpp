@@ -189,11 +189,14 @@ TEST_F(XvexoPrint, FailuresExitOneAndWriteNothing) {
                   .arg(File));
     EXPECT_FALSE(QFile::exists(File));
 
-    // A file that cannot be written, and a record that cannot be read.
+    // A file that cannot be written (or not in full), and a record that cannot be read.
     const QString Nowhere = Out("no-such-folder/x.pdf");
     R = Print({kSample, QStringLiteral("-o"), Nowhere});
     EXPECT_EQ(R.Exit, 1);
-    EXPECT_EQ(R.Errors, QStringLiteral("Cannot write %1\n").arg(Nowhere));
+    EXPECT_EQ(R.Errors, QStringLiteral("Cannot write the output: No such file or directory\n"));
+    R = Print({kSample, QStringLiteral("-o"), QStringLiteral("/dev/full")});
+    EXPECT_EQ(R.Exit, 1);
+    EXPECT_EQ(R.Errors, QStringLiteral("Cannot write the output: No space left on device\n"));
     R = Print({Out("missing.txt"), QStringLiteral("-o"), File});
     EXPECT_EQ(R.Exit, 1);
     EXPECT_TRUE(R.Errors.startsWith(QStringLiteral("Cannot open "))) << R.Errors.toStdString();

@@ -131,4 +131,23 @@ TEST(RenderCommand, RefusesBadArgumentsAndReportsFailedLoads) {
     EXPECT_EQ(P.exitCode(), 2);
 }
 
+// Failing output: one line of ours on standard error, nothing of the PNG library's, exit 1.
+TEST(RenderCommand, AFailedWriteIsOneLineOfOurs) {
+    const struct {
+        const char* Out;
+        const char* Line;
+    } Cases[] = {
+        {"/dev/full", "Cannot write the output: No space left on device\n"},
+        {"/nonexistent/board.png", "Cannot write the output: No such file or directory\n"},
+    };
+    for (const auto& C : Cases) {
+        QProcess P;
+        P.start(QStringLiteral(XVEXO_PROGRAM), {QStringLiteral("render"), Sample("sample.tag.txt"),
+                                                QStringLiteral("-o"), QString::fromLatin1(C.Out)});
+        P.waitForFinished(60000);
+        EXPECT_EQ(P.exitCode(), 1) << C.Out;
+        EXPECT_EQ(P.readAllStandardError().toStdString(), C.Line);
+    }
+}
+
 }  // namespace

@@ -1,14 +1,17 @@
 // Runs the xvexo program on fixtures and compares its exact output and exit status.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "support/fifo_writer.h"
 #include "support/record_text.h"
 
 namespace {
@@ -193,6 +196,79 @@ TEST(XvexoRecord, SourcesThatCannotBeReadFailWithTheViewersTexts) {
     const TRun Empty = RunTool("record ''");
     EXPECT_EQ(Empty.Status, 1);
     EXPECT_EQ(Empty.Err, "Empty URL\n");
+}
+
+// Reading sources: only local files, by their bytes, and a pipe with a writer.
+TEST(XvexoSources, LocalAddressesOnlyAndNamesAsBytes) {
+    // Another host is never a path relative to the current folder, and %00 never cuts a path.
+    const std::string Samples = std::string(XVEXO_TEST_DATA) + "/records";
+    TRun R = RunTool("record file://records/small.tag.txt");
+    EXPECT_EQ(R.Status, 1);
+    EXPECT_EQ(R.Err, "Cannot open file://records/small.tag.txt: not a local file\n");
+    R = RunTool("record 'file://" + Samples + "/short_move.NGF%00.txt'");
+    EXPECT_EQ(R.Status, 1);
+    EXPECT_EQ(R.Err, "Cannot open file://" + Samples +
+                         "/short_move.NGF%00.txt: the address holds a NUL byte\n");
+    EXPECT_EQ(RunTool("record file://").Err, "Empty URL\n");
+    // A file name that is no valid UTF-8 opens, as a path and as an address.
+    const std::string Name = WriteTemp("\xB6\xD4\xBE\xD6\xFF.tag.txt", "(;EV[x];B[pd])\n");
+    EXPECT_EQ(RunTool("replay '" + Name + "' --to 1").Status, 0);
+    R = RunTool("record 'file://localhost" + TempDir().string() + "/%B6%D4%BE%D6%FF.tag.txt'");
+    EXPECT_EQ(R.Status, 0) << R.Err;
+    EXPECT_NE(R.Out.find("\"Moves\": [[16, 4]]"), std::string::npos) << R.Out;
+    // The name's control bytes never reach the terminal.
+    R = RunTool("record \"$(printf '/no/\\033]0;owned\\007\\302\\2332J')\"");
+    EXPECT_EQ(R.Err, "Cannot open /no/?]0;owned??2J: No such file or directory\n");
+}
+
+TEST(XvexoSources, AFifoWithAWriterIsRead) {
+    const std::string Fifo = (TempDir() / "live.NGF").string();
+    ASSERT_EQ(::mkfifo(Fifo.c_str(), 0600), 0);
+    const std::string Text = xvexo::testing::NgfText(xvexo::testing::NgfHeader());
+    {
+        const auto Writer = xvexo::testing::WriteToFifo(Fifo, {Text.substr(0, 10), Text.substr(10)},
+                                                        std::chrono::milliseconds(200));
+        const TRun R = RunTool("record '" + Fifo + "'");
+        EXPECT_EQ(R.Status, 0) << R.Err;
+        EXPECT_NE(R.Out.find("\"FormatMode\": 2,\n  \"Shown\": true"), std::string::npos) << R.Out;
+    }
+    std::filesystem::remove(Fifo);
+}
+
+// Failing output: a script never takes output that did not arrive for success.
+TEST(XvexoOutput, AFailedWriteExitsOneWithTheReason) {
+    TRun R = RunTool("record " + Data("small.tag.txt") + " >/dev/full");
+    EXPECT_EQ(R.Status, 1);
+    EXPECT_EQ(R.Err, "Cannot write the output: No space left on device\n");
+    R = RunTool("replay " + Data("small.tag.txt") + " >&-");
+    EXPECT_EQ(R.Status, 1);
+    EXPECT_EQ(R.Err, "Cannot write the output: Bad file descriptor\n");
+    // A failed load and a failed write: both said, exit 1.
+    R = RunTool("record " + Data("short_move.NGF") + " >/dev/full");
+    EXPECT_EQ(R.Status, 1);
+    EXPECT_EQ(R.Err,
+              "NGF move line 3 is too short\nCannot write the output: No space left on device\n");
+    // A pipe whose reader has gone: the write fails (no death by signal).
+    const auto Status = TempDir() / "status.txt";
+    const auto Err = TempDir() / "pipe_stderr.txt";
+    const std::string Script = "{ sleep 0.3; '" + std::string(XVEXO_TOOL) + "' replay " +
+                               Data("small.tag.txt") + " 2>'" + Err.string() + "'; echo $? >'" +
+                               Status.string() + "'; } | true";
+    ASSERT_EQ(std::system(Script.c_str()), 0);
+    EXPECT_EQ(ReadFile(Status), "1\n");
+    EXPECT_EQ(ReadFile(Err), "Cannot write the output: Broken pipe\n");
+}
+
+// Bounded texts: a hostile record puts neither megabytes nor control bytes into the error line.
+TEST(XvexoRecord, AHostileNumberLineGivesAShortCleanMessage) {
+    const std::string Hostile = "\x1b[2J\x1b[31mRED" + std::string(1'000'000, '9');
+    const std::string Ngf =
+        WriteTemp("hostile.NGF", xvexo::testing::NgfText(xvexo::testing::NgfHeader(Hostile)));
+    const TRun R = RunTool("record '" + Ngf + "'");
+    EXPECT_EQ(R.Status, 1);
+    EXPECT_EQ(R.Err, "\"?[2J?[31mRED99999999999999999999...\" is not a decimal number\n");
+    EXPECT_NE(R.Out.find("\"Error\": \"\\\"?[2J?[31mRED99999999999999999999...\\\" is not"),
+              std::string::npos);
 }
 
 TEST(XvexoCommands, UsageErrors) {

@@ -1,8 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "control/print_dialog.h"
 #include "control/reference_window.h"
@@ -10,6 +21,7 @@
 #include "platform/qt_print_surface.h"
 #include "support/memory_registry.h"
 #include "support/record_text.h"
+#include "support/temp_folder.h"
 #include "viewer_window.h"
 
 namespace xvexo {
@@ -27,16 +39,19 @@ void WriteFile(const QString& Path, const QByteArray& Bytes) {
     F.write(Bytes);
 }
 
-// Drags the local file or folder Path onto the window and drops it there; whether the window
-// accepted the drag.
-bool DropOnto(TViewerWindow& W, const QString& Path) {
-    QMimeData Data;
-    Data.setUrls({QUrl::fromLocalFile(Path)});
+// Drags Data onto the window and drops it there; whether the window accepted the drag.
+bool DropOnto(TViewerWindow& W, const QMimeData& Data) {
     QDragEnterEvent Enter(QPoint(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, {});
     QApplication::sendEvent(&W, &Enter);
     QDropEvent Drop(QPointF(5, 5), Qt::CopyAction, &Data, Qt::LeftButton, {});
     QApplication::sendEvent(&W, &Drop);
     return Enter.isAccepted();
+}
+// Drags the local file or folder Path onto the window and drops it there.
+bool DropOnto(TViewerWindow& W, const QString& Path) {
+    QMimeData Data;
+    Data.setUrls({QUrl::fromLocalFile(Path)});
+    return DropOnto(W, Data);
 }
 
 TEST(ViewerWindow, KeysStepAsTheArrowsDo) {
@@ -89,6 +104,8 @@ TEST(ViewerWindow, DroppedFileIsOpened) {
     TViewerWindow W;
     W.show();
     EXPECT_TRUE(DropOnto(W, Path));
+    EXPECT_EQ(W.View().board().MoveIndex(), 0);  // read once the drop has returned
+    QApplication::processEvents();
     EXPECT_EQ(W.View().board().MoveIndex(), 5);
     EXPECT_TRUE(W.windowTitle().endsWith("dropped.txt"));
 }
@@ -149,6 +166,120 @@ TEST(ViewerWindow, ALinkOpensTheReferenceWindowAndEscapeClosesIt) {
     EXPECT_TRUE(Form->isVisible());
     QTest::keyClick(Form, Qt::Key_Escape);
     EXPECT_TRUE(Form->isHidden());
+}
+
+// Reading sources: a file name that is no valid UTF-8 opens, given as bytes or dropped.
+TEST(ViewerWindow, AFileNameOfAnyBytesOpens) {
+    const testing::TTempFolder Dir;  // QTemporaryDir cannot remove such names
+    const std::string Folder = Dir.Path.string();
+    const std::string Name = "\xB6\xD4\xBE\xD6\xFF.txt";
+    {
+        std::ofstream Out(Folder + "/" + Name, std::ios::binary);
+        Out << Moves(7);
+    }
+    QStringList Reported;
+    TViewerWindow W(nullptr, [&Reported](const QString& E) { Reported << E; });
+    W.show();
+    QString Error;
+    ASSERT_TRUE(W.OpenAddress(Folder + "/" + Name, &Error)) << Error.toStdString();
+    EXPECT_EQ(W.View().board().MoveIndex(), 7);
+    EXPECT_TRUE(W.windowTitle().endsWith(QStringLiteral(".txt")));
+
+    // Dropped: the address as the file manager encodes it, %XX for each byte.
+    ASSERT_TRUE(W.View().LoadText(Moves(2), kFormatTag));
+    QMimeData Data;
+    Data.setData(QStringLiteral("text/uri-list"),
+                 QByteArray::fromStdString("file://" + Folder + "/%B6%D4%BE%D6%FF.txt\r\n"));
+    EXPECT_TRUE(DropOnto(W, Data));
+    QApplication::processEvents();
+    EXPECT_EQ(W.View().board().MoveIndex(), 7);
+    EXPECT_TRUE(Reported.isEmpty()) << Reported.join(' ').toStdString();
+}
+
+// Reading sources: a dropped pipe is read after the drop has returned, so the other program's
+// drag never waits for it; its silence then ends in a report.
+TEST(ViewerWindow, ADroppedPipeNeverHoldsUpTheDrag) {
+    const testing::TTempFolder Dir;
+    const std::string Fifo = (Dir / "live.txt").string();
+    ASSERT_EQ(::mkfifo(Fifo.c_str(), 0600), 0);
+    QStringList Reported;
+    TViewerWindow W(nullptr, [&Reported](const QString& E) { Reported << E; });
+    W.View().LocalLimits.Silence = std::chrono::milliseconds(300);
+    W.show();
+    QElapsedTimer Clock;
+    Clock.start();
+    EXPECT_TRUE(DropOnto(W, QString::fromStdString(Fifo)));
+    EXPECT_LT(Clock.elapsed(), 200);
+    QApplication::processEvents();
+    EXPECT_EQ(Reported, QStringList{QStringLiteral("Timed out")});
+}
+
+// Bounded texts: a megabyte number line reaches the user at once, in a short box.
+TEST(ViewerWindow, AHostileRecordIsReportedAtOnceInAShortBox) {
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath("hostile.NGF");
+    WriteFile(Path, QByteArray::fromStdString(testing::NgfText(
+                        testing::NgfHeader("\x1b[2J" + std::string(1'000'000, '9')))));
+    TViewerWindow W;  // reports in a real message box
+    W.show();
+    QElapsedTimer Clock;
+    Clock.start();
+    DropOnto(W, Path);
+    QMessageBox* Box = nullptr;
+    while (!Box && Clock.elapsed() < 10'000) {
+        QApplication::processEvents();
+        Box = W.findChild<QMessageBox*>();
+    }
+    ASSERT_NE(Box, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(Box));
+    const qint64 Took = Clock.elapsed();
+    std::printf("hostile NGF: from the drop to the message box shown %lld ms\n",
+                static_cast<long long>(Took));
+    EXPECT_LT(Took, 2000);
+    EXPECT_EQ(Box->text(), "\"?[2J9999999999999999999999999999...\" is not a decimal number");
+    Box->close();
+}
+
+// The program, with its exact exit status: an empty address fails as the contract says, as a
+// missing file does; a usage error is 2; a name of any bytes opens; a screenshot that cannot
+// be written is one line of ours.
+TEST(ViewerProgram, AddressesAndScreenshots) {
+    const testing::TTempFolder Dir;
+    const std::string Folder = Dir.Path.string();
+    const std::string Err = Folder + "/err.txt";
+    const auto Run = [&](const std::string& Args) {
+        const std::string Command = "QT_QPA_PLATFORM=offscreen XVEXOVIEW_REGISTRY='" + Folder +
+                                    "/user.reg' '" XVEXOVIEW_PROGRAM "' " + Args + " 2>'" + Err +
+                                    "'";
+        const int Status = std::system(Command.c_str());
+        return WIFEXITED(Status) ? WEXITSTATUS(Status) : -1;
+    };
+    const auto Errors = [&] {
+        std::ifstream In(Err, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(In), {});
+    };
+    EXPECT_EQ(Run("--screenshot '" + Folder + "/a.png' ''"), 1);
+    EXPECT_NE(Errors().find("xvexoview: Empty URL\n"), std::string::npos) << Errors();
+    EXPECT_EQ(Run("--screenshot '" + Folder + "/a.png' '" + Folder + "/no-such-record.txt'"), 1);
+    EXPECT_NE(Errors().find("/no-such-record.txt: No such file or directory\n"), std::string::npos)
+        << Errors();
+    EXPECT_EQ(Run("--bogus"), 2);
+
+    {
+        std::ofstream Out(Folder + "/\xB6\xD4\xFF.NGF", std::ios::binary);
+        Out << testing::NgfText(testing::NgfHeader());
+    }
+    EXPECT_EQ(Run("--screenshot '" + Folder + "/b.png' \"$(printf '" + Folder +
+                  "/\\266\\324\\377.NGF')\""),
+              0)
+        << Errors();
+    EXPECT_TRUE(std::filesystem::exists(Dir / "b.png"));
+
+    EXPECT_EQ(Run("--screenshot /dev/full"), 1);
+    EXPECT_NE(Errors().find("xvexoview: Cannot write the output: No space left on device\n"),
+              std::string::npos)
+        << Errors();
+    EXPECT_EQ(Errors().find("libpng"), std::string::npos) << Errors();
 }
 
 }  // namespace

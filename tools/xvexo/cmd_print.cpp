@@ -3,7 +3,9 @@
 // which are read as the viewer loads them and never written; each value given is typed into its
 // field and checked by the dialog's own check when the field is left.
 
+#include <QFile>
 #include <QString>
+#include <QTemporaryDir>
 #include <functional>
 #include <map>
 #include <memory>
@@ -15,6 +17,7 @@
 #include "commands.h"
 #include "gui_start.h"
 #include "load_source.h"
+#include "platform/output_file.h"
 #include "platform/qt_print_surface.h"
 #include "platform/reg_file_registry.h"
 #include "printing/game_print_info.h"
@@ -161,8 +164,15 @@ int RunPrint(const TArgs& Args) {
     S.Board->GetPosition(*Game);
 
     const auto App = StartGui();
-    const QString File = QString::fromLocal8Bit(Choice.Output.c_str());
-    auto Surface = TQtPrintSurface::ForPdf(File, Choice.Paper);
+    // The job is printed into a file of our own; its bytes then go to the output file (named in
+    // bytes, as given), so an output that cannot be written in full is one line of ours.
+    const QTemporaryDir Work;
+    if (!Work.isValid()) {
+        PrintError("Cannot write the output: " + Work.errorString().toStdString());
+        return kExitFailed;
+    }
+    const QString Job = Work.filePath(QStringLiteral("job.pdf"));
+    auto Surface = TQtPrintSurface::ForPdf(Job, Choice.Paper);
 
     // The stored options, loaded as the viewer loads them, through a view that stores nothing.
     const auto Registry = OpenUserRegistry();
@@ -196,6 +206,19 @@ int RunPrint(const TArgs& Args) {
         }
     } catch (const TPrintError& E) {
         PrintError(E.what());
+        return kExitFailed;
+    }
+    QFile Printed(Job);
+    std::string Reason;
+    if (!Printed.open(QIODevice::ReadOnly)) {
+        PrintError("Cannot write the output: " + Printed.errorString().toStdString());
+        return kExitFailed;
+    }
+    const QByteArray Bytes = Printed.readAll();
+    if (!WriteWholeFile(Choice.Output,
+                        std::string_view(Bytes.constData(), static_cast<size_t>(Bytes.size())),
+                        Reason)) {
+        PrintError("Cannot write the output: " + Reason);
         return kExitFailed;
     }
     return kExitOk;

@@ -17,6 +17,7 @@
 #include "display/reference_window_model.h"
 #include "gui_start.h"
 #include "load_source.h"
+#include "platform/output_file.h"
 #include "platform/qimage_canvas.h"
 #include "platform/resource_store.h"
 #include "records/record_setup.h"
@@ -25,6 +26,15 @@
 namespace xvexo::cli {
 
 namespace {
+
+// Writes Picture as the PNG file Path (bytes, as given): encoded in memory and written by us, so
+// a failure is one line of ours and nothing of the PNG library's.
+int WritePicture(const QImage& Picture, const std::string& Path) {
+    std::string Reason;
+    if (WritePngFile(Picture, Path, Reason)) return kExitOk;
+    PrintError("Cannot write the output: " + Reason);
+    return kExitFailed;
+}
 
 constexpr int kDefaultCell = 24;
 constexpr int kMaxCell = 200;  // a 3820-pixel board; larger pictures serve no one
@@ -112,7 +122,6 @@ int RunRender(const TArgs& Args) {
     const auto App = StartGui();
     try {
         TResourceStore Store;
-        const QString File = QString::fromLocal8Bit(Out->second.c_str());
         if (Reference) {
             TQImageCanvas Window(1, 1, kReferencePanelColour);
             std::string Error;
@@ -121,11 +130,7 @@ int RunRender(const TArgs& Args) {
                 PrintError(Error.empty() ? "The record holds no game to show" : Error);
                 return kExitFailed;
             }
-            if (!Window.Snapshot().save(File, "PNG")) {
-                PrintError("Cannot write " + Out->second);
-                return kExitFailed;
-            }
-            return kExitOk;
+            return WritePicture(Window.Snapshot(), Out->second);
         }
         const auto Base = Store.Load("baseb");
         const auto Edge = Store.Load("bedge");
@@ -153,15 +158,11 @@ int RunRender(const TArgs& Args) {
             Painter.LoadMarks(Marks);
         }
 
-        if (!Canvas.Snapshot().save(File, "PNG")) {
-            PrintError("Cannot write " + Out->second);
-            return kExitFailed;
-        }
+        return WritePicture(Canvas.Snapshot(), Out->second);
     } catch (const TResourceNotFound& E) {
         PrintError(E.what());
         return kExitFailed;
     }
-    return kExitOk;
 }
 
 }  // namespace xvexo::cli

@@ -1,6 +1,8 @@
 #include "command_line.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "records/game_record.h"
 #include "records/record_loader.h"
@@ -51,22 +53,45 @@ bool ReadMoveOption(const TCommandLine& L, std::optional<int32_t>& To) {
     return true;
 }
 
+bool WriteOutput(std::string_view Bytes, std::string& Reason) {
+    errno = 0;
+    const bool Written = std::fwrite(Bytes.data(), 1, Bytes.size(), stdout) == Bytes.size();
+    // What stays in the buffer may still fail to arrive: the flush tells.
+    if (Written && std::fflush(stdout) == 0 && !std::ferror(stdout)) return true;
+    Reason = std::strerror(errno != 0 ? errno : EIO);
+    std::clearerr(stdout);
+    return false;
+}
+
 int FinishWithJson(const std::string& Json, const TLoadResult& Result) {
-    std::fwrite(Json.data(), 1, Json.size(), stdout);
-    if (Result.Failed()) {
-        PrintError(Result.Error);
-        return kExitFailed;
-    }
-    return kExitOk;
+    std::string Reason;
+    const bool Written = WriteOutput(Json, Reason);
+    if (Result.Failed()) PrintError(Result.Error);
+    if (!Written) PrintError("Cannot write the output: " + Reason);
+    return Written && !Result.Failed() ? kExitOk : kExitFailed;
 }
 
 void PrintError(const std::string& Message) {
-    std::string Line = Message;
-    for (char& C : Line) {
-        if (C == '\n' || C == '\r') C = ' ';
+    // One line, and nothing the terminal would take as a command: no control byte, and no C1
+    // control in UTF-8 (U+0080..U+009F, which some terminals obey as ESC sequences).
+    std::string Line;
+    Line.reserve(Message.size() + 1);
+    for (size_t i = 0; i < Message.size(); ++i) {
+        const auto B = static_cast<unsigned char>(Message[i]);
+        if (B == '\n' || B == '\r' || B == '\t') {
+            Line += ' ';
+        } else if (B < 0x20 || B == 0x7F) {
+            Line += '?';
+        } else if (B == 0xC2 && i + 1 < Message.size() &&
+                   (static_cast<unsigned char>(Message[i + 1]) & 0xE0) == 0x80) {
+            Line += '?';
+            ++i;
+        } else {
+            Line += Message[i];
+        }
     }
-    std::fputs(Line.c_str(), stderr);
-    std::fputc('\n', stderr);
+    Line += '\n';
+    std::fwrite(Line.data(), 1, Line.size(), stderr);
 }
 
 }  // namespace xvexo::cli

@@ -7,6 +7,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <string_view>
 
 #include "commands.h"
 #include "records/record_loader.h"
@@ -28,11 +29,17 @@ TCommandLine ParseCommandLine(const TArgs& Args, const std::set<std::string>& Va
 // printed, when the value is no move number; To stays empty when "--to" was not given.
 bool ReadMoveOption(const TCommandLine& L, std::optional<int32_t>& To);
 
+// Writes Bytes to standard output and flushes it. False, with the system's reason, when they did
+// not all arrive (a full disk, a closed pipe).
+bool WriteOutput(std::string_view Bytes, std::string& Reason);
+
 // Writes Json to standard output; then, when the load failed, its message as one line on
-// standard error. The exit status: kExitFailed after a failed load, else kExitOk.
+// standard error, and when the output could not be written, "Cannot write the output: REASON".
+// The exit status: kExitOk, or kExitFailed after either failure.
 int FinishWithJson(const std::string& Json, const TLoadResult& Result);
 
-// Prints Message as one line on standard error.
+// Prints Message as one line on standard error: line breaks and tabs become blanks, other
+// control bytes and the C1 controls of UTF-8 "?".
 void PrintError(const std::string& Message);
 
 }  // namespace xvexo::cli

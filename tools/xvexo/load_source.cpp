@@ -4,17 +4,9 @@
 
 namespace xvexo::cli {
 
-namespace {
-
-bool IsHttpAddress(const std::string& S) {
-    return S.starts_with("http://") || S.starts_with("https://");
-}
-
-}  // namespace
-
 int32_t FormatOfSource(const std::string& Source, std::optional<int> Forced) {
     if (Forced) return *Forced;
-    return IsHttpAddress(Source) ? FormatForAddress(Source) : FormatForFileName(Source);
+    return FormatOfAddress(Source);
 }
 
 TLoadedSource LoadSource(const std::string& Source, std::optional<int> Forced) {

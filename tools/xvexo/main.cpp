@@ -1,5 +1,6 @@
 // xvexo: reads a game record and prints what the viewer makes of it.
 
+#include <csignal>
 #include <cstdio>
 #include <string_view>
 
@@ -45,6 +46,9 @@ void PrintUsage() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A closed pipe on standard output is a failed write that the command reports (exit 1),
+    // not a silent death by signal.
+    std::signal(SIGPIPE, SIG_IGN);
     if (argc < 2) {
         PrintUsage();
         return xvexo::cli::kExitUsage;

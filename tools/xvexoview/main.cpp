@@ -3,14 +3,17 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QMessageBox>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "platform/fonts.h"
+#include "platform/output_file.h"
 #include "platform/print_status.h"
 #include "viewer_window.h"
 
@@ -35,37 +38,43 @@ QString FindSampleRecord() {
     return {};
 }
 
+void PrintError(const QString& Text) {
+    std::fprintf(stderr, "xvexoview: %s\n", qPrintable(Text));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Qt takes its own options (-platform and the like) out of argv here.
     QApplication App(argc, argv);
     QApplication::setApplicationName(QStringLiteral("xvexoview"));
     xvexo::InstallFontSubstitutions();
 
-    QString Screenshot;
-    QString Address;
-    const QStringList Args = QCoreApplication::arguments();
-    for (int i = 1; i < Args.size(); ++i) {
-        const QString& A = Args[i];
-        if (A == QLatin1String("--screenshot")) {
-            if (i + 1 >= Args.size()) {
+    // The arguments stay bytes: a file name that is no valid UTF-8 opens as any other.
+    std::optional<std::string> Screenshot;
+    std::optional<std::string> Address;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view A = argv[i];
+        if (A == "--screenshot") {
+            if (i + 1 >= argc) {
                 std::fputs(kUsage, stderr);
                 return 2;
             }
-            Screenshot = Args[++i];
-        } else if (A == QLatin1String("--help") || A == QLatin1String("-h")) {
+            Screenshot = argv[++i];
+        } else if (A == "--help" || A == "-h") {
             std::fputs(kUsage, stdout);
             return 0;
-        } else if (A.startsWith(QLatin1String("--")) || !Address.isEmpty()) {
+        } else if (A.starts_with("--") || Address) {
             std::fputs(kUsage, stderr);
             return 2;
         } else {
-            Address = A;
+            Address = std::string(A);  // "" too: it fails as an empty address does
         }
     }
-    if (Address.isEmpty()) {
-        Address = FindSampleRecord();
-        if (Address.isEmpty()) std::fputs("xvexoview: no bundled sample record found\n", stderr);
+    if (!Address) {
+        const QString Sample = FindSampleRecord();
+        if (Sample.isEmpty()) std::fputs("xvexoview: no bundled sample record found\n", stderr);
+        if (!Sample.isEmpty()) Address = QFile::encodeName(Sample).toStdString();
     }
 
     // The print options are loaded (or, on a first run, stored) as the program starts. When
@@ -81,28 +90,33 @@ int main(int argc, char** argv) {
 
     // With --screenshot nobody is there to read a box: notices go to standard error.
     std::function<void(const QString&)> Report;
-    if (!Screenshot.isEmpty())
-        Report = [](const QString& Text) {
-            std::fprintf(stderr, "xvexoview: %s\n", qPrintable(Text));
-        };
+    if (Screenshot) Report = PrintError;
     xvexo::TViewerWindow Window(nullptr, Report);
     Window.show();
     Window.setFocus();
-    QString Error;
-    const bool Loaded = Address.isEmpty() || Window.Open(Address, &Error);
-    if (!Loaded) std::fprintf(stderr, "xvexoview: %s\n", qPrintable(Error));
-    if (!PrintNotice.isEmpty()) std::fprintf(stderr, "xvexoview: %s\n", qPrintable(PrintNotice));
 
-    if (!Screenshot.isEmpty()) {
+    if (Screenshot) {
+        QString Error;
+        const bool Loaded = !Address || Window.OpenAddress(*Address, &Error);
+        if (!Loaded) PrintError(Error);
+        if (!PrintNotice.isEmpty()) PrintError(PrintNotice);
         QApplication::processEvents();
-        if (!Window.grab().save(Screenshot, "PNG")) {
-            std::fprintf(stderr, "xvexoview: cannot write %s\n", qPrintable(Screenshot));
+        std::string Reason;
+        if (!xvexo::WritePngFile(Window.grab().toImage(), *Screenshot, Reason)) {
+            PrintError(QStringLiteral("Cannot write the output: ") +
+                       QString::fromStdString(Reason));
             return 1;
         }
         return Loaded ? 0 : 1;
     }
-    if (!Loaded) {
-        QTimer::singleShot(0, &Window, [&Window, Error] {
+    if (!PrintNotice.isEmpty()) PrintError(PrintNotice);
+    // The load starts once the event loop runs: a pipe that keeps it waiting leaves the window
+    // painted and able to close.
+    if (Address) {
+        QTimer::singleShot(0, &Window, [&Window, &Address] {
+            QString Error;
+            if (Window.OpenAddress(*Address, &Error) || Window.View().lastLoadCancelled()) return;
+            PrintError(Error);
             QMessageBox::critical(&Window, QStringLiteral("XVexoView"), Error, QMessageBox::Ok);
         });
     }

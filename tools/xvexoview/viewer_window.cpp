@@ -1,15 +1,18 @@
 #include "viewer_window.h"
 
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFileInfo>
+#include <QFile>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "control/field_text.h"
 #include "control/reference_window.h"
+#include "records/record_source.h"
 
 namespace xvexo {
 
@@ -46,16 +49,20 @@ TViewerWindow::TViewerWindow(QWidget* Parent, std::function<void(const QString&)
     resize(798, 560);
 }
 
-bool TViewerWindow::Open(const QString& Address, QString* Error) {
-    if (!FView->getFile(Address, 0, Error)) return false;
+bool TViewerWindow::OpenAddress(const std::string& Address, QString* Error) {
+    if (!FView->LoadAddress(Address, Error)) return false;
     if (!FView->lastLoadShown()) {
         // Not a failure of the load, but nothing of it can be shown: say so, keep the game.
         ReportLater(QStringLiteral("%1 holds no game record; the game shown is unchanged")
-                        .arg(QFileInfo(Address).fileName()));
+                        .arg(FileNameOfAddress(Address)));
         return true;
     }
-    setWindowTitle(QStringLiteral("XVexoView — ") + QFileInfo(Address).fileName());
+    setWindowTitle(QStringLiteral("XVexoView — ") + FileNameOfAddress(Address));
     return true;
+}
+
+bool TViewerWindow::Open(const QString& Address, QString* Error) {
+    return OpenAddress(Address.toStdString(), Error);
 }
 
 void TViewerWindow::keyPressEvent(QKeyEvent* E) {
@@ -86,26 +93,53 @@ void TViewerWindow::dragEnterEvent(QDragEnterEvent* E) {
 }
 
 void TViewerWindow::dropEvent(QDropEvent* E) {
-    const QList<QUrl> Urls = E->mimeData()->urls();
-    if (Urls.isEmpty() || !Urls.first().isLocalFile()) return;
+    const QMimeData* Data = E->mimeData();
+    if (!Data->hasUrls() || Data->urls().isEmpty() || !Data->urls().first().isLocalFile()) return;
     E->acceptProposedAction();
-    QString Error;
-    if (!Open(Urls.first().toLocalFile(), &Error)) ReportLater(Error);
+    // The address as dropped, in bytes: a QUrl would turn a name that is no UTF-8 into another.
+    // The drag source waits until the drop returns: the record is read only afterwards, so a
+    // pipe that keeps the read waiting never holds up the other program.
+    const std::string Address = FirstDroppedAddress(Data->data(QStringLiteral("text/uri-list")));
+    QTimer::singleShot(0, this, [this, Address] {
+        QString Error;
+        if (!OpenAddress(Address, &Error) && !FView->lastLoadCancelled()) Report(Error);
+    });
 }
 
-// The drag source waits until the drop returns, so the message is shown only afterwards, and
-// in a box that leaves the event loop running.
+void TViewerWindow::closeEvent(QCloseEvent* E) {
+    // A load still waiting for a pipe or a device gives up, so the program can end.
+    FView->CancelLoad();
+    QWidget::closeEvent(E);
+}
+
 void TViewerWindow::ReportLater(const QString& Error) {
-    QTimer::singleShot(0, this, [this, Error] {
-        if (ReportError) {
-            ReportError(Error);
-            return;
-        }
-        auto* Box = new QMessageBox(QMessageBox::Critical, QStringLiteral("XVexoView"), Error,
-                                    QMessageBox::Ok, this);
-        Box->setAttribute(Qt::WA_DeleteOnClose);
-        Box->open();
-    });
+    QTimer::singleShot(0, this, [this, Error] { Report(Error); });
+}
+
+// In a box that leaves the event loop running.
+void TViewerWindow::Report(const QString& Error) {
+    if (ReportError) {
+        ReportError(Error);
+        return;
+    }
+    auto* Box = new QMessageBox(QMessageBox::Critical, QStringLiteral("XVexoView"), Error,
+                                QMessageBox::Ok, this);
+    Box->setAttribute(Qt::WA_DeleteOnClose);
+    Box->open();
+}
+
+QString FileNameOfAddress(const std::string& Address) {
+    const std::string Path = LocalPathOfAddress(Address).Path;
+    const std::string Name = Path.substr(Path.find_last_of('/') + 1);
+    return ElideText(QFile::decodeName(QByteArray::fromStdString(Name)));
+}
+
+std::string FirstDroppedAddress(const QByteArray& UriList) {
+    for (QByteArray Line : UriList.split('\n')) {
+        Line = Line.trimmed();
+        if (!Line.isEmpty() && !Line.startsWith('#')) return Line.toStdString();
+    }
+    return {};
 }
 
 }  // namespace xvexo

@@ -1,0 +1,25 @@
+#pragma once
+// Showing a record's text in a label or a title: bounded, so that a hostile record (a title of
+// ten megabytes) cannot stall the layout, and plain, so that its "<b>" is no markup.
+
+#include <QLabel>
+#include <QString>
+
+namespace xvexo {
+
+// A label or the title shows at most this many characters of a text; a tooltip shows up to
+// kMaxTipChars.
+inline constexpr qsizetype kMaxLabelChars = 200;
+inline constexpr qsizetype kMaxTipChars = 1000;
+
+// Text cut after MaxChars characters with "…" appended (never inside a surrogate pair), or
+// Text itself when it is no longer.
+QString ElideText(const QString& Text, qsizetype MaxChars = kMaxLabelChars);
+
+// Shows Text in Label as plain text, elided to kMaxLabelChars and, when Width is positive,
+// at the right to Width pixels (so a long title shows its start and "…", also centred); when
+// it was cut, the tooltip holds Text (which the caller bounds, e.g. to kMaxTipChars) in lines
+// of at most 80 characters.
+void SetFieldText(QLabel& Label, const QString& Text, int Width = 0);
+
+}  // namespace xvexo
