@@ -5,9 +5,9 @@
 
 namespace xvexo {
 
-void ApplyStartSetup(const TGameRecord& Record, TGoBoard& Board) {
+bool ApplyStartSetup(const TGameRecord& Record, TGoBoard& Board) {
     const int32_t Count = std::clamp(Record.SetupCount, 0, TGameRecord::MaxSetup);
-    if (Count == 0 && Record.FirstPlayer == 0) return;
+    if (Count == 0 && Record.FirstPlayer == 0) return false;
     auto P = std::make_unique<TPosition>();
     Board.GetPosition(*P);
     for (int32_t i = 0; i < Count; ++i) {
@@ -20,6 +20,7 @@ void ApplyStartSetup(const TGameRecord& Record, TGoBoard& Board) {
         P->SideToMove = Record.FirstPlayer;
     }
     Board.SetPosition(*P, false, true);
+    return true;
 }
 
 bool MarksOfMove(const TGameRecord& Record, int32_t MoveNo, TNumberGrid& Marks) {

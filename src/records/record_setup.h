@@ -13,7 +13,8 @@ namespace xvexo {
 // GetPosition and SetPosition, so no point event is raised: an owner that draws through the
 // events loads the board's points into its picture afterwards. Nothing happens for a record
 // with neither (every tag and NGF record). Setup stones of later moves are not applied here.
-void ApplyStartSetup(const TGameRecord& Record, TGoBoard& Board);
+// True when the position was loaded.
+bool ApplyStartSetup(const TGameRecord& Record, TGoBoard& Board);
 
 // The record's marks on the position after move MoveNo, as value codes by point (Marks[row - 1]
 // [column - 1], 0 where there is none); a later mark on a point replaces an earlier one. True
