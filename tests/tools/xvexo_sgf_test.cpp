@@ -1,11 +1,13 @@
 // xvexo on standard SGF fixtures: boards of fewer lines with captures at the edge, setup
-// stones, the forced formats.
+// stones, the forced formats; and the bundled tag and NGF samples, whose output stays as it was
+// before standard SGF was read.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <regex>
 #include <string>
 #include <vector>
@@ -148,6 +150,29 @@ TEST(XvexoSgf, TheDiagramHasARowOfEachLine) {
     // 81 cells; the stone of move 11 numbered on (9, 3), the taken stones' points noted.
     EXPECT_EQ(std::count(Cells.begin(), Cells.end(), '[') - 1 - 9, 81);
     EXPECT_NE(Cells.find("[0, 11, 0]"), std::string::npos);
+}
+
+// The samples' record (every byte as it stands) and replay JSON, byte for byte as xvexo wrote
+// them before standard SGF was read (kept in tests/data/outputs).
+TEST(XvexoSamples, TagAndNgfOutputsAreUnchanged) {
+    const std::string Samples = std::string(XVEXO_SAMPLES) + "/";
+    const std::string Outputs = std::string(XVEXO_TEST_DATA) + "/outputs/";
+    const struct {
+        std::string Args, Source, Expected;
+    } Cases[] = {
+        {"record --text raw", "sample.tag.txt", "sample.tag.record-raw.json"},
+        {"replay", "sample.tag.txt", "sample.tag.replay.json"},
+        {"record --text raw", "SAMPLE.NGF", "SAMPLE.NGF.record-raw.json"},
+        {"replay", "SAMPLE.NGF", "SAMPLE.NGF.replay.json"},
+    };
+    for (const auto& C : Cases) {
+        std::ifstream In(Outputs + C.Expected, std::ios::binary);
+        const std::string Expected{std::istreambuf_iterator<char>(In), {}};
+        ASSERT_FALSE(Expected.empty()) << C.Expected;
+        const testing::TToolRun R = RunXvexo(C.Args + " '" + Samples + C.Source + "'");
+        EXPECT_EQ(R.Status, 0) << C.Expected;
+        EXPECT_EQ(R.Out, Expected) << C.Expected;
+    }
 }
 
 }  // namespace
