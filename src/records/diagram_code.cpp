@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "records/byte_scan.h"
 #include "records/record_error.h"
 
 namespace xvexo {
@@ -56,11 +57,14 @@ class TDiagramScanner {
 
     std::string Run(std::string_view Block) {
         using enum TDiagramState;
-        for (const char C : Block) {
+        // Methods that take the index may read several bytes at once: they leave it on the
+        // last byte they read.
+        for (size_t I = 0; I < Block.size(); ++I) {
+            const char C = Block[I];
             bool Going = true;
             switch (State) {
                 case dsName:
-                    BlockName(C);
+                    BlockName(Block, I);
                     break;
                 case dsTag:
                     Going = Tag(C);
@@ -72,10 +76,10 @@ class TDiagramScanner {
                     Going = Between(C);
                     break;
                 case dsNode:
-                    Going = Node(C);
+                    if (!WholeNode(Block, I)) Going = Node(C);
                     break;
                 case dsComment:
-                    Comment(C);
+                    Comment(Block, I);
                     break;
             }
             if (!Going) break;
@@ -85,8 +89,14 @@ class TDiagramScanner {
 
   private:
     // The block's own name, up to and including its "]".
-    void BlockName(char C) {
-        if (C == ']') State = TDiagramState::dsTag;
+    void BlockName(std::string_view Block, size_t& I) {
+        const size_t Close = Block.find(']', I);
+        if (Close == std::string_view::npos) {
+            I = Block.size() - 1;
+        } else {
+            I = Close;
+            State = TDiagramState::dsTag;
+        }
     }
 
     // A property name up to its "["; only PT is read, and it starts the node list.
@@ -134,6 +144,24 @@ class TDiagramScanner {
         return true;
     }
 
+    // A node as nodes mostly stand, "B[pd]", "W[pd]" or "L[pda]" from Block[I] on, read at
+    // once: byte by byte, Node names the property, empties the buffer at "[", takes the
+    // letters and closes the value at "]", whatever name and buffer held before. Moves I to
+    // the "]" and returns true; false, moving nothing, for anything else.
+    bool WholeNode(std::string_view Block, size_t& I) {
+        const std::string_view Rest = Block.substr(I);
+        const bool Move = Rest.size() >= 5 && (Rest[0] == 'B' || Rest[0] == 'W') &&
+                          Rest[1] == '[' && IsLower(Rest[2]) && IsLower(Rest[3]) && Rest[4] == ']';
+        const bool Label = Rest.size() >= 6 && Rest[0] == 'L' && Rest[1] == '[' &&
+                           IsLower(Rest[2]) && IsLower(Rest[3]) && IsLower(Rest[4]) &&
+                           Rest[5] == ']';
+        if (!Move && !Label) return false;
+        Name.assign(1, Rest[0]);
+        Buffer.assign(Rest.substr(2, Label ? 3 : 2));
+        I += Label ? 5 : 4;
+        return CloseNodeValue();
+    }
+
     // A node: B, W or L and a bracketed value of lower-case letters.
     bool Node(char C) {
         if (IsLower(C)) {
@@ -176,15 +204,20 @@ class TDiagramScanner {
         return true;
     }
 
-    // The diagram's comment; a later one replaces it, "[" is dropped.
-    void Comment(char C) {
+    // The diagram's comment; a later one replaces it, "[" is dropped. Bytes between brackets
+    // are taken as one run.
+    void Comment(std::string_view Block, size_t& I) {
+        const char C = Block[I];
         if (C == ']') {
             DiagramComment = Buffer;
             Name.clear();
             Buffer.clear();
             State = TDiagramState::dsBetween;
         } else if (C != '[') {
-            Buffer += C;
+            const char* Run = Block.data() + I;
+            const char* End = FindEitherByte(Run, Block.data() + Block.size(), '[', ']');
+            Buffer.append(Run, End);
+            I += static_cast<size_t>(End - Run) - 1;
         }
     }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "records/byte_scan.h"
 #include "records/record_error.h"
 
 namespace xvexo {
@@ -112,8 +113,9 @@ class TNgfReader {
 
 std::optional<std::string_view> ReadRecordLine(std::string_view& Rest) {
     if (Rest.empty()) return std::nullopt;
-    const size_t End = Rest.find_first_of("\r\n");
-    if (End == std::string_view::npos) {
+    const size_t End = static_cast<size_t>(
+        FindEitherByte(Rest.data(), Rest.data() + Rest.size(), '\r', '\n') - Rest.data());
+    if (End == Rest.size()) {
         const std::string_view L = Rest;
         Rest = {};
         return L;

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "records/byte_scan.h"
 #include "records/diagram_code.h"
 
 namespace xvexo {
@@ -62,10 +63,8 @@ TInfoKind KindOfName(std::string_view Name) {
 
 // Length of the run from Text[From] (before Limit) holding none of the bytes A and B.
 size_t RunWithout(std::string_view Text, size_t From, size_t Limit, char A, char B) {
-    size_t i = From;
-    while (i < Limit && Text[i] != A && Text[i] != B)
-        ++i;
-    return i - From;
+    const char* Start = Text.data() + From;
+    return static_cast<size_t>(FindEitherByte(Start, Text.data() + Limit, A, B) - Start);
 }
 
 class TTagScanner {
@@ -89,7 +88,7 @@ class TTagScanner {
                     Tag(C);
                     break;
                 case psNode:
-                    Node(C);
+                    if (!WholeMove(i, Limit)) Node(C);
                     break;
                 case psValue:
                 case psComment:
@@ -143,6 +142,23 @@ class TTagScanner {
         }
     }
 
+    // A move as moves mostly stand, "B[pd]" or "W[pd]" from T[I] on (before Limit), read at
+    // once: byte by byte, Node names the colour, empties the buffer at "[", takes the two
+    // letters and records the move at "]", whatever name and buffer held before. Moves I to
+    // the "]" and returns true; false, moving nothing, for anything else.
+    bool WholeMove(size_t& I, size_t Limit) {
+        if (Limit - I < 5 || (T[I] != 'B' && T[I] != 'W') || T[I + 1] != '[' ||
+            !IsLower(T[I + 2]) || !IsLower(T[I + 3]) || T[I + 4] != ']') {
+            return false;
+        }
+        R.AddMove(static_cast<uint8_t>(T[I + 2] - 96), static_cast<uint8_t>(T[I + 3] - 96));
+        Name.clear();
+        Buffer.clear();
+        State = TParseState::psTop;
+        I += 4;
+        return true;
+    }
+
     // A move node: B or W and two lower-case letters in brackets; E starts a property.
     void Node(char C) {
         using enum TParseState;
@@ -182,12 +198,22 @@ class TTagScanner {
         const char C = T[I];
         if (C == ']') {
             if (State == TParseState::psComment) {
-                EndComment();
+                EndComment(Buffer);
             } else {
                 EndValue();
             }
         } else if (C != '[') {
-            I += TakeRun(I, Limit, '[', ']') - 1;
+            const size_t Len = RunWithout(T, I, Limit, '[', ']');
+            // A comment whose text is this one run (as most are): the note takes it straight
+            // from the record. Through the buffer it would read the same: buffer, then run.
+            if (State == TParseState::psComment && Buffer.empty() && I + Len < Limit &&
+                T[I + Len] == ']') {
+                EndComment(T.substr(I, Len));
+                I += Len;
+                return;
+            }
+            Buffer.append(T.substr(I, Len));
+            I += Len - 1;
         }
     }
 
@@ -229,11 +255,15 @@ class TTagScanner {
         Kind = TInfoKind::None;
     }
 
-    void EndComment() {
-        std::string Text = "[";
-        Text += std::to_string(R.MoveCount);
+    // Adds the comment note of the text Body and goes back between properties.
+    void EndComment(std::string_view Body) {
+        const std::string Number = std::to_string(R.MoveCount);
+        std::string Text;
+        Text.reserve(Number.size() + 3 + Body.size());
+        Text += '[';
+        Text += Number;
         Text += "] ";
-        Text += Buffer;
+        Text += Body;
         R.AddNote(nkComment, std::move(Text));
         Name.clear();
         Buffer.clear();

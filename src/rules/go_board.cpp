@@ -1,17 +1,11 @@
 #include "rules/go_board.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace xvexo {
 
 namespace {
-
-// Neighbour offsets in the order the capture scan visits them: left, right, up, down.
-constexpr int kScanDX[4] = {-1, 1, 0, 0};
-constexpr int kScanDY[4] = {0, 0, -1, 1};
-// The order a flood pushes a point's neighbours: up, left, down, right.
-constexpr int kFloodDX[4] = {0, -1, 0, 1};
-constexpr int kFloodDY[4] = {-1, 0, 1, 0};
 
 uint8_t ClampSize(int Size) {
     return static_cast<uint8_t>(std::clamp(Size, 0, kMaxLines));
@@ -38,12 +32,13 @@ TGoBoard::TGoBoard(const TNumbering& Numbering, const TPosition& Position) {
 }
 
 void TGoBoard::Reset(int NewSize) {
-    TPosition P;
-    InitPosition(NewSize, P);
-    Size = P.Size;
-    FMoveIndex = P.MoveIndex;
-    HandicapLayout = P.HandicapLayout;
-    TakeHistory(P);
+    // InitPosition(NewSize) is the empty position with that size; the size is set here, so
+    // the board takes the rest from one kept copy instead of building a snapshot each time.
+    static constexpr TPosition kEmptyPosition{};
+    Size = ClampSize(NewSize);
+    FMoveIndex = kEmptyPosition.MoveIndex;
+    HandicapLayout = kEmptyPosition.HandicapLayout;
+    TakeHistory(kEmptyPosition);
     BlackPrisoners = 0;
     WhitePrisoners = 0;
     FEndIndex = 0;
@@ -59,7 +54,9 @@ void TGoBoard::GetPosition(TPosition& P) const {
     P.CaptureCount = CaptureCount;
     P.Captures = Captures;
     P.History = History;
-    P.Points = Points;
+    P.Points = {};
+    for (int R = 0; R < Size; ++R)
+        std::copy_n(Cells.begin() + CellOf(1, R + 1), Size, P.Points[R].begin());
     P.Numbers = Numbers;
 }
 
@@ -82,13 +79,27 @@ void TGoBoard::LoadHistory(const TPosition& P) {
 }
 
 void TGoBoard::TakeHistory(const TPosition& P) {
-    FSideToMove = P.SideToMove;
+    // Any side but white is black, so the side to move and Opponent are always the two colours.
+    FSideToMove = P.SideToMove == kWhite ? kWhite : kBlack;
     Opponent = OtherColour(FSideToMove);
     HandicapCount = P.HandicapCount;
     CaptureCount = ClampIndex(P.CaptureCount, kMaxCaptures);
     Captures = P.Captures;
     History = P.History;
-    Points = P.Points;
+    // The points of the board inside the frame; points past Size are not on this board.
+    Cells.fill(kOffBoard);
+    for (int R = 0; R < Size; ++R)
+        std::copy_n(P.Points[R].begin(), Size, Cells.begin() + CellOf(1, R + 1));
+    // The frame's own counts are never read.
+    EmptyAround.fill(0);
+    for (int PY = 1; PY <= Size; ++PY) {
+        for (int PX = 1; PX <= Size; ++PX) {
+            const int Cell = CellOf(PX, PY);
+            EmptyAround[Cell] = static_cast<uint8_t>(
+                (Cells[Cell - 1] == kEmpty) + (Cells[Cell + 1] == kEmpty) +
+                (Cells[Cell - kStride] == kEmpty) + (Cells[Cell + kStride] == kEmpty));
+        }
+    }
     Numbers = P.Numbers;
 }
 
@@ -215,7 +226,7 @@ void TGoBoard::GetStoneNumbers(TNumberGrid& A) {
         Row.fill(0);
     for (int32_t I = 1; I <= FMoveIndex; ++I) {
         const THistoryEntry& E = History[I];
-        if (E.X > 0 && OnBoard(E.X, E.Y) && Points[E.Y - 1][E.X - 1] != kEmpty) {
+        if (E.X > 0 && OnBoard(E.X, E.Y) && Cells[CellOf(E.X, E.Y)] != kEmpty) {
             A[E.Y - 1][E.X - 1] = I;
         }
     }
@@ -241,7 +252,7 @@ void TGoBoard::GetPrintGrid(TPrintGrid& G) const {
                 P.Stone = 2;
                 continue;
             }
-            const uint8_t S = Points[R][C];
+            const uint8_t S = Cells[CellOf(C + 1, R + 1)];
             P.Stone = S == kBlack ? 0 : (S == kWhite ? 1 : 2);
         }
     }
@@ -258,36 +269,51 @@ void TGoBoard::RaisePoint(int32_t PX, int32_t PY, int32_t Value, uint8_t Colour)
     }
 }
 
+void TGoBoard::PutColour(int Cell, uint8_t C) {
+    const int Change = int(C == kEmpty) - int(Cells[Cell] == kEmpty);
+    Cells[Cell] = C;
+#pragma GCC unroll 4
+    for (const int Step : kScanStep)
+        EmptyAround[Cell + Step] = static_cast<uint8_t>(EmptyAround[Cell + Step] + Change);
+}
+
 void TGoBoard::PlaceStone(int32_t PX, int32_t PY, uint8_t C) {
-    Points[PY - 1][PX - 1] = C;
+    PutColour(CellOf(PX, PY), C);
     SetPointNumber(PX, PY, PendingNumber);
 }
 
 void TGoBoard::SetPointNumber(int32_t PX, int32_t PY, int32_t V) {
     Numbers[PY - 1][PX - 1] = V;
-    RaisePoint(PX, PY, V, Points[PY - 1][PX - 1]);
+    RaisePoint(PX, PY, V, Cells[CellOf(PX, PY)]);
 }
 
 void TGoBoard::SetStone(int32_t PX, int32_t PY, uint8_t C) {
-    Points[PY - 1][PX - 1] = C;
+    PutColour(CellOf(PX, PY), C);
     RaisePoint(PX, PY, PendingNumber, C);
 }
 
 void TGoBoard::RemoveStone(int32_t PX, int32_t PY) {
     Numbers[PY - 1][PX - 1] = 0;
-    Points[PY - 1][PX - 1] = kEmpty;
+    PutColour(CellOf(PX, PY), kEmpty);
     if (OnRedrawPoint) OnRedrawPoint(*this, PX, PY, 0, kEmpty);
 }
 
 // --- rules ------------------------------------------------------------------------------------
 
 bool TGoBoard::IsLegal() {
-    if (!OnBoard(X, Y) || Points[Y - 1][X - 1] != kEmpty) return false;
+    if (!OnBoard(X, Y) || Cells[CellOf(X, Y)] != kEmpty) return false;
     if (FMoveIndex >= kMaxMoves) return false;  // the history is full
-    TScratch S = Points;
-    S[Y - 1][X - 1] = FSideToMove;
+    if (FloodStamp > UINT32_MAX - 8) {
+        // Room for this move's floods (at most five), so its stamps keep rising.
+        Marks.fill(0);
+        FloodStamp = 0;
+    }
+    // The rules look at the board with the new stone on it; it comes off again below, and
+    // ApplyLegalMove places it for good.
+    const int Move = CellOf(X, Y);
+    PutColour(Move, FSideToMove);
     bool Legal;
-    if (CaptureGroups(S)) {
+    if (CaptureGroups()) {
         if (CaptureCount + CaptureStack.Count() > kMaxCaptures) {
             Legal = false;  // the capture log is full
         } else if (CaptureStack.Count() == 1) {
@@ -299,73 +325,76 @@ bool TGoBoard::IsLegal() {
         }
     } else {
         // No capture: legal unless the new stone's group has no liberty (no suicide).
-        S = Points;
-        S[Y - 1][X - 1] = FSideToMove;
-        Legal = !HasNoLiberty(S);
+        Legal = !HasNoLiberty();
     }
+    PutColour(Move, kEmpty);
     return Legal;
 }
 
-bool TGoBoard::CaptureGroups(TScratch& S) {
-    TWorkStack& Work = FloodWork;
-    TStack& Group = FloodGroup;
-    for (int N = 0; N < 4; ++N) {
-        const int32_t NX = X + kScanDX[N];
-        const int32_t NY = Y + kScanDY[N];
-        if (!OnBoard(NX, NY) || S[NY - 1][NX - 1] != Opponent) continue;
-        Work.Clear();
-        Group.Clear();
-        Work.Push(NX, NY);
-        bool Liberty = false;
-        while (!Liberty && Work.Count() > 0) {
-            int32_t PX = 0, PY = 0;
-            Work.Pop(PX, PY);
-            uint8_t& Cell = S[PY - 1][PX - 1];
-            if (Cell == kEmpty) {
-                Liberty = true;
-            } else if (Cell == Opponent) {
-                Group.Push(PX, PY);
-                Cell = kVisited;
-                for (int D = 0; D < 4; ++D) {
-                    const int32_t QX = PX + kFloodDX[D];
-                    const int32_t QY = PY + kFloodDY[D];
-                    if (OnBoard(QX, QY)) Work.Push(QX, QY);
-                }
-            }
-        }
-        while (Group.Count() > 0) {
-            int32_t PX = 0, PY = 0;
-            Group.Pop(PX, PY);
-            if (Liberty) {
-                // A later neighbour of the same group no longer counts as Opponent.
-                S[PY - 1][PX - 1] = kEmpty;
-            } else {
-                CaptureStack.Push(PX, PY);
-            }
+// The Opponent groups next to the new stone are judged from its neighbours in the order left,
+// right, up, down. A group without a liberty is captured: its stones go onto CaptureStack in
+// the reverse of the order in which the flood from that neighbour visits them, and the capture
+// log and the removal events follow this order. Shortcuts that skip work without changing it:
+// - a neighbour with an empty point beside it keeps that liberty, and its group needs no flood
+//   (on most moves no neighbour is left, and nothing is flooded at all);
+// - a neighbour already flooded from an earlier one (marked with a stamp of this move) belongs
+//   to a group that was captured already or was found to have a liberty.
+bool TGoBoard::CaptureGroups() {
+    const int Move = CellOf(X, Y);
+    // Bit D: the neighbour kScanStep[D] may be captured (worked out without branches, which
+    // would be hard to predict).
+    unsigned Candidates = 0;
+#pragma GCC unroll 4
+    for (int D = 0; D < 4; ++D) {
+        const int N = Move + kScanStep[D];
+        Candidates |= unsigned(int(Cells[N] == Opponent) & int(EmptyAround[N] == 0)) << D;
+    }
+    const uint32_t Before = FloodStamp;
+    for (; Candidates != 0; Candidates &= Candidates - 1) {
+        const int Start = Move + kScanStep[std::countr_zero(Candidates)];
+        if (Marks[Start] > Before || FloodFindsLiberty(Start, Opponent)) continue;
+        for (int I = FloodGroup.Count - 1; I >= 0; --I) {
+            const int C = FloodGroup.Items[I];
+            CaptureStack.Push(C % kStride, C / kStride);
         }
     }
     return CaptureStack.Count() > 0;
 }
 
-bool TGoBoard::HasNoLiberty(TScratch& S) {
-    TWorkStack& Work = FloodWork;
-    Work.Clear();
-    Work.Push(X, Y);
-    while (Work.Count() > 0) {
-        int32_t PX = 0, PY = 0;
-        Work.Pop(PX, PY);
-        uint8_t& Cell = S[PY - 1][PX - 1];
-        if (Cell == kEmpty) return false;
-        if (Cell == FSideToMove) {
-            Cell = kVisited;
-            for (int D = 0; D < 4; ++D) {
-                const int32_t QX = PX + kFloodDX[D];
-                const int32_t QY = PY + kFloodDY[D];
-                if (OnBoard(QX, QY)) Work.Push(QX, QY);
-            }
-        }
+bool TGoBoard::HasNoLiberty() {
+    const int Move = CellOf(X, Y);
+    // Shortcut for most moves: an empty point beside the new stone, or beside a stone of its
+    // own next to it, is a liberty of its group, and no flood is needed.
+    bool Liberty = EmptyAround[Move] != 0;
+#pragma GCC unroll 4
+    for (const int Step : kScanStep) {
+        const int N = Move + Step;
+        Liberty |= int(Cells[N] == FSideToMove) & int(EmptyAround[N] != 0);
     }
-    return true;
+    return !Liberty && !FloodFindsLiberty(Move, FSideToMove);
+}
+
+// A flood on a stack that visits a stone when it pops it (a stone pushed twice is visited at
+// its first pop) and pushes its neighbours up, left, down, right, so the last pushed is popped
+// first. It stops at the first stone with an empty point beside it. Pushing only stones of
+// Colour leaves out what would be passed over when popped, so the visits come in the same
+// order as when every neighbour is pushed.
+bool TGoBoard::FloodFindsLiberty(int Cell, uint8_t Colour) {
+    const uint32_t Stamp = ++FloodStamp;
+    FloodWork.Clear();
+    FloodGroup.Clear();
+    FloodWork.Push(Cell);
+    while (FloodWork.Count > 0) {
+        const int C = FloodWork.Pop();
+        if (Marks[C] == Stamp) continue;
+        Marks[C] = Stamp;
+        FloodGroup.Push(C);
+        if (EmptyAround[C] != 0) return true;
+#pragma GCC unroll 4
+        for (const int Step : kFloodStep)
+            FloodWork.PushIf(C + Step, Cells[C + Step] == Colour);
+    }
+    return false;
 }
 
 bool TGoBoard::IsKoRecapture() const {

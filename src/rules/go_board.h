@@ -86,15 +86,43 @@ class TGoBoard {
     int32_t BlackPrisonerCount() const { return BlackPrisoners; }
     int32_t WhitePrisonerCount() const { return WhitePrisoners; }
     int32_t CaptureCountNow() const { return CaptureCount; }
-    uint8_t PointColour(int32_t X, int32_t Y) const { return Points[Y - 1][X - 1]; }
+    // The colour on (X, Y), 1..19 each; empty past the board's size.
+    uint8_t PointColour(int32_t X, int32_t Y) const {
+        return OnBoard(X, Y) ? Cells[CellOf(X, Y)] : kEmpty;
+    }
     int32_t PointNumber(int32_t X, int32_t Y) const { return Numbers[Y - 1][X - 1]; }
 
   private:
-    // The flood's work stack holds every point it may push (4 per point), so no group is
-    // ever judged without liberty for want of room.
-    using TWorkStack = TPointStack<4 * kMaxLines * kMaxLines>;
-    using TScratch = TPointGrid;
+    // The board is one padded array: point (X, Y) is cell Y * kStride + X, and a frame of
+    // off-board cells (row and column 0, every row and column past Size) surrounds the points,
+    // so the neighbours of a point are the cells -1, +1, -kStride and +kStride, and a flood
+    // needs no range check: a frame cell is neither empty nor a colour, and is passed over.
+    static constexpr int kStride = kMaxLines + 2;
+    static constexpr int kCellCount = kStride * kStride;
+    static constexpr uint8_t kOffBoard = 0xFF;
+    // Steps to a cell's neighbours in the order the capture scan visits them: left, right, up,
+    // down.
+    static constexpr int kScanStep[4] = {-1, 1, -kStride, kStride};
+    // The order a flood pushes a stone's neighbours: up, left, down, right.
+    static constexpr int kFloodStep[4] = {-kStride, -1, kStride, 1};
 
+    // A fixed stack of cells for the floods. A flood pushes the first cell and at most four
+    // for each stone it visits, so its work stack never holds more than 1 + 4 × 361 cells.
+    template <int Capacity>
+    struct TCellStack {
+        std::array<int16_t, Capacity> Items{};
+        int Count = 0;
+        void Clear() { Count = 0; }
+        void Push(int Cell) { Items[Count++] = static_cast<int16_t>(Cell); }
+        // Pushes Cell when Keep holds, without a branch.
+        void PushIf(int Cell, bool Keep) {
+            Items[Count] = static_cast<int16_t>(Cell);
+            Count += Keep;
+        }
+        int Pop() { return Items[--Count]; }
+    };
+
+    static int CellOf(int32_t PX, int32_t PY) { return PY * kStride + PX; }
     bool OnBoard(int32_t PX, int32_t PY) const {
         return PX >= 1 && PX <= Size && PY >= 1 && PY <= Size;
     }
@@ -104,6 +132,8 @@ class TGoBoard {
     void TakeHistory(const TPosition& P);
 
     // --- point primitives: PX, PY on the board ---
+    // Puts colour C on a cell of the board and counts the change in EmptyAround.
+    void PutColour(int Cell, uint8_t C);
     // OnPutStone for a non-zero Value, OnRedrawPoint for 0; nothing unless OnPutStone is set.
     void RaisePoint(int32_t PX, int32_t PY, int32_t Value, uint8_t Colour);
     // Puts colour C on the point with value code PendingNumber, and raises it.
@@ -123,13 +153,15 @@ class TGoBoard {
     // the capture log, no suicide, no immediate ko recapture. Leaves the stones the move
     // captures on CaptureStack and, when it is a single stone, its point in KoX, KoY.
     bool IsLegal();
-    // Floods each Opponent group next to (X, Y) in S, which already holds the new stone, and
-    // pushes the stones of every group left without a liberty onto CaptureStack; true when it
-    // pushed any. Groups that keep a liberty are emptied in S.
-    bool CaptureGroups(TScratch& S);
-    // Whether the group of the side to move through (X, Y) in S has no liberty; marks what it
-    // visits in S.
-    bool HasNoLiberty(TScratch& S);
+    // With the new stone on (X, Y): pushes the stones of every Opponent group next to it that
+    // has no liberty onto CaptureStack, group by group in the order left, right, up, down; true
+    // when it pushed any.
+    bool CaptureGroups();
+    // With the new stone on (X, Y): whether its group has no liberty.
+    bool HasNoLiberty();
+    // Floods the group of Colour through Cell, stopping at its first liberty; true when it
+    // found one. FloodGroup lists the stones the flood visited, in the order it visited them.
+    bool FloodFindsLiberty(int Cell, uint8_t Colour);
     // Whether this move retakes a ko at once: the previous move was played on (KoX, KoY), the
     // single stone this move captures, and itself captured a single stone at (X, Y).
     bool IsKoRecapture() const;
@@ -175,14 +207,22 @@ class TGoBoard {
     TNumberGrid Numbers{};
     TStack CaptureStack;  // stones the move being processed captures; emptied for each move
     // Scratch of the flood fills, kept here so a move neither allocates nor clears them.
-    TWorkStack FloodWork;
-    TStack FloodGroup;
+    TCellStack<1 + 4 * kMaxLines * kMaxLines> FloodWork;
+    TCellStack<kMaxLines * kMaxLines> FloodGroup;
+    // A flood marks the stones it visits with its own stamp, one above the last flood's, so
+    // marks are never cleared between floods (only when the stamps run out).
+    std::array<uint32_t, kCellCount> Marks{};
+    uint32_t FloodStamp = 0;
     uint8_t Size = kMaxLines;
     uint8_t NumberingOn = 0;
     int32_t NumberFrom = 0;
     int32_t FMoveIndex = 0;
     std::array<THistoryEntry, kMaxMoves + 1> History{};
-    TPointGrid Points{};
+    // The colour on each point, kOffBoard on the frame (see kStride).
+    std::array<uint8_t, kCellCount> Cells{};
+    // How many of each point's neighbours are empty, kept with every change of Cells, so a
+    // stone's liberty beside it costs one look.
+    std::array<uint8_t, kCellCount> EmptyAround{};
 };
 
 }  // namespace xvexo
