@@ -114,5 +114,36 @@ TEST(SgfView, TheCommentBoxSaysWhoPassed) {
     EXPECT_EQ(V->commentM->lineCount(), 1);
 }
 
+TEST(SgfView, SetupAfterAMoveStepsWithItsMove) {
+    // Black's C3 taken off, E5 black and F6 white set up after move 4; black plays twice.
+    ViewFixture V;
+    LoadSgf(V,
+            "(;GM[1]FF[4]SZ[9];B[cc];W[gg];B[cg];W[gc]"
+            ";AB[ee]AW[ff]AE[cc]C[set up];B[dd];B[ed];W[fd])");
+    EXPECT_EQ(V->painter().Stone(5, 4), kBlack);
+    EXPECT_EQ(V->painter().Stone(4, 4), kBlack);
+    const QImage End = V->boardImage();
+    GoTo(V, 4);
+    EXPECT_EQ(V->painter().Stone(3, 3), 0);
+    EXPECT_EQ(V->painter().Stone(5, 5), kBlack);
+    EXPECT_EQ(V->painter().Stone(6, 6), kWhite);
+    V->ArrowClick(kBackOne);
+    EXPECT_EQ(V->painter().Stone(3, 3), kBlack);
+    EXPECT_EQ(V->painter().Stone(5, 5), 0);
+    EXPECT_EQ(V->painter().Stone(6, 6), 0);
+    // Trial play from move 4 keeps the setup, and leaves the record as it was.
+    V->ArrowClick(kForwardOne);
+    V->testBtnClick();
+    testing::PressBoard(*V, Qt::LeftButton, 1, 1);
+    EXPECT_EQ(V->painter().Stone(1, 1), kBlack);
+    EXPECT_EQ(V->painter().Stone(5, 5), kBlack);
+    V->testEndBtnClick();
+    V->ArrowClick(kToEnd);
+    EXPECT_EQ(testing::BoardDifference(V->boardImage(), End), "");
+    // The second of black's two moves in a row is black's.
+    GoTo(V, 6);
+    EXPECT_EQ(V->painter().Stone(5, 4), kBlack);
+}
+
 }  // namespace
 }  // namespace xvexo

@@ -117,6 +117,29 @@ TEST(XvexoSgf, NineHandicapStonesAndWhiteToPlay) {
     EXPECT_NE(R.Out.find("\"History\": [[2, 17, 6, 0, 0]"), std::string::npos);
 }
 
+TEST(XvexoSgf, SetupAfterAMoveAndMovesOutOfTurnGoWithTheirMoves) {
+    // After move 4 black's stone on C3 is taken off and E5 (black) and F6 (white) are set up;
+    // black then plays D4 and E4, white F4. replay --to steps back from the end.
+    const std::string E = ".........";
+    const struct {
+        int To;
+        std::vector<std::string> Rows;
+    } Cases[] = {
+        {3, {E, E, "..X......", E, E, E, "..X...O..", E, E}},
+        {4, {E, E, "......O..", E, "....X....", ".....O...", "..X...O..", E, E}},
+        {7, {E, E, "......O..", "...XXO...", "....X....", ".....O...", "..X...O..", E, E}},
+    };
+    for (const auto& C : Cases) {
+        const testing::TToolRun R =
+            RunXvexo("replay " + Fixture("later_setup.sgf") + " --to " + std::to_string(C.To));
+        ASSERT_EQ(R.Status, 0) << R.Err;
+        EXPECT_EQ(Points(R.Out), C.Rows) << "--to " << C.To;
+    }
+    const testing::TToolRun End = RunXvexo("replay " + Fixture("later_setup.sgf"));
+    EXPECT_NE(End.Out.find("[1, 4, 4, 0, 0], [1, 5, 4, 0, 0], [2, 6, 4, 0, 0]]"), std::string::npos)
+        << End.Out;
+}
+
 TEST(XvexoSgf, AForcedFormatIsReadAsForced) {
     // Not forced: the SGF text is read as SGF although its name says tag.
     EXPECT_EQ(IntField(RunXvexo("record " + Fixture("nine.sgf")).Out, "FormatMode"), 3);
