@@ -89,7 +89,8 @@ void TGoBoard::TakeHistory(const TPosition& P) {
     Captures = P.Captures;
     History = P.History;
     SetupCount = ClampIndex(P.SetupCount, kMaxSetup);
-    Setup = P.Setup;
+    // Only the entries in use: a reset to an empty board copies none.
+    std::copy_n(P.Setup.begin(), SetupCount, Setup.begin());
     SetupNow = 0;
     while (SetupNow < SetupCount && Setup[SetupNow].MoveIndex <= FMoveIndex)
         ++SetupNow;

@@ -91,7 +91,8 @@ void TReferenceBoard::TakeHistory(const TPosition& P) {
     Captures = P.Captures;
     History = P.History;
     SetupCount = ClampIndex(P.SetupCount, kMaxSetup);
-    Setup = P.Setup;
+    // Only the entries in use: a reset to an empty board copies none.
+    std::copy_n(P.Setup.begin(), SetupCount, Setup.begin());
     Points = P.Points;
     Numbers = P.Numbers;
 }
