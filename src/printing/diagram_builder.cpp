@@ -72,6 +72,19 @@ int32_t HistoryColour(const TPosition& Game, int32_t I, int32_t Fallback) {
     return C == kBlack ? 0 : C == kWhite ? 1 : Fallback;
 }
 
+// The stones Game sets up after move I, unnumbered, on the points of Work still empty (what it
+// takes off stays, as captured stones do).
+void AddSetupStones(const TPosition& Game, int32_t I, int Lines, TWorkBoard& Work) {
+    const int32_t Count = std::clamp(Game.SetupCount, 0, kMaxSetup);
+    for (int32_t K = 0; K < Count; ++K) {
+        const TSetupEntry& E = Game.Setup[static_cast<size_t>(K)];
+        if (E.MoveIndex != I || E.New == kEmpty || E.X < 1 || E.X > Lines || E.Y < 1 || E.Y > Lines)
+            continue;
+        TWorkPoint& P = Work[E.Y - 1][E.X - 1];
+        if (P.Colour == 2) P = {-1, E.New == kBlack ? 0 : 1};
+    }
+}
+
 int FindValue(const DiagramNotes& Notes, int32_t Value, int From) {
     for (int I = From; I <= Notes.Count; ++I) {
         if (Notes.Entries[I - 1].Value == Value) return I;
@@ -158,14 +171,16 @@ TBuiltDiagram BuildDiagram(int WidestRow, int32_t First, int32_t Last, const TDi
         if (Start.Game != nullptr) Colour = HistoryColour(*Start.Game, I, Colour);
         const int X = Moves.Coords[I - 1][0];
         const int Y = Moves.Coords[I - 1][1];
-        if (X == 0 || X > Lines || Y == 0 || Y > Lines) continue;  // a pass
-        TWorkPoint& P = Work[Y - 1][X - 1];
-        if (P.Colour == 2) {
-            // Captures never clear the working board: the range's stone stays on its point.
-            P = {I, Colour};
-        } else if (!AddNote(D.Notes, LabelCounter, P, Colour, I)) {
-            ++D.Omitted;
+        if (X != 0 && X <= Lines && Y != 0 && Y <= Lines) {  // else a pass
+            TWorkPoint& P = Work[Y - 1][X - 1];
+            if (P.Colour == 2) {
+                // Captures never clear the working board: the range's stone stays on its point.
+                P = {I, Colour};
+            } else if (!AddNote(D.Notes, LabelCounter, P, Colour, I)) {
+                ++D.Omitted;
+            }
         }
+        if (Start.Game != nullptr) AddSetupStones(*Start.Game, I, Lines, Work);
     }
 
     for (int R = 0; R < Lines; ++R) {

@@ -140,6 +140,29 @@ TEST(XvexoSgf, SetupAfterAMoveAndMovesOutOfTurnGoWithTheirMoves) {
         << End.Out;
 }
 
+TEST(XvexoSgf, APrintedDiagramShowsTheStonesSetUpInItsRange) {
+    const testing::TToolRun R =
+        RunXvexo("diagram " + Fixture("later_setup.sgf") + " --from 1 --to 7");
+    ASSERT_EQ(R.Status, 0) << R.Err;
+    const size_t Board = R.Out.find("\"Board\": ");
+    const std::string Cells = R.Out.substr(Board, R.Out.find("\"Notes\": ") - Board);
+    // Each cell as "colour, number": row by row, 9 a row.
+    std::vector<std::string> Grid;
+    static const std::regex Cell("\\[([0-9]), (-?[0-9]+), [0-9]+\\]");
+    for (auto It = std::sregex_iterator(Cells.begin(), Cells.end(), Cell);
+         It != std::sregex_iterator(); ++It)
+        Grid.push_back((*It)[1].str() + "," + (*It)[2].str());
+    ASSERT_EQ(Grid.size(), 81u);
+    const auto At = [&](int Col, int Row) {
+        return Grid[static_cast<size_t>((Row - 1) * 9 + Col - 1)];
+    };
+    EXPECT_EQ(At(5, 5), "0,-1");  // black set up after move 4, unnumbered
+    EXPECT_EQ(At(6, 6), "1,-1");  // white set up
+    EXPECT_EQ(At(3, 3), "0,1");   // the stone taken off stays, as a captured stone does
+    EXPECT_EQ(At(5, 4), "0,6");   // black's second move in a row, in black
+    EXPECT_EQ(At(6, 4), "1,7");
+}
+
 TEST(XvexoSgf, AForcedFormatIsReadAsForced) {
     // Not forced: the SGF text is read as SGF although its name says tag.
     EXPECT_EQ(IntField(RunXvexo("record " + Fixture("nine.sgf")).Out, "FormatMode"), 3);
