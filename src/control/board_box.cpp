@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "display/go_painter.h"
 #include "platform/qimage_canvas.h"
@@ -52,6 +53,17 @@ void TBoardBox::mousePressEvent(QMouseEvent* E) {
     if (E->modifiers() & Qt::ControlModifier) Shift |= kCtrlKey;
     const QPoint Pos = E->position().toPoint();
     Painter->MouseDown(Button, Shift, Pos.x(), Pos.y());
+}
+
+void TBoardBox::wheelEvent(QWheelEvent* E) {
+    if (!OnWheel) {
+        E->ignore();
+        return;
+    }
+    // A wheel that only turns sideways steps nothing.
+    const int32_t Steps = Wheel.Add(E->angleDelta().y());
+    E->accept();
+    if (Steps != 0) OnWheel(Steps);
 }
 
 }  // namespace xvexo

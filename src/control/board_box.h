@@ -4,9 +4,11 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 #include "display/canvas.h"
+#include "display/wheel_steps.h"
 
 namespace xvexo {
 
@@ -28,9 +30,13 @@ class TBoardBox : public QWidget, private TPaintBox {
     // A copy of the picture as drawn so far.
     QImage Picture() const;
 
+    // Receives the wheel's whole notches (positive: turned away from the user).
+    std::function<void(int32_t Steps)> OnWheel;
+
   protected:
     void paintEvent(QPaintEvent* E) override;
     void mousePressEvent(QMouseEvent* E) override;
+    void wheelEvent(QWheelEvent* E) override;
 
   private:
     TCanvas& Canvas() override;
@@ -38,6 +44,7 @@ class TBoardBox : public QWidget, private TPaintBox {
 
     std::unique_ptr<TQImageCanvas> Surface;
     TKelGoPB* Painter = nullptr;
+    TWheelSteps Wheel;
 };
 
 }  // namespace xvexo

@@ -81,7 +81,7 @@ void TXVexoView::BuildForm() {
     QFont FormFont(QStringLiteral("宋体"));
     FormFont.setPixelSize(13);
     setFont(FormFont);
-    resize(798, 560);
+    resize(kDesignWidth, kDesignHeight);
 
     FormDock = new DockLayout(this);
     rightP = Panel(this, "rightP", kPanelGrey);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "control/board_box.h"
 #include "control/xvexo_view.h"
 #include "records/record_loader.h"
 
@@ -39,6 +40,7 @@ void TXVexoView::ArrowClick(int Tag) {
             break;
     }
     ShowComment();
+    NotifyChange();
 }
 
 void TXVexoView::BoardClick(TMouseButton Button, int32_t X, int32_t Y) {
@@ -67,6 +69,14 @@ void TXVexoView::BoardClick(TMouseButton Button, int32_t X, int32_t Y) {
             }
         }
     }
+    NotifyChange();
+}
+
+void TXVexoView::BoardWheel(int32_t Steps) {
+    for (int32_t i = 0; i < Steps; ++i)
+        ArrowClick(kBackOne);
+    for (int32_t i = 0; i > Steps; --i)
+        ArrowClick(kForwardOne);
 }
 
 void TXVexoView::moveBtnClick() {
@@ -83,6 +93,9 @@ void TXVexoView::moveBtnClick() {
     ShowComment();
     StepForwardTo(*Board, N);
     ShowComment();
+    // Enter in the box has done its work: the keys step the board again.
+    if (moveEd->hasFocus()) MainGoPB->setFocus(Qt::OtherFocusReason);
+    NotifyChange();
 }
 
 void TXVexoView::autoBtnClick() {
@@ -110,6 +123,7 @@ void TXVexoView::TimerTimer() {
     SoundOn = true;
     if (!Board->StepForward()) autoEndBtnClick();
     ShowComment();
+    NotifyChange();
 }
 
 void TXVexoView::secondSEChange() {

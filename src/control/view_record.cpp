@@ -191,6 +191,8 @@ void TXVexoView::ApplyRecord() {
     // The notes of the last move, or the whole-game comment.
     ShowComment();
     if (Record.Info.CommentMode == "1") commentM->addLine(Display(TInfoKind::GameComment));
+    RecordShown = true;
+    NotifyChange();
 }
 
 }  // namespace xvexo

@@ -29,6 +29,7 @@ void TXVexoView::testBtnClick() {
     PushMode(kTrial, *Snapshot);
     // The panel's new colour repaints the board with its new edge.
     RedrawBoard();
+    NotifyChange();
 }
 
 void TXVexoView::testEndBtnClick() {
@@ -40,6 +41,7 @@ void TXVexoView::testEndBtnClick() {
     if (numbersShown()) numEndBtnClick();
     ShowMarks();
     RedrawBoard();
+    NotifyChange();
 }
 
 void TXVexoView::PushMode(uint8_t NewMode, const TPosition& Snapshot) {

@@ -75,6 +75,7 @@ void TXVexoView::ActiveFormCreate() {
     Board->OnMove = [this](TGoBoard&, const TMoveInfo& Info) { BoardMove(Info); };
     Painter->OnPointClick = [this](TKelGoPB&, TMouseButton Button, uint32_t, int32_t Col,
                                    int32_t Row) { BoardClick(Button, Col, Row); };
+    MainGoPB->OnWheel = [this](int32_t Steps) { BoardWheel(Steps); };
 
     connect(autoBtn, &QAbstractButton::clicked, this, &TXVexoView::autoBtnClick);
     connect(autoEndBtn, &QAbstractButton::clicked, this, &TXVexoView::autoEndBtnClick);
@@ -149,6 +150,10 @@ void TXVexoView::ShowMarks() {
     }
     Painter->LoadMarks(Marks);
     MainGoPB->update();
+}
+
+void TXVexoView::NotifyChange() {
+    if (OnChange) OnChange();
 }
 
 void TXVexoView::ShowError(const QString& Text) {

@@ -54,6 +54,15 @@ class TXVexoView : public QWidget {
     static constexpr uint8_t kViewing = 9;
     static constexpr uint8_t kTrial = 2;
 
+    // The size the form is laid out for.
+    static constexpr int kDesignWidth = 798;
+    static constexpr int kDesignHeight = 560;
+    // The least width at which no button overlaps another. The arrow row, 226 pixels long,
+    // starts at (functionP's width - 500) / 2 and the trial button 294 pixels before functionP's
+    // right end; functionP is 266 pixels narrower than the form. At the design width the last
+    // arrow reaches 4 pixels under the trial button.
+    static constexpr int kLeastWidth = 806;
+
     // The tags of the six arrow buttons, left to right, as ArrowClick takes them.
     enum TArrowTag : int { kToStart, kBackFive, kBackOne, kForwardOne, kForwardFive, kToEnd };
 
@@ -76,6 +85,9 @@ class TXVexoView : public QWidget {
     // Handlers (Parts of the form's behaviour; public so hosts and tests can drive them).
     void ArrowClick(int Tag);
     void BoardClick(TMouseButton Button, int32_t X, int32_t Y);
+    // The mouse wheel over the board turned Steps notches (positive: away from the user, one
+    // move back each; negative: one move forward each).
+    void BoardWheel(int32_t Steps);
     void moveBtnClick();
     void autoBtnClick();
     void autoEndBtnClick();
@@ -98,6 +110,10 @@ class TXVexoView : public QWidget {
     // diagram of the move shown opens the reference window on it.
     void commentMContext(int Start, int End);
 
+    // Runs after every step of the board, every record shown and every start or end of trial
+    // play, so a host can show where the game stands.
+    std::function<void()> OnChange;
+
     // State read by hosts and tests.
     const TGoBoard& board() const { return *Board; }
     const TKelGoPB& painter() const { return *Painter; }
@@ -109,6 +125,11 @@ class TXVexoView : public QWidget {
     // Whether the last load that did not fail was shown (false: the text held no record the
     // parser could show, and the game on the screen stayed).
     bool lastLoadShown() const { return LastLoadShown; }
+    // Whether a record has been shown since the form was made.
+    bool recordShown() const { return RecordShown; }
+    // The game's title, at most MaxChars characters (then "…"): a record's title may be
+    // megabytes long.
+    QString gameTitle(qsizetype MaxChars) const { return Display(TInfoKind::Title, MaxChars); }
     bool autoPlaying() const { return AutoPlaying; }
     bool soundOn() const { return SoundOn; }
     // Move numbers are shown exactly while numEndBtn is.
@@ -198,6 +219,8 @@ class TXVexoView : public QWidget {
     void RedrawBoard();
     void ShowError(const QString& Text);
     void PlayClick();
+    // Tells the host (OnChange) that the board or the mode changed.
+    void NotifyChange();
     // The move whose notes the comment box shows: during trial play the move the trial line
     // branches from, else the board's move.
     int32_t CommentMove() const;
@@ -215,6 +238,7 @@ class TXVexoView : public QWidget {
     bool Loading = false;
     bool AutoPlaying = false;
     bool LastLoadShown = false;
+    bool RecordShown = false;
     bool LastLoadCancelled = false;
     // The waiting hook of the load under way, if one waits for its source.
     TQtWaitHook* ActiveWait = nullptr;

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,6 +16,7 @@
 #include "platform/fonts.h"
 #include "platform/output_file.h"
 #include "platform/print_status.h"
+#include "platform/reg_file_registry.h"
 #include "viewer_window.h"
 
 namespace {
@@ -91,7 +93,11 @@ int main(int argc, char** argv) {
     // With --screenshot nobody is there to read a box: notices go to standard error.
     std::function<void(const QString&)> Report;
     if (Screenshot) Report = PrintError;
+    // The recent files live in the user's registry; a screenshot leaves them as they are.
+    const std::unique_ptr<xvexo::TRegFileRegistry> Registry =
+        Screenshot ? nullptr : xvexo::OpenUserRegistry();
     xvexo::TViewerWindow Window(nullptr, Report);
+    Window.SetRecentRegistry(Registry.get());
     Window.show();
     Window.setFocus();
 
@@ -115,7 +121,7 @@ int main(int argc, char** argv) {
     if (Address) {
         QTimer::singleShot(0, &Window, [&Window, &Address] {
             QString Error;
-            if (Window.OpenAddress(*Address, &Error) || Window.View().lastLoadCancelled()) return;
+            if (Window.OpenAddress(*Address, &Error) || Window.LastOpenCancelled()) return;
             PrintError(Error);
             QMessageBox::critical(&Window, QStringLiteral("XVexoView"), Error, QMessageBox::Ok);
         });

@@ -1,30 +1,63 @@
 #pragma once
-// The desktop viewer's window: holds the control, steps it with the keyboard and opens a file
-// dropped onto it.
+// The desktop viewer's window: holds the control under a menu bar, shows in its title where
+// the game stands, steps the control with the keyboard, opens records chosen in a file dialog,
+// from the list of recent files or dropped onto it.
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "control/xvexo_view.h"
+#include "host_window_model.h"
+#include "viewer_control.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
 
 namespace xvexo {
 
 class TViewerWindow : public QWidget {
     Q_OBJECT
   public:
-    // ReportError tells the user why a dropped file did not open; it runs after the drop has
-    // ended. Empty: a message box that does not block the caller. Services go to the control.
+    // Asks the user for a record to open, offering Filter; the chosen address (bytes), or empty.
+    using TChooseFile = std::function<std::string(QWidget& Parent, const QString& Filter)>;
+
+    // ReportError tells the user why a record did not open; it runs after the event that asked
+    // for it has ended. Empty: a message box that does not block the caller. Services go to the
+    // control.
     explicit TViewerWindow(QWidget* Parent = nullptr,
                            std::function<void(const QString&)> ReportError = {},
                            TViewServices Services = {});
+    ~TViewerWindow() override;
 
-    TXVexoView& View() { return *FView; }
-    // Loads an address (bytes: a path that is no valid UTF-8 stays exact) into the control and
-    // names its file in the title. False (with Error) when the load failed.
+    TViewerControl& Control() { return *FControl; }
+    // The form behind the control, while the control is the one made in this program.
+    TXVexoView& View();
+    // Loads an address (bytes: a path that is no valid UTF-8 stays exact) into the control,
+    // names its file in the title and puts it first in the recent files. False (with Error)
+    // when the load failed.
     bool OpenAddress(const std::string& Address, QString* Error);
     // OpenAddress for an address in UTF-8.
     bool Open(const QString& Address, QString* Error);
+    // Whether the last OpenAddress failed because another load or CancelLoad ended its wait.
+    bool LastOpenCancelled() const { return OpenCancelled; }
+
+    // The registry that keeps the recent files (not owned; null: the list is not kept).
+    void SetRecentRegistry(TUserRegistry* Registry);
+    // Replaces the file dialog of Open… (tests).
+    void SetChooseFile(TChooseFile Choose) { ChooseFile = std::move(Choose); }
+
+    // The file dialog's filter: every record, then each format, then every file.
+    static QString OpenFilter();
+
+    QMenuBar* MenuBar = nullptr;
+    QMenu* RecentMenu = nullptr;
+    QAction* OpenAction = nullptr;
+    QAction* PrintAction = nullptr;
+    QAction* QuitAction = nullptr;
+    QAction* KeysAction = nullptr;
 
   protected:
     void keyPressEvent(QKeyEvent* E) override;
@@ -33,13 +66,27 @@ class TViewerWindow : public QWidget {
     void closeEvent(QCloseEvent* E) override;
 
   private:
+    void BuildMenus();
+    // Open…: the file dialog, then the record chosen.
+    void ChooseAndOpen();
+    // Opens Address and reports a failure.
+    void OpenAndReport(const std::string& Address);
+    // The recent files as entries of RecentMenu; one whose file is gone is shown disabled.
+    void FillRecentMenu();
+    void ShowKeys();
+    void UpdateTitle();
     // Tells the user Error: through ReportError, else in a box. ReportLater does it once the
     // event being handled has returned.
     void Report(const QString& Error);
     void ReportLater(const QString& Error);
 
-    TXVexoView* FView;
+    std::unique_ptr<TViewerControl> FControl;
     std::function<void(const QString&)> ReportError;
+    TChooseFile ChooseFile;
+    std::unique_ptr<TRecentFiles> Recent;
+    // The name of the shown record's file, for the title.
+    std::string FileName;
+    bool OpenCancelled = false;
 };
 
 // The arrow button (tag 0..5) a key stands for, or -1: Home, Page Up, Left, Right, Page Down, End.

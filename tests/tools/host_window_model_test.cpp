@@ -1,0 +1,108 @@
+#include "host_window_model.h"
+
+#include <gtest/gtest.h>
+
+#include "support/memory_registry.h"
+
+namespace xvexo {
+namespace {
+
+TEST(HostWindowModel, TitleSaysWhereTheGameStands) {
+    const auto Status = [](bool Has, std::string Game, int N, int M, bool Black, bool Pass) {
+        TViewerStatus S;
+        S.HasRecord = Has;
+        S.GameTitle = std::move(Game);
+        S.MoveIndex = N;
+        S.MoveCount = M;
+        S.BlackToPlay = Black;
+        S.LastWasPass = Pass;
+        return S;
+    };
+    const struct {
+        TViewerStatus Status;
+        const char* File;
+        const char* Title;
+    } Cases[] = {
+        {Status(false, "Cup", 3, 9, true, false), "a.sgf", "XVexoView"},
+        {Status(true, "Cup", 0, 9, true, false), "a.sgf",
+         "Cup \u2014 move 0 / 9, Black to play \u2014 a.sgf"},
+        {Status(true, "Cup", 4, 9, false, false), "a.sgf",
+         "Cup \u2014 move 4 / 9, White to play \u2014 a.sgf"},
+        {Status(true, "", 5, 9, true, false), "a.sgf", "move 5 / 9, Black to play \u2014 a.sgf"},
+        {Status(true, "Cup", 7, 9, true, true), "a.sgf",
+         "Cup \u2014 move 7 / 9 (White passed), Black to play \u2014 a.sgf"},
+        {Status(true, "Cup", 8, 9, false, true), "",
+         "Cup \u2014 move 8 / 9 (Black passed), White to play \u2014 XVexoView"},
+    };
+    for (const auto& C : Cases)
+        EXPECT_EQ(WindowTitle(C.Status, C.File), C.Title);
+}
+
+TEST(HostWindowModel, RecentFilesNewestFirstWithoutRepeatsAndAtMostTen) {
+    testing::TMemoryRegistry Registry;
+    TRecentFiles Recent(Registry);
+    EXPECT_TRUE(Recent.Entries().empty());
+    for (int i = 1; i <= 12; ++i)
+        ASSERT_TRUE(Recent.Add("/r/" + std::to_string(i) + ".sgf"));
+    ASSERT_TRUE(Recent.Add("/r/5.sgf"));  // opened again: first, once
+    const std::vector<std::string> Expected = {"/r/5.sgf", "/r/12.sgf", "/r/11.sgf", "/r/10.sgf",
+                                               "/r/9.sgf", "/r/8.sgf",  "/r/7.sgf",  "/r/6.sgf",
+                                               "/r/4.sgf", "/r/3.sgf"};
+    EXPECT_EQ(Recent.Entries(), Expected);
+    // Another list over the same registry (the next start) sees the same.
+    EXPECT_EQ(TRecentFiles(Registry).Entries(), Expected);
+
+    ASSERT_TRUE(Recent.Remove("/r/12.sgf"));
+    EXPECT_EQ(Recent.Entries().size(), 9u);
+    EXPECT_EQ(Recent.Entries()[1], "/r/11.sgf");
+    ASSERT_TRUE(Recent.Clear());
+    EXPECT_TRUE(Recent.Entries().empty());
+}
+
+TEST(HostWindowModel, DamagedEntriesAreSkippedAndWrittenOver) {
+    testing::TMemoryRegistry Registry;
+    const char* Key = TRecentFiles::kRecentFilesKey;
+    Registry.WriteString(Key, "1", "/a.sgf");
+    Registry.WriteDword(Key, "2", 7);  // another type
+    Registry.WriteString(Key, "3", "");
+    Registry.WriteString(Key, "4", "/b\n.sgf");       // a control byte
+    Registry.WriteString(Key, "5", "/\xff\xfe.sgf");  // no UTF-8
+    Registry.WriteString(Key, "6", "/a.sgf");         // a repeat
+    Registry.WriteString(Key, "7", "/c.sgf");
+    Registry.WriteString(Key, "11", "/beyond.sgf");  // past the limit
+    TRecentFiles Recent(Registry);
+    EXPECT_EQ(Recent.Entries(), (std::vector<std::string>{"/a.sgf", "/c.sgf"}));
+    ASSERT_TRUE(Recent.Add("/d.sgf"));
+    EXPECT_EQ(Recent.Entries(), (std::vector<std::string>{"/d.sgf", "/a.sgf", "/c.sgf"}));
+    EXPECT_EQ(Registry.ValueKind(Key, "4"), TRegValueKind::Missing);
+}
+
+TEST(HostWindowModel, AnUnwritableRegistryLosesOnlyTheEntry) {
+    testing::TMemoryRegistry Registry;
+    TRecentFiles Recent(Registry);
+    ASSERT_TRUE(Recent.Add("/a.sgf"));
+    Registry.ReadOnly = true;
+    EXPECT_FALSE(Recent.Add("/b.sgf"));
+    EXPECT_FALSE(Recent.Clear());
+    EXPECT_EQ(Recent.Entries(), (std::vector<std::string>{"/a.sgf"}));
+}
+
+// A name that is no UTF-8 is kept as a file:// address of its bytes, which opens the same file.
+TEST(HostWindowModel, AddressesOfAnyBytesAreStoredAsTheyOpen) {
+    const struct {
+        const char* Address;
+        const char* Stored;
+    } Cases[] = {
+        {"/home/u/\xe6\xa3\x8b.sgf", "/home/u/\xe6\xa3\x8b.sgf"},
+        {"file:///g/a%20b.sgf", "file:///g/a%20b.sgf"},
+        {"/g/\xb9\xfa 100%.sgf", "file:///g/%B9%FA%20100%25.sgf"},
+        {"file:///g/\xb9\xfa.sgf", "file:///g/%B9%FA.sgf"},
+        {"rel/\xb9.sgf", ""},
+        {"", ""},
+    };
+    for (const auto& C : Cases)
+        EXPECT_EQ(StorableAddress(C.Address), C.Stored) << C.Address;
+}
+
+}  // namespace
+}  // namespace xvexo

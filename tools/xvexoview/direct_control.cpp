@@ -1,0 +1,68 @@
+#include "direct_control.h"
+
+#include "control/reference_window.h"
+
+namespace xvexo {
+
+namespace {
+
+// As much of a game's title as a window title can show.
+constexpr qsizetype kMaxTitleChars = 80;
+
+class TDirectControl final : public TViewerControl {
+  public:
+    TDirectControl(QWidget* Parent, TViewServices Services)
+        : View(new TXVexoView(Parent, std::move(Services))) {}
+
+    QWidget* Widget() override { return View; }
+    QSize LeastSize() const override {
+        return {TXVexoView::kLeastWidth, TXVexoView::kDesignHeight};
+    }
+
+    TOpenResult Open(const std::string& Address, QString* Error) override {
+        if (!View->LoadAddress(Address, Error))
+            return View->lastLoadCancelled() ? TOpenResult::Cancelled : TOpenResult::Failed;
+        return View->lastLoadShown() ? TOpenResult::Opened : TOpenResult::NoRecord;
+    }
+    void CancelLoad() override { View->CancelLoad(); }
+
+    TViewerStatus Status() const override {
+        TViewerStatus S;
+        S.HasRecord = View->recordShown();
+        S.GameTitle = View->gameTitle(kMaxTitleChars).toStdString();
+        const TGoBoard& Board = View->board();
+        S.MoveIndex = Board.MoveIndex();
+        S.MoveCount = Board.EndIndex();
+        S.BlackToPlay = Board.SideToMove() == kBlack;
+        // The board gives 0/0 for the point of a pass (-1/0 before the first move).
+        int32_t X = 0, Y = 0;
+        uint8_t Colour = 0;
+        Board.GetLastMove(X, Y, Colour);
+        S.LastWasPass = Board.MoveIndex() > 0 && X == 0 && Y == 0;
+        return S;
+    }
+
+    void Print() override { View->printBtnClick(); }
+    void Step(TStep Step) override { View->ArrowClick(static_cast<int>(Step)); }
+    bool CloseReference() override {
+        if (!View->helpForm() || !View->helpForm()->isVisible()) return false;
+        View->helpForm()->close();
+        return true;
+    }
+    void SetOnChange(std::function<void()> Change) override { View->OnChange = std::move(Change); }
+
+  private:
+    TXVexoView* View;
+};
+
+// The steps keep the order of the form's arrow tags.
+static_assert(static_cast<int>(TViewerControl::TStep::ToStart) == TXVexoView::kToStart);
+static_assert(static_cast<int>(TViewerControl::TStep::ToEnd) == TXVexoView::kToEnd);
+
+}  // namespace
+
+std::unique_ptr<TViewerControl> MakeDirectControl(QWidget* Parent, TViewServices Services) {
+    return std::make_unique<TDirectControl>(Parent, std::move(Services));
+}
+
+}  // namespace xvexo

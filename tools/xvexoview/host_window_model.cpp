@@ -1,0 +1,135 @@
+#include "host_window_model.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "records/display_text.h"
+
+namespace xvexo {
+
+namespace {
+
+constexpr std::string_view kProgramName = "XVexoView";
+constexpr std::string_view kDash = " \u2014 ";
+
+bool HasControlByte(std::string_view Text) {
+    return std::any_of(Text.begin(), Text.end(), [](char C) {
+        const auto B = static_cast<unsigned char>(C);
+        return B < 0x20 || B == 0x7F;
+    });
+}
+
+// Bytes outside printable ASCII, and "%" itself, as %XX.
+std::string PercentEncoded(std::string_view Bytes, bool EscapePercent) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string Out;
+    for (const char C : Bytes) {
+        const auto B = static_cast<unsigned char>(C);
+        if (B < 0x21 || B >= 0x7F || (EscapePercent && B == '%')) {
+            Out += '%';
+            Out += kHex[B >> 4];
+            Out += kHex[B & 0x0F];
+        } else {
+            Out += C;
+        }
+    }
+    return Out;
+}
+
+std::string ValueName(int Index) {
+    return std::to_string(Index + 1);
+}
+
+}  // namespace
+
+std::string WindowTitle(const TViewerStatus& Status, std::string_view FileName) {
+    if (!Status.HasRecord) return std::string(kProgramName);
+    std::string Title;
+    if (!Status.GameTitle.empty()) {
+        Title += Status.GameTitle;
+        Title += kDash;
+    }
+    Title += "move " + std::to_string(Status.MoveIndex) + " / " + std::to_string(Status.MoveCount);
+    if (Status.LastWasPass) Title += Status.BlackToPlay ? " (White passed)" : " (Black passed)";
+    Title += Status.BlackToPlay ? ", Black to play" : ", White to play";
+    Title += kDash;
+    Title += FileName.empty() ? kProgramName : FileName;
+    return Title;
+}
+
+std::string StorableAddress(std::string_view Address) {
+    if (Address.empty()) return {};
+    if (IsValidUtf8(Address) && !HasControlByte(Address)) return std::string(Address);
+    constexpr std::string_view kFileScheme = "file://";
+    if (Address.substr(0, kFileScheme.size()) == kFileScheme)
+        return std::string(kFileScheme) +
+               PercentEncoded(Address.substr(kFileScheme.size()), /*EscapePercent=*/false);
+    if (Address.front() != '/') return {};
+    return std::string(kFileScheme) + PercentEncoded(Address, /*EscapePercent=*/true);
+}
+
+std::vector<std::string> TRecentFiles::Entries() const {
+    std::vector<std::string> List;
+    for (int i = 0; i < kMaxEntries; ++i) {
+        const std::optional<std::string> Value = Registry.ReadString(kRecentFilesKey, ValueName(i));
+        if (!Value || Value->empty() || !IsValidUtf8(*Value) || HasControlByte(*Value)) continue;
+        if (std::find(List.begin(), List.end(), *Value) != List.end()) continue;
+        List.push_back(*Value);
+    }
+    return List;
+}
+
+bool TRecentFiles::Add(std::string_view Address) {
+    const std::string Stored = StorableAddress(Address);
+    if (Stored.empty()) return true;
+    std::vector<std::string> List = Entries();
+    std::erase(List, Stored);
+    List.insert(List.begin(), Stored);
+    if (List.size() > static_cast<size_t>(kMaxEntries)) List.resize(kMaxEntries);
+    return Store(List);
+}
+
+bool TRecentFiles::Remove(std::string_view Address) {
+    std::vector<std::string> List = Entries();
+    std::erase(List, std::string(Address));
+    return Store(List);
+}
+
+bool TRecentFiles::Clear() {
+    return Store({});
+}
+
+bool TRecentFiles::Store(const std::vector<std::string>& List) {
+    // Every value name is written or removed, so no entry of an older list stays behind.
+    try {
+        for (int i = 0; i < kMaxEntries; ++i) {
+            if (static_cast<size_t>(i) < List.size())
+                Registry.WriteString(kRecentFilesKey, ValueName(i), List[i]);
+            else
+                Registry.DeleteValue(kRecentFilesKey, ValueName(i));
+        }
+        return true;
+    } catch (const TRegistryError&) {
+        return false;
+    }
+}
+
+std::string KeysHelpText() {
+    return "Home\tthe start of the game\n"
+           "Page Up\tfive moves back\n"
+           "Left\tone move back\n"
+           "Right\tone move forward\n"
+           "Page Down\tfive moves forward\n"
+           "End\tthe end of the game\n"
+           "Wheel on the board\tone move back (up) or forward (down)\n"
+           "Click on the board\tone move forward; in trial play a stone\n"
+           "Right click on the board\tone move back\n"
+           "Enter in \u8df3\u81f3\tgo to the move typed\n"
+           "Escape\tclose the reference window\n"
+           "Ctrl+O\topen a record\n"
+           "Ctrl+P\tprint\n"
+           "Ctrl+Q\tquit\n"
+           "F1\tthis list";
+}
+
+}  // namespace xvexo
