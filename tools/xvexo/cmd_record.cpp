@@ -47,6 +47,12 @@ std::string RecordJson(const TLoadedSource& L, const TTextOut& Text) {
     J.BeginObject();
     J.Key("FormatMode");
     J.Int(R.FormatMode);
+    // Standard SGF records name their size; the tag and NGF formats are always 19 lines, and
+    // their output stays as it was.
+    if (R.FormatMode == kFormatSgf) {
+        J.Key("BoardSize");
+        J.Int(R.BoardSize);
+    }
     J.Key("Shown");
     J.Bool(L.Result.Shown && !L.Result.Failed());
     J.Key("Error");

@@ -22,7 +22,8 @@ struct TLoadedSource {
 // The format of SOURCE: Forced when given, else the rule of its kind of address.
 int32_t FormatOfSource(const std::string& Source, std::optional<int> Forced);
 
-// Reads SOURCE, parses it in its format and applies it when it is to be shown.
+// Reads SOURCE, parses it in its format (the forced one as it stands; else the address's, or
+// standard SGF when the text is SGF) and applies it when it is to be shown.
 TLoadedSource LoadSource(const std::string& Source, std::optional<int> Forced);
 
 }  // namespace xvexo::cli

@@ -28,13 +28,14 @@ constexpr TCommand kCommands[] = {
 
 void PrintUsage() {
     std::fputs(
-        "usage: xvexo record [--tag|--ngf] [--text utf8|raw] SOURCE\n"
-        "       xvexo replay [--tag|--ngf] SOURCE [--to N]\n"
-        "       xvexo diagram [--tag|--ngf] SOURCE --from A --to B [--row-width W]\n"
+        "usage: xvexo record [--tag|--ngf|--sgf] [--text utf8|raw] SOURCE\n"
+        "       xvexo replay [--tag|--ngf|--sgf] SOURCE [--to N]\n"
+        "       xvexo diagram [--tag|--ngf|--sgf] SOURCE --from A --to B [--row-width W]\n"
 #ifdef XVEXO_HAVE_DRAWING
-        "       xvexo render [--tag|--ngf] SOURCE [--to N] [--cell C] [--numbers] -o FILE.png\n"
-        "       xvexo render [--tag|--ngf] SOURCE --reference M-K [--cell C] -o FILE.png\n"
-        "       xvexo print [--tag|--ngf] SOURCE [--whole | --range A B | --split N\n"
+        "       xvexo render [--tag|--ngf|--sgf] SOURCE [--to N] [--cell C] [--numbers]\n"
+        "                    -o FILE.png\n"
+        "       xvexo render [--tag|--ngf|--sgf] SOURCE --reference M-K [--cell C] -o FILE.png\n"
+        "       xvexo print [--tag|--ngf|--sgf] SOURCE [--whole | --range A B | --split N\n"
         "                   [--per-page 1|2|4]] [--top-margin T] [--left-margin L] [--grid G]\n"
         "                   [--paper a4|letter] -o FILE.pdf\n"
 #endif
