@@ -12,6 +12,7 @@
 #include "records/record_loader.h"
 #include "records/sgf_reader.h"
 #include "records/tag_parser.h"
+#include "support/large_records.h"
 #include "support/random_game.h"
 #include "support/record_text.h"
 
@@ -59,46 +60,6 @@ void BM_ParseTagRecord(benchmark::State& State) {
 }
 BENCHMARK(BM_ParseTagRecord)->Unit(benchmark::kMillisecond);
 
-// Game trees of the 300-move game repeated to 1 MiB, every move with a commentary of about
-// 0.9 KB (GBK and ASCII in lines, as annotated games have): the reader's time goes to
-// comments.
-std::string CommentHeavyTagRecord() {
-    const testing::TMoveList Moves = testing::MakeRandomGame(300);
-    std::string Comment;
-    for (int Line = 0; Line < 6; ++Line) {
-        Comment +=
-            "\xB0\xD7\xC6\xE5\xD5\xE2\xD2\xBB\xCA\xD6\xCA\xC7\xB1\xBE\xBE\xD6\xB5\xC4"
-            "\xB9\xD8\xBC\xFC (move " +
-            std::to_string(Line + 17) +
-            "): the key point of the opening, after which the upper side is settled "
-            "and black can turn to the lower right.\r\n";
-    }
-    std::string Game = "(;EV[Bench cup]PB[Black]PW[White]RD[2026-12-10]KO[6.5]RE[B+R]\r\n";
-    for (size_t i = 0; i < Moves.size(); ++i) {
-        Game += (i % 2 ? ";W[" : ";B[") + TagPoint(Moves[i].first, Moves[i].second) + "]C[" +
-                Comment + "]\r\n";
-    }
-    Game += ")\r\n";
-    std::string Text;
-    while (Text.size() < (1u << 20))
-        Text += Game;
-    return Text;
-}
-
-// Game trees of the 300-move game without comments repeated to 1 MiB: one short node after
-// another.
-std::string ShortMovesTagRecord() {
-    const testing::TMoveList Moves = testing::MakeRandomGame(300);
-    std::string Game = "(;EV[Bench cup]PB[Black]PW[White]RD[2026-12-10]KO[6.5]RE[B+R]\r\n";
-    for (size_t i = 0; i < Moves.size(); ++i)
-        Game += (i % 2 ? ";W[" : ";B[") + TagPoint(Moves[i].first, Moves[i].second) + "]";
-    Game += ")\r\n";
-    std::string Text;
-    while (Text.size() < (1u << 20))
-        Text += Game;
-    return Text;
-}
-
 void ParseTagText(benchmark::State& State, const std::string& Text) {
     auto Record = std::make_unique<TGameRecord>();
     for (auto _ : State) {
@@ -110,12 +71,12 @@ void ParseTagText(benchmark::State& State, const std::string& Text) {
 }
 
 void BM_ParseTagCommentHeavy(benchmark::State& State) {
-    ParseTagText(State, CommentHeavyTagRecord());
+    ParseTagText(State, testing::CommentHeavyTagRecord());
 }
 BENCHMARK(BM_ParseTagCommentHeavy)->Unit(benchmark::kMicrosecond);
 
 void BM_ParseTagShortMoves(benchmark::State& State) {
-    ParseTagText(State, ShortMovesTagRecord());
+    ParseTagText(State, testing::ShortMovesTagRecord());
 }
 BENCHMARK(BM_ParseTagShortMoves)->Unit(benchmark::kMicrosecond);
 

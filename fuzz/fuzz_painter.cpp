@@ -1,9 +1,11 @@
-// Arbitrary calls on the board painter, drawn on the recording canvas: sizes, label margins,
-// stone pictures of any size, points, values, whole positions, clicks and repaints, in any
-// order. Checks what each call stores, and that a repaint depends on the painter's state alone.
+// Arbitrary calls on the board painter, drawn on the recording canvas: sizes, numbers of lines,
+// label margins, stone pictures of any size, points, values, marks, whole positions, clicks and
+// repaints, in any order. Checks what each call stores, and that a repaint depends on the painter's
+// state alone.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -27,10 +29,10 @@ int32_t Coordinate(FuzzedDataProvider& In) {
                             : In.ConsumeIntegral<int32_t>();
 }
 
-// Mostly the value codes the painter draws (numbers, the mark, letters, syllables, squares),
-// sometimes any value at all.
+// Mostly the value codes the painter draws (numbers, the mark, letters, syllables, squares,
+// shapes), sometimes any value at all.
 int32_t ValueCode(FuzzedDataProvider& In) {
-    return In.ConsumeBool() ? In.ConsumeIntegralInRange<int32_t>(-2, 660)
+    return In.ConsumeBool() ? In.ConsumeIntegralInRange<int32_t>(-2, 665)
                             : In.ConsumeIntegral<int32_t>();
 }
 
@@ -52,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
 
     for (int Step = 0; Step < 64 && In.remaining_bytes() > 0; ++Step) {
         Canvas.Clear();  // only the last repaint is compared; the log stays small
-        switch (In.ConsumeIntegralInRange<int>(0, 12)) {
+        switch (In.ConsumeIntegralInRange<int>(0, 14)) {
             case 0:
                 LoadImageSet(Painter, Source,
                              In.ConsumeIntegralInRange<int32_t>(-20, kMaxBoardSize));
@@ -72,7 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
                 const int32_t Row = Coordinate(In);
                 const int32_t Value = ValueCode(In);
                 Painter.SetPoint(Stone, Col, Row, Value);
-                const bool On = Col >= 1 && Col <= kBoardLines && Row >= 1 && Row <= kBoardLines;
+                const int32_t N = Painter.Lines();
+                const bool On = Col >= 1 && Col <= N && Row >= 1 && Row <= N;
                 Trap(Painter.Stone(Col, Row) != (On ? Stone : 0));
                 Trap(Painter.Value(Col, Row) != (On ? Value : 0));
                 break;
@@ -131,6 +134,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
                 auto WhiteMask = Picture("wm");
                 Painter.SetStoneImages(std::move(BlackStone), std::move(WhiteStone),
                                        std::move(BlackMask), std::move(WhiteMask));
+                break;
+            }
+            case 13:
+                Painter.SetLines(In.ConsumeIntegralInRange<int32_t>(-2, kBoardLines + 2));
+                Trap(Painter.Lines() < kMinBoardLines || Painter.Lines() > kBoardLines);
+                break;
+            case 14: {
+                const int32_t Col = Coordinate(In);
+                const int32_t Row = Coordinate(In);
+                const int32_t Code = ValueCode(In);
+                Painter.SetMark(Col, Row, Code);
+                const int32_t N = Painter.Lines();
+                const bool On = Col >= 1 && Col <= N && Row >= 1 && Row <= N;
+                Trap(Painter.Mark(Col, Row) != (On ? std::max(Code, 0) : 0));
                 break;
             }
         }

@@ -63,6 +63,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     InitPosition(19, *P);
     TGoBoard Board(N, *P);
     ReplayRecord(*Record, Board);
+    // Back to the first move and forward again: every move, capture and point set up between
+    // moves comes back as the replay left it.
+    auto End = std::make_unique<TPosition>();
+    Board.GetPosition(*End);
     GoToMove(Board, 1);
+    Board.SetEndIndex(End->MoveIndex);  // trailing passes leave the end where it was
+    while (Board.StepForward()) {
+    }
+    auto Again = std::make_unique<TPosition>();
+    Board.GetPosition(*Again);
+    if (Again->Points != End->Points || Again->MoveIndex != End->MoveIndex) __builtin_trap();
     return 0;
 }

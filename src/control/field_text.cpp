@@ -38,4 +38,35 @@ void SetFieldText(QLabel& Label, const QString& Text, int Width) {
     Label.setToolTip(Shown == Text ? QString() : WrapForTip(Text));
 }
 
+void SetWrappedFieldText(QLabel& Label, const QString& Text) {
+    Label.setTextFormat(Qt::PlainText);
+    const QFontMetrics Metrics = Label.fontMetrics();
+    const QRect Box = Label.contentsRect();
+    const auto Fits = [&](const QString& S) {
+        const QRect Need =
+            Metrics.boundingRect(QRect(0, 0, Box.width(), 1 << 20), Qt::TextWordWrap, S);
+        return Need.width() <= Box.width() && Need.height() <= Box.height();
+    };
+    QString Shown = ElideText(Text);
+    if (!Fits(Shown)) {
+        // The longest start that fits with the ellipsis: a binary search over its length.
+        qsizetype Low = 0;
+        qsizetype High = Shown.size();
+        while (Low < High) {
+            const qsizetype Mid = (Low + High + 1) / 2;
+            if (Fits(ElideText(Shown, Mid))) {
+                Low = Mid;
+            } else {
+                High = Mid - 1;
+            }
+        }
+        // No blank before the ellipsis.
+        while (Low > 0 && Shown[Low - 1].isSpace())
+            --Low;
+        Shown = ElideText(Shown, Low);
+    }
+    Label.setText(Shown);
+    Label.setToolTip(Shown == Text ? QString() : WrapForTip(Text));
+}
+
 }  // namespace xvexo

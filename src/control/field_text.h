@@ -22,4 +22,9 @@ QString ElideText(const QString& Text, qsizetype MaxChars = kMaxLabelChars);
 // of at most 80 characters.
 void SetFieldText(QLabel& Label, const QString& Text, int Width = 0);
 
+// Shows Text in a word-wrapped Label as plain text: elided to kMaxLabelChars and then, when its
+// lines do not fit the label's size, cut to the longest start that fits with "…" (never inside
+// a surrogate pair), so the last line shown is never clipped; the tooltip as SetFieldText's.
+void SetWrappedFieldText(QLabel& Label, const QString& Text);
+
 }  // namespace xvexo

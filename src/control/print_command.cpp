@@ -72,7 +72,7 @@ class TPrintCommand {
   public:
     TPrintCommand(QWidget& Owner, const TPrintServices& Given) : Owner(Owner), Services(Given) {}
 
-    void Run(TKelStatus& Status, const TMoveCoords& Moves, int32_t Handicap,
+    void Run(TKelStatus& Status, const TMoveCoords& Moves, const TDiagramStart& Start,
              const TGamePInfo& Info) {
         std::unique_ptr<TQtPrintSurface> Surface =
             Services.OpenPrinter ? Services.OpenPrinter() : TQtPrintSurface::ForDefaultPrinter();
@@ -108,7 +108,7 @@ class TPrintCommand {
 
         TProgressWindow Window(Owner);
         const TPrintOutcome Outcome =
-            PrintChosenJob(Dialog, *Surface, Moves, Handicap, [&](int Page, int Pages) {
+            PrintChosenJob(Dialog, *Surface, Moves, Start, [&](int Page, int Pages) {
                 const bool GoOn =
                     Services.Progress ? Services.Progress(Page, Pages) : Window(Page, Pages);
                 // The pages drawn so far are dropped rather than printed as if complete.
@@ -169,11 +169,12 @@ class TPrintCommand {
 
 }  // namespace
 
-void RunPrintCommand(QWidget& Owner, TKelStatus& Status, const TMoveCoords& Moves, int32_t Handicap,
-                     const TGamePInfo& Info, const TPrintServices& Services) {
+void RunPrintCommand(QWidget& Owner, TKelStatus& Status, const TMoveCoords& Moves,
+                     const TDiagramStart& Start, const TGamePInfo& Info,
+                     const TPrintServices& Services) {
     TPrintCommand Command(Owner, Services);
     try {
-        Command.Run(Status, Moves, Handicap, Info);
+        Command.Run(Status, Moves, Start, Info);
     } catch (const std::exception& E) {
         Command.Error(QStringLiteral("Printing failed: %1").arg(QString::fromUtf8(E.what())));
     }

@@ -36,9 +36,11 @@ struct TPrintServices {
 };
 
 // Runs the print command over Owner for the record whose moves (the history up to its last
-// move), handicap and game information are given, with the print options of Status.
-void RunPrintCommand(QWidget& Owner, TKelStatus& Status, const TMoveCoords& Moves, int32_t Handicap,
-                     const TGamePInfo& Info, const TPrintServices& Services);
+// move), start (its handicap, or its main board) and game information are given, with the print
+// options of Status.
+void RunPrintCommand(QWidget& Owner, TKelStatus& Status, const TMoveCoords& Moves,
+                     const TDiagramStart& Start, const TGamePInfo& Info,
+                     const TPrintServices& Services);
 
 // The proposed PDF file for a game titled Title, in Folder: the title made fit for a file name
 // (separators and control characters replaced, at most 100 characters), or "game" for an empty

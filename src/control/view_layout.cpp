@@ -253,10 +253,11 @@ void TXVexoView::pBaseResize() {
     const int W = panP->width();
     const int H = panP->height();
     const int M = Painter->LabelMargin();
-    const int N = std::min((W - 5 - M) / 19, (H - 5 - M) / 19);
-    const int S = 19 * N;
+    const int Lines = Painter->Lines();
+    const int S = Lines * MainViewCellSize(W, H, M, Lines);
     MainGoPB->move((W - S - M) / 2, (H - S - M) / 2);
-    if (S != Painter->BoardSize() || Painter->CellSize() == 0) ChooseImageSet(S);
+    if (S != Painter->BoardSize() || Painter->CellSize() == 0 || !Painter->IsSized())
+        ChooseImageSet(S);
 }
 
 void TXVexoView::buttonPResize() {

@@ -62,7 +62,11 @@ void TXVexoView::BoardClick(TMouseButton Button, int32_t X, int32_t Y) {
             SoundOn = true;
             const int32_t Before = Board->MoveIndex();
             Board->PlayMove(X, Y);
-            if (Board->MoveIndex() == Before + 1) TrialFrom = std::min(TrialFrom, Before);
+            if (Board->MoveIndex() == Before + 1) {
+                TrialFrom = std::min(TrialFrom, Before);
+                // A stone played below the trial start leaves the record there too.
+                ShowMarks();
+            }
         }
     }
     NotifyChange();
@@ -135,6 +139,15 @@ void TXVexoView::ShowComment() {
     const int32_t k = CommentMove();
     commentM->clearLines();
     NoteView->AddLink(QString(), false);
+    // A pass leaves no stone to see: the box says who passed.
+    int32_t X = -1;
+    int32_t Y = 0;
+    uint8_t Colour = 0;
+    Board->GetLastMove(X, Y, Colour);
+    if (ViewMode == kViewing && k > 0 && X == 0) {
+        NoteView->AddText(Colour == kWhite ? QStringLiteral("白弃手") : QStringLiteral("黑弃手"),
+                          true);
+    }
     int Diagrams = 0;
     for (int32_t i = 0; i < Record.NoteCount; ++i) {
         const TNoteRec& Note = Record.Notes[i];

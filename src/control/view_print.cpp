@@ -1,5 +1,6 @@
 // The print button: the print command for the shown game.
 
+#include <memory>
 #include <optional>
 
 #include "control/xvexo_view.h"
@@ -22,10 +23,13 @@ void TXVexoView::PrintRecord(int32_t Handicap) {
     }
     TMoveCoords Moves;
     Board->GetMoveCoords(Board->EndIndex(), Moves);
+    auto Game = std::make_unique<TPosition>();
+    Board->GetPosition(*Game);
     TPrintServices Print = Services.Print;
     if (!Print.ShowError)
         Print.ShowError = [this](QWidget&, const QString& Text) { ShowError(Text); };
-    RunPrintCommand(*this, *Status, Moves, Handicap, MakeGamePInfo(Record, Encoding), Print);
+    RunPrintCommand(*this, *Status, Moves, DiagramStartOf(Record, *Game, Handicap),
+                    MakeGamePInfo(Record, Encoding), Print);
 }
 
 }  // namespace xvexo

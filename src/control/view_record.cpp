@@ -1,6 +1,7 @@
 // Loading a record and showing it: labels, board and comment box.
 
 #include <QPointer>
+#include <algorithm>
 #include <memory>
 #include <utility>
 
@@ -11,6 +12,7 @@
 #include "platform/qt_wait_hook.h"
 #include "platform/record_fetch.h"
 #include "records/record_loader.h"
+#include "records/record_setup.h"
 #include "records/record_source.h"
 
 namespace xvexo {
@@ -106,6 +108,12 @@ void TXVexoView::ApplyRecord() {
     // Nothing of an earlier game survives: empty picture, empty player and rank labels. The
     // handicap stones are placed silently, as the moves are.
     Loading = true;
+    // A board of the record's lines, sized to the panel (19 lines: as it was).
+    const int32_t Lines = std::clamp(Record.BoardSize, kMinBoardSize, kMaxBoardSize);
+    if (Lines != Painter->Lines()) {
+        Painter->SetLines(Lines);
+        pBaseResize();
+    }
     TKelGoPB::TStoneGrid Empty{};
     Painter->LoadPosition(Empty);
     MainGoPB->update();
@@ -120,42 +128,72 @@ void TXVexoView::ApplyRecord() {
     bDiedSL->setText(QStringLiteral("0"));
 
     // An empty board with the handicap.
-    Board->Reset(19);
+    Board->Reset(Lines);
     // With move numbers shown, the new game's stones show their own move index, as after
     // switching numbers on at the start (numbering left at base 1 would count from 2).
     if (numbersShown()) Board->SetNumbering({0, 0, 1});
     Board->SetHandicap(GameInfo.Handicap, 1);
 
-    // The labels: each field elided (the record keeps it whole).
+    // The labels: each field elided (the record keeps it whole). A standard SGF record leaves
+    // out what it does not know: its labels show nothing after the colon then (the tag and NGF
+    // labels read as they always have).
     const auto Field = [this](TInfoKind Kind) { return Display(Kind, kMaxTipChars); };
+    const bool Sgf = Record.FormatMode == kFormatSgf;
     SetFieldText(*eventNameL, Field(TInfoKind::Title), eventNameL->width());
     SetInfoText(1, QStringLiteral("日期 : ") + Field(TInfoKind::Date));
     SetInfoText(2, QStringLiteral("地点 : ") + Field(TInfoKind::Place));
     SetInfoText(3, QStringLiteral("用时 : ") + Field(TInfoKind::TimeText));
-    SetInfoText(4, QStringLiteral("读秒 : ") + Field(TInfoKind::ByoyomiSeconds) +
-                       QStringLiteral("秒 ") + Field(TInfoKind::ByoyomiCount) +
-                       QStringLiteral("次"));
+    const QString Seconds = Field(TInfoKind::ByoyomiSeconds);
+    const QString Periods = Field(TInfoKind::ByoyomiCount);
+    if (!Sgf) {
+        SetInfoText(4, QStringLiteral("读秒 : ") + Seconds + QStringLiteral("秒 ") + Periods +
+                           QStringLiteral("次"));
+    } else {
+        QString Byoyomi;
+        if (!Seconds.isEmpty()) Byoyomi += Seconds + QStringLiteral("秒");
+        if (!Seconds.isEmpty() && !Periods.isEmpty()) Byoyomi += QLatin1Char(' ');
+        if (!Periods.isEmpty()) Byoyomi += Periods + QStringLiteral("次");
+        SetInfoText(4, QStringLiteral("读秒 : ") + Byoyomi);
+    }
     SetInfoText(5, (Record.KomiMode == 1 ? QStringLiteral("贴目 : ") : QStringLiteral("方式 : ")) +
                        Field(TInfoKind::Komi));
     SetInfoText(6, QStringLiteral("结果 : ") + Field(TInfoKind::Result));
     if (Record.FormatMode == kFormatTag) {
-        SetFieldText(*bPlayerL,
-                     Field(TInfoKind::BlackName) + QLatin1Char(' ') + Field(TInfoKind::BlackRank));
-        SetFieldText(*wPlayerL,
-                     Field(TInfoKind::WhiteName) + QLatin1Char(' ') + Field(TInfoKind::WhiteRank));
-    } else if (Record.FormatMode == kFormatNgf) {
-        SetFieldText(*bPlayerL, Field(TInfoKind::BlackName));
-        SetFieldText(*wPlayerL, Field(TInfoKind::WhiteName));
-        SetFieldText(*BGlvlL, Field(TInfoKind::BlackRank), BGlvlL->width());
-        SetFieldText(*WGlvlL, Field(TInfoKind::WhiteRank), WGlvlL->width());
+        SetWrappedFieldText(*bPlayerL, Field(TInfoKind::BlackName) + QLatin1Char(' ') +
+                                           Field(TInfoKind::BlackRank));
+        SetWrappedFieldText(*wPlayerL, Field(TInfoKind::WhiteName) + QLatin1Char(' ') +
+                                           Field(TInfoKind::WhiteRank));
+    } else {
+        // NGF and standard SGF: the name above, the rank on its own line below it (a name
+        // keeps to one line above a rank, which its second line would run into).
+        const auto Player = [](QLabel& Name, QLabel& Rank, const QString& N, const QString& R) {
+            SetFieldText(Rank, R, Rank.width());
+            if (R.isEmpty()) {
+                SetWrappedFieldText(Name, N);
+            } else {
+                SetFieldText(Name, N, Name.width());
+            }
+        };
+        Player(*bPlayerL, *BGlvlL, Field(TInfoKind::BlackName), Field(TInfoKind::BlackRank));
+        Player(*wPlayerL, *WGlvlL, Field(TInfoKind::WhiteName), Field(TInfoKind::WhiteRank));
     }
 
     // An empty comment box.
     commentM->clearLines();
 
-    // Every move, silently; a refused move is lost.
+    // The starting setup and every move, silently; a refused move is lost.
+    if (ApplyStartSetup(Record, *Board)) {
+        // The setup went in without point events: the picture takes the board's points.
+        TKelGoPB::TStoneGrid Start{};
+        for (int32_t Row = 1; Row <= Lines; ++Row) {
+            for (int32_t Col = 1; Col <= Lines; ++Col)
+                Start[Row - 1][Col - 1] = Board->PointColour(Col, Row);
+        }
+        Painter->LoadPosition(Start);
+    }
     PlayRecordMoves(Record, *Board);
     Loading = false;
+    ShowMarks();
 
     // The notes of the last move, or the whole-game comment.
     ShowComment();

@@ -1,6 +1,8 @@
 // Trial play (the user's own moves from the current position, undone at the end) and the
 // display of move numbers on the stones.
 
+#include <algorithm>
+
 #include "control/board_box.h"
 #include "control/ui_images.h"
 #include "control/xvexo_view.h"
@@ -37,6 +39,7 @@ void TXVexoView::testEndBtnClick() {
     testBtn->setGlyph(UiImage("TEST"));
     PopMode();
     if (numbersShown()) numEndBtnClick();
+    ShowMarks();
     RedrawBoard();
     NotifyChange();
 }
@@ -90,13 +93,21 @@ void TXVexoView::RestoreFromMode(const TPosition& Snapshot) {
     // the saved move.
     StepBackTo(*Board, Board->Numbering().From - 1);
     StepBackTo(*Board, Snapshot.MoveIndex);
-    // Replaying the saved moves draws the saved position, silently.
+    // Replaying the saved moves (each in its colour, with the points set up after it) draws
+    // the saved position, silently.
+    const int32_t SetupCount = std::clamp(Snapshot.SetupCount, 0, kMaxSetup);
+    int32_t S = 0;
     for (int32_t i = Board->MoveIndex() + 1; i <= Snapshot.MoveIndex && i <= kMaxMoves; ++i) {
         const THistoryEntry& H = Snapshot.History[i];
+        if (H.Colour == kBlack || H.Colour == kWhite) Board->SetSideToMove(H.Colour);
         if (H.X == 0 && H.Y == 0) {
             Board->PassMove();
         } else {
             Board->PlayMove(H.X, H.Y);
+        }
+        for (; S < SetupCount && Snapshot.Setup[static_cast<size_t>(S)].MoveIndex <= i; ++S) {
+            const TSetupEntry& E = Snapshot.Setup[static_cast<size_t>(S)];
+            if (E.MoveIndex == i) Board->SetupPoint(E.X, E.Y, E.New);
         }
     }
     Board->SetPosition(Snapshot, false, true);

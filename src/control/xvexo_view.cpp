@@ -9,6 +9,7 @@
 #include "display/image_set_chooser.h"
 #include "platform/click_sound.h"
 #include "platform/resource_store.h"
+#include "records/record_setup.h"
 
 namespace xvexo {
 
@@ -135,6 +136,20 @@ void TXVexoView::BoardMove(const TMoveInfo& Info) {
     GameInfo.BlackPrisoners = Info.BlackPrisoners;
     wDiedSL->setText(QString::number(Info.BlackPrisoners));
     bDiedSL->setText(QString::number(Info.WhitePrisoners));
+    // The record's marks follow the position; a load shows them once at its end.
+    if (!Loading) ShowMarks();
+}
+
+void TXVexoView::ShowMarks() {
+    // The marks of a record position: every position while viewing; during trial play those
+    // at or before the move the trial line leaves the record (the record's own positions).
+    const int32_t K = Board->MoveIndex();
+    TNumberGrid Marks{};
+    if (ViewMode == kViewing || (ViewMode == kTrial && K <= TrialFrom)) {
+        MarksOfMove(Record, K, Marks);
+    }
+    Painter->LoadMarks(Marks);
+    MainGoPB->update();
 }
 
 void TXVexoView::NotifyChange() {

@@ -218,6 +218,8 @@ class TXVexoView : public QWidget {
     void BoardPutStone(int32_t X, int32_t Y, int32_t Value, uint8_t Colour);
     void BoardRedrawPoint(int32_t X, int32_t Y, int32_t Value, uint8_t Colour);
     void BoardMove(const TMoveInfo& Info);
+    // Draws the record's marks of the position shown (none on a trial line).
+    void ShowMarks();
     void ChooseImageSet(int32_t S);
     void PushMode(uint8_t NewMode, const TPosition& Snapshot);
     void PopMode();

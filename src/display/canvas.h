@@ -52,6 +52,8 @@ class TCanvas {
     virtual void SetPen(TColour Colour, int Width) = 0;
     // Solid brush for fills.
     virtual void SetBrush(TColour Colour) = 0;
+    // No brush: Ellipse and Rectangle draw their outline alone until the next SetBrush.
+    virtual void SetClearBrush() = 0;
     // Text background: transparent (true) or filled with the brush colour.
     virtual void SetTransparentText(bool On) = 0;
     // Font by family name and size in points (96 dots per inch), with its colour.

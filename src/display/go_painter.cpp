@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "display/star_points.h"
+
 namespace xvexo {
 
 namespace {
@@ -16,10 +18,6 @@ constexpr std::array<const char*, 14> kKoreanSyllables = {
 
 constexpr const char* kNumberFont = "MS Sans Serif";
 constexpr const char* kKoreanFont = "\xEA\xB5\xB4\xEB\xA6\xBC\xEC\xB2\xB4";  // Gulim-che
-
-bool IsStarLine(int32_t N) {
-    return N == 4 || N == 10 || N == 16;
-}
 
 // Sets the painting flag for the life of the guard.
 class TPaintingGuard {
@@ -59,12 +57,22 @@ void TKelGoPB::SetBoardSize(int32_t P) {
     Sized = true;
     FBoardSize = P;
     Box.SetClientSize(FLabelMargin + P, FLabelMargin + P);
-    FCellSize = P / kBoardLines;
+    FCellSize = P / FLines;
     FHalfCell = FCellSize / 2;
     FitFonts();
-    FBoardSize = std::max(P, kBoardLines);
+    FBoardSize = std::max(P, FLines);
     SourceWidth = FCellSize;
     Redraw();
+}
+
+void TKelGoPB::SetLines(int32_t N) {
+    N = std::clamp<int32_t>(N, kMinBoardLines, kBoardLines);
+    if (N == FLines) return;
+    FLines = N;
+    Stones = {};
+    Values = {};
+    Marks = {};
+    Sized = false;
 }
 
 void TKelGoPB::SetEdgeImage(const TImage& Edge, TColour LabelColour) {
@@ -96,16 +104,20 @@ void TKelGoPB::FitFonts() {
 void TKelGoPB::Redraw() {
     PaintBackground();
     DrawGrid();
-    for (int32_t Row : {4, 10, 16}) {
-        for (int32_t Col : {4, 10, 16})
-            DrawStarPoint(Col, Row);
+    for (int32_t Row = 1; Row <= FLines; ++Row) {
+        for (int32_t Col = 1; Col <= FLines; ++Col) {
+            if (IsStarPoint(FLines, Col, Row)) DrawStarPoint(Col, Row);
+        }
     }
-    for (int32_t Row = 1; Row <= kBoardLines; ++Row) {
-        for (int32_t Col = 1; Col <= kBoardLines; ++Col) {
+    for (int32_t Row = 1; Row <= FLines; ++Row) {
+        for (int32_t Col = 1; Col <= FLines; ++Col) {
             const uint8_t S = Stones[Row - 1][Col - 1];
             const int32_t V = Values[Row - 1][Col - 1];
+            const int32_t M = Marks[Row - 1][Col - 1];
             if (S != 0) {
                 SetPoint(S, Col, Row, V);
+            } else if (M != 0) {
+                DrawCode(Col, Row, M);
             } else if (V > 0) {
                 DrawValue(Col, Row, false, V);
             }
@@ -163,8 +175,8 @@ void TKelGoPB::PaintBackground() {
 void TKelGoPB::DrawGrid() {
     Canvas.SetPen(kClBlack, 1);
     // E is the position of the last line; line ends are exclusive.
-    const int E = kBoardLines * FCellSize - FHalfCell - (FCellSize % 2 != 0 ? 1 : 0);
-    for (int I = 0; I < kBoardLines; ++I) {
+    const int E = FLines * FCellSize - FHalfCell - (FCellSize % 2 != 0 ? 1 : 0);
+    for (int I = 0; I < FLines; ++I) {
         const int P = I * FCellSize + FHalfCell;
         Canvas.Line(FHalfCell, P, E, P);
         Canvas.Line(P, FHalfCell, P, E);
@@ -193,7 +205,11 @@ void TKelGoPB::SetPoint(uint8_t Stone, int32_t Col, int32_t Row, int32_t Value) 
     Stones[Row - 1][Col - 1] = Stone;
     Values[Row - 1][Col - 1] = Value;
     DrawCell(Col, Row);
-    DrawValue(Col, Row, false, Value);
+    if (const int32_t M = Marks[Row - 1][Col - 1]; M != 0) {
+        DrawCode(Col, Row, M);
+    } else {
+        DrawValue(Col, Row, false, Value);
+    }
 }
 
 bool TKelGoPB::HasStoneImages() const {
@@ -258,13 +274,13 @@ void TKelGoPB::DrawEmptyPoint(int32_t Col, int32_t Row) {
     if (Col == 1) L = X0 + FHalfCell;
     // The last line itself is drawn (as the full grid draws it), so the bottom-right corner
     // pixel survives a cell redraw at every cell size.
-    if (Col == kBoardLines) R = X0 + FHalfCell + 1;
+    if (Col == FLines) R = X0 + FHalfCell + 1;
     if (Row == 1) T = Y0 + FHalfCell;
-    if (Row == kBoardLines) B = Y0 + FHalfCell + 1;
+    if (Row == FLines) B = Y0 + FHalfCell + 1;
     Canvas.SetPen(kClBlack, 1);
     Canvas.Line(L, Y0 + FHalfCell, R, Y0 + FHalfCell);
     Canvas.Line(X0 + FHalfCell, T, X0 + FHalfCell, B);
-    if (IsStarLine(Col) && IsStarLine(Row)) DrawStarPoint(Col, Row);
+    if (IsStarPoint(FLines, Col, Row)) DrawStarPoint(Col, Row);
     RestoreHighlight(Col, Row);
 }
 
@@ -287,7 +303,13 @@ void TKelGoPB::DrawValue(int32_t Col, int32_t Row, bool Toggle, int32_t Value) {
     }
     if (Value <= 0) return;
     Stored = Value;
+    // A mark of the record covers the value until it goes.
+    if (Marks[Row - 1][Col - 1] != 0) return;
+    DrawCode(Col, Row, Value);
+}
 
+void TKelGoPB::DrawCode(int32_t Col, int32_t Row, int32_t Value) {
+    const uint8_t Stone = Stones[Row - 1][Col - 1];
     std::string Text;
     std::string FontName = kNumberFont;
     int Size = 0;
@@ -306,6 +328,9 @@ void TKelGoPB::DrawValue(int32_t Col, int32_t Row, bool Toggle, int32_t Value) {
         Size = FKoreanSize;
     } else if (Value == kValueBlackSquare || Value == kValueWhiteSquare) {
         DrawSquareMarker(Col, Row, Value);
+        return;
+    } else if (Value >= kValueTriangle && Value <= kValueCross) {
+        DrawShape(Col, Row, Value);
         return;
     } else {
         return;  // stored, nothing drawn
@@ -360,6 +385,44 @@ void TKelGoPB::DrawSquareMarker(int32_t Col, int32_t Row, int32_t Value) {
     Canvas.Rectangle(CX - R - 2, CY - R - 2, CX + R + 2, CY + R + 2);
 }
 
+void TKelGoPB::DrawShape(int32_t Col, int32_t Row, int32_t Value) {
+    const int CX = (Col - 1) * FCellSize + FHalfCell;
+    const int CY = (Row - 1) * FCellSize + FHalfCell;
+    // About a third of the cell from the centre: inside a stone, clear of its edge.
+    const int R = FCellSize * 3 / 10;
+    if (R < 2) return;
+    const uint8_t Stone = Stones[Row - 1][Col - 1];
+    // As the labels: white on black, black on white, navy on the wood.
+    const TColour Colour = Stone == 0 ? kClNavy : Stone == 1 ? kClWhite : kClBlack;
+    Canvas.SetPen(Colour, std::max(1, (FCellSize + 8) / 16));
+    Canvas.SetClearBrush();
+    switch (Value) {
+        case kValueTriangle: {
+            // Point up, its centre of gravity on the intersection.
+            const int Half = R * 7 / 8;
+            const int Base = CY + R / 2;
+            Canvas.Line(CX, CY - R, CX + Half, Base);
+            Canvas.Line(CX + Half, Base, CX - Half, Base);
+            Canvas.Line(CX - Half, Base, CX, CY - R);
+            break;
+        }
+        case kValueSquare: {
+            const int S = R * 3 / 4;
+            Canvas.Rectangle(CX - S, CY - S, CX + S + 1, CY + S + 1);
+            break;
+        }
+        case kValueCircle:
+            Canvas.Ellipse(CX - R, CY - R, CX + R + 1, CY + R + 1);
+            break;
+        default: {
+            const int S = R * 3 / 4;
+            Canvas.Line(CX - S, CY - S, CX + S + 1, CY + S + 1);
+            Canvas.Line(CX + S, CY - S, CX - S - 1, CY + S + 1);
+            break;
+        }
+    }
+}
+
 void TKelGoPB::DrawLabels() {
     Canvas.SetTransparentText(true);
     Canvas.SetFontColour(kClBlack);
@@ -372,7 +435,7 @@ void TKelGoPB::DrawLabels() {
         Size = 8;
     }
     Canvas.SetFont(FCellSize < 20 ? "MS Serif" : "Times New Roman", Size, false);
-    for (int I = 0; I < kBoardLines; ++I) {
+    for (int I = 0; I < FLines; ++I) {
         std::string RowText = std::to_string(I + 1);
         if (RowText.size() == 1) RowText.insert(RowText.begin(), ' ');
         Canvas.TextOut(FBoardSize + 4,
@@ -386,13 +449,14 @@ void TKelGoPB::DrawLabels() {
 void TKelGoPB::LoadPosition(const TStoneGrid& NewStones) {
     Stones = NewStones;
     Values = {};
+    Marks = {};
     Redraw();
 }
 
 void TKelGoPB::LoadValues(const TValueGrid& NewValues) {
     Values = NewValues;
-    for (int32_t Row = 1; Row <= kBoardLines; ++Row) {
-        for (int32_t Col = 1; Col <= kBoardLines; ++Col) {
+    for (int32_t Row = 1; Row <= FLines; ++Row) {
+        for (int32_t Col = 1; Col <= FLines; ++Col) {
             const int32_t V = Values[Row - 1][Col - 1];
             if (V > 0) DrawValue(Col, Row, false, V);
         }
@@ -401,10 +465,25 @@ void TKelGoPB::LoadValues(const TValueGrid& NewValues) {
 
 void TKelGoPB::ClearValues() {
     Values = {};
-    for (int32_t Row = 1; Row <= kBoardLines; ++Row) {
-        for (int32_t Col = 1; Col <= kBoardLines; ++Col) {
+    for (int32_t Row = 1; Row <= FLines; ++Row) {
+        for (int32_t Col = 1; Col <= FLines; ++Col) {
             const uint8_t S = Stones[Row - 1][Col - 1];
             if (S != 0) SetPoint(S, Col, Row, 0);
+        }
+    }
+}
+
+void TKelGoPB::SetMark(int32_t Col, int32_t Row, int32_t Code) {
+    if (!OnBoard(Col, Row)) return;
+    Marks[Row - 1][Col - 1] = std::max<int32_t>(Code, 0);
+    if (Sized) SetPoint(Stones[Row - 1][Col - 1], Col, Row, Values[Row - 1][Col - 1]);
+}
+
+void TKelGoPB::LoadMarks(const TValueGrid& NewMarks) {
+    for (int32_t Row = 1; Row <= FLines; ++Row) {
+        for (int32_t Col = 1; Col <= FLines; ++Col) {
+            const int32_t M = std::max<int32_t>(NewMarks[Row - 1][Col - 1], 0);
+            if (M != Marks[Row - 1][Col - 1]) SetMark(Col, Row, M);
         }
     }
 }

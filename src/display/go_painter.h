@@ -1,7 +1,8 @@
 #pragma once
-// The board painter: draws a 19x19 board, its stones and the marks on its points onto a paint
-// box, and turns mouse presses on it into board coordinates. It keeps its own copy of every
-// point (stone and value code), so it can repaint the whole board without asking the engine.
+// The board painter: draws a board of 2 to 19 lines (19 unless told otherwise), its stones and
+// the marks on its points onto a paint box, and turns mouse presses on it into board
+// coordinates. It keeps its own copy of every point (stone, value code and the record's mark),
+// so it can repaint the whole board without asking the engine.
 
 #include <array>
 #include <cstdint>
@@ -13,7 +14,9 @@
 
 namespace xvexo {
 
+// The most lines a board has, and the fewest.
 constexpr int kBoardLines = 19;
+constexpr int kMinBoardLines = 2;
 
 // Value codes shown on a point.
 constexpr int32_t kValueMaxNumber = 500;
@@ -24,6 +27,11 @@ constexpr int32_t kValueKoreanFirst = 630;
 constexpr int32_t kValueKoreanLast = 643;
 constexpr int32_t kValueBlackSquare = 650;
 constexpr int32_t kValueWhiteSquare = 651;
+// The shapes a record marks points with: an outlined triangle, square, circle and a cross.
+constexpr int32_t kValueTriangle = 660;
+constexpr int32_t kValueSquare = 661;
+constexpr int32_t kValueCircle = 662;
+constexpr int32_t kValueCross = 663;
 
 // Stone images exist for cell sizes 10..59; other sizes draw circles.
 constexpr int kMinImageCell = 10;
@@ -52,15 +60,29 @@ class TKelGoPB {
     TKelGoPB(const TKelGoPB&) = delete;
     TKelGoPB& operator=(const TKelGoPB&) = delete;
 
+    // P pixels for the board's cells: the cell size is P div Lines().
     void SetBoardSize(int32_t P);
+    // The number of lines, 2..19 (others are clamped). A new number clears every point and
+    // mark and leaves the painter unsized: the owner sizes it again (SetBoardSize always takes
+    // effect then), which repaints it.
+    void SetLines(int32_t N);
     // Replaces the edge picture and stores the label colour; nothing is repainted.
     void SetEdgeImage(const TImage& Edge, TColour LabelColour);
     void SetPoint(uint8_t Stone, int32_t Col, int32_t Row, int32_t Value);
     void DrawValue(int32_t Col, int32_t Row, bool Toggle, int32_t Value);
     void Redraw();
+    // Replaces all stones, clears every value code and mark, and repaints everything.
     void LoadPosition(const TStoneGrid& Stones);
     void LoadValues(const TValueGrid& Values);
     void ClearValues();
+
+    // The record's marks on the position shown: a label (1..500, 600..625, 630..643) or a shape
+    // (660..663) per point, 0 for none. A mark is drawn over the point's stone in place of its
+    // value code, which stays stored and shows again once the mark is gone. SetMark redraws the
+    // point; LoadMarks replaces every mark and redraws the points whose mark changed.
+    void SetMark(int32_t Col, int32_t Row, int32_t Code);
+    void LoadMarks(const TValueGrid& NewMarks);
+    void ClearMarks() { LoadMarks({}); }
 
     // Repaint request of the paint box.
     void Paint() { Redraw(); }
@@ -75,6 +97,7 @@ class TKelGoPB {
     // True once a SetBoardSize has taken effect.
     bool IsSized() const { return Sized; }
     int32_t BoardSize() const { return FBoardSize; }
+    int32_t Lines() const { return FLines; }
     int32_t CellSize() const { return FCellSize; }
     int32_t HalfCell() const { return FHalfCell; }
     int32_t LabelMargin() const { return FLabelMargin; }
@@ -93,6 +116,9 @@ class TKelGoPB {
     int32_t Value(int32_t Col, int32_t Row) const {
         return OnBoard(Col, Row) ? Values[Row - 1][Col - 1] : 0;
     }
+    int32_t Mark(int32_t Col, int32_t Row) const {
+        return OnBoard(Col, Row) ? Marks[Row - 1][Col - 1] : 0;
+    }
     const TImage* BlackStoneImage() const { return FBlackStoneImage.get(); }
     const TImage* WhiteStoneImage() const { return FWhiteStoneImage.get(); }
     const TImage* BlackStoneMask() const { return FBlackStoneMask.get(); }
@@ -101,8 +127,8 @@ class TKelGoPB {
     TPointClickEvent OnPointClick;
 
   private:
-    static bool OnBoard(int32_t Col, int32_t Row) {
-        return Col >= 1 && Col <= kBoardLines && Row >= 1 && Row <= kBoardLines;
+    bool OnBoard(int32_t Col, int32_t Row) const {
+        return Col >= 1 && Col <= FLines && Row >= 1 && Row <= FLines;
     }
     uint8_t FitFontSize(const std::string& FontName, const std::string& Sample, bool ByHeight);
     void FitFonts();
@@ -117,6 +143,10 @@ class TKelGoPB {
     void RestoreHighlight(int32_t Col, int32_t Row);
     void DrawTriangle(int32_t Col, int32_t Row);
     void DrawSquareMarker(int32_t Col, int32_t Row, int32_t Value);
+    // Draws what code Value shows on the point (a number, a letter, a mark, a shape) over the
+    // cell as it stands.
+    void DrawCode(int32_t Col, int32_t Row, int32_t Value);
+    void DrawShape(int32_t Col, int32_t Row, int32_t Value);
     void DrawLabels();
 
     // The F-prefixed fields hold what the queries of the same name return.
@@ -134,6 +164,8 @@ class TKelGoPB {
     int32_t SourceWidth = 0;  // the source rectangle (0, 0, CellSize, CellSize)
     bool Painting = false;
     TValueGrid Values{};
+    TValueGrid Marks{};
+    int32_t FLines = kBoardLines;
     int32_t FCellSize = 0;
     int32_t FBoardSize = 190;
     int32_t FLabelMargin = 20;

@@ -6,7 +6,7 @@
 namespace xvexo {
 
 void LoadImageSet(TKelGoPB& Painter, TImageSource& Source, int32_t S) {
-    const int32_t N = S / kBoardLines;
+    const int32_t N = S / Painter.Lines();
     if (N >= kMinImageCell && N <= kMaxImageCell) {
         const std::string Size = std::to_string(N);
         auto BlackStone = Source.Load("bs" + Size);
@@ -19,27 +19,30 @@ void LoadImageSet(TKelGoPB& Painter, TImageSource& Source, int32_t S) {
     Painter.SetBoardSize(S);
 }
 
-int32_t MainViewCellSize(int PanelWidth, int PanelHeight, int32_t LabelMargin) {
-    return std::min((PanelWidth - 5 - LabelMargin) / kBoardLines,
-                    (PanelHeight - 5 - LabelMargin) / kBoardLines);
+int32_t MainViewCellSize(int PanelWidth, int PanelHeight, int32_t LabelMargin, int32_t Lines) {
+    const int32_t N =
+        std::min((PanelWidth - 5 - LabelMargin) / Lines, (PanelHeight - 5 - LabelMargin) / Lines);
+    return Lines < kBoardLines ? std::min(N, kMaxImageCell) : N;
 }
 
-int32_t ReferenceCellSize(int PanelWidth, int PanelHeight, int32_t LabelMargin) {
-    const int32_t N = std::min((PanelWidth - LabelMargin) / kBoardLines,
-                               (PanelHeight - LabelMargin) / kBoardLines);
+int32_t ReferenceCellSize(int PanelWidth, int PanelHeight, int32_t LabelMargin, int32_t Lines) {
+    const int32_t N =
+        std::min((PanelWidth - LabelMargin) / Lines, (PanelHeight - LabelMargin) / Lines);
     return std::min(N, kMaxImageCell);
 }
 
 void ChooseMainImageSet(TKelGoPB& Painter, TImageSource& Source, int PanelWidth, int PanelHeight) {
+    const int32_t Lines = Painter.Lines();
     const int32_t S =
-        kBoardLines * MainViewCellSize(PanelWidth, PanelHeight, Painter.LabelMargin());
+        Lines * MainViewCellSize(PanelWidth, PanelHeight, Painter.LabelMargin(), Lines);
     if (S != Painter.BoardSize() || !Painter.IsSized()) LoadImageSet(Painter, Source, S);
 }
 
 void ChooseReferenceImageSet(TKelGoPB& Painter, TImageSource& Source, int PanelWidth,
                              int PanelHeight) {
-    const int32_t N = ReferenceCellSize(PanelWidth, PanelHeight, Painter.LabelMargin());
-    if (N != Painter.CellSize()) LoadImageSet(Painter, Source, kBoardLines * N);
+    const int32_t Lines = Painter.Lines();
+    const int32_t N = ReferenceCellSize(PanelWidth, PanelHeight, Painter.LabelMargin(), Lines);
+    if (N != Painter.CellSize() || !Painter.IsSized()) LoadImageSet(Painter, Source, Lines * N);
 }
 
 }  // namespace xvexo

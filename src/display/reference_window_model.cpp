@@ -103,6 +103,8 @@ void TCHelpFormModel::Initialise(const TPosition& NewSnapshot) {
     Study = false;
     *Snapshot = NewSnapshot;
     Memo.clear();
+    // The board has the lines of the game it comes from.
+    FPainter->SetLines(Snapshot->Size);
     FBoard->SetPosition(*Snapshot, true, true);
     FBoard->SetNumbering(Numbering);
     ResizeBoard(BoardPanelWidth, BoardPanelHeight);
@@ -128,8 +130,8 @@ bool TCHelpFormModel::ShowKeptCode() {
     BackToStart();
     Caption = ReferenceCaption(StartMove);
     TKelGoPB::TStoneGrid Stones{};
-    for (int32_t Row = 1; Row <= kBoardLines; ++Row) {
-        for (int32_t Col = 1; Col <= kBoardLines; ++Col)
+    for (int32_t Row = 1; Row <= FPainter->Lines(); ++Row) {
+        for (int32_t Col = 1; Col <= FPainter->Lines(); ++Col)
             Stones[Row - 1][Col - 1] = FBoard->PointColour(Col, Row);
     }
     FPainter->LoadPosition(Stones);
@@ -227,8 +229,8 @@ void TCHelpFormModel::EnterStudy() {
     StudyButtonCaption = kStudyEndCaption;
     // What the board shows now, for a diagram whose code never drew it (an empty code keeps the
     // picture of the diagram before it).
-    for (int32_t Row = 1; Row <= kBoardLines; ++Row) {
-        for (int32_t Col = 1; Col <= kBoardLines; ++Col) {
+    for (int32_t Row = 1; Row <= FPainter->Lines(); ++Row) {
+        for (int32_t Col = 1; Col <= FPainter->Lines(); ++Col) {
             ShownStones[Row - 1][Col - 1] = FPainter->Stone(Col, Row);
             ShownValues[Row - 1][Col - 1] = FPainter->Value(Col, Row);
         }
@@ -257,8 +259,9 @@ void TCHelpFormModel::pBBaseResize(int W, int H) {
 void TCHelpFormModel::ResizeBoard(int W, int H) {
     BoardPanelWidth = W;
     BoardPanelHeight = H;
-    const int32_t N = std::max(ReferenceCellSize(W, H, FPainter->LabelMargin()), 0);
-    const int32_t S = kBoardLines * N;
+    const int32_t Lines = FPainter->Lines();
+    const int32_t N = std::max(ReferenceCellSize(W, H, FPainter->LabelMargin(), Lines), 0);
+    const int32_t S = Lines * N;
     HelpPBLeft = (W - S) / 2;
     HelpPBTop = (H - S) / 2;
     ChooseReferenceImageSet(*FPainter, Images, W, H);

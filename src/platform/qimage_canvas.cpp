@@ -151,13 +151,17 @@ void TQImageCanvas::Ellipse(int X1, int Y1, int X2, int Y2) {
     QPen Pen(ToQColor(PenColour));
     Pen.setWidth(PenWidth);
     P.setPen(Pen);
-    P.setBrush(ToQColor(BrushColour));
+    if (ClearBrush) {
+        P.setBrush(Qt::NoBrush);
+    } else {
+        P.setBrush(ToQColor(BrushColour));
+    }
     P.drawEllipse(QRect(X1, Y1, X2 - X1 - 1, Y2 - Y1 - 1));
 }
 
 void TQImageCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
     if (X2 - X1 < 1 || Y2 - Y1 < 1) return;
-    FillSpan(X1, Y1, X2, Y2, BrushColour);
+    if (!ClearBrush) FillSpan(X1, Y1, X2, Y2, BrushColour);
     const int W = std::min(PenWidth, std::min(X2 - X1, Y2 - Y1));
     FillSpan(X1, Y1, X2, Y1 + W, PenColour);
     FillSpan(X1, Y2 - W, X2, Y2, PenColour);
@@ -166,7 +170,7 @@ void TQImageCanvas::Rectangle(int X1, int Y1, int X2, int Y2) {
 }
 
 void TQImageCanvas::FillRect(int X1, int Y1, int X2, int Y2) {
-    FillSpan(X1, Y1, X2, Y2, BrushColour);
+    if (!ClearBrush) FillSpan(X1, Y1, X2, Y2, BrushColour);
 }
 
 void TQImageCanvas::TextOut(int X, int Y, const std::string& Text, TTextAlign Align) {
@@ -175,7 +179,7 @@ void TQImageCanvas::TextOut(int X, int Y, const std::string& Text, TTextAlign Al
     const int W = F.Metrics.horizontalAdvance(S);
     if (Align == TTextAlign::TopCenter) X -= W / 2;
     if (Align == TTextAlign::TopRight) X -= W;
-    if (!TransparentText) FillSpan(X, Y, X + W, Y + F.Metrics.height(), BrushColour);
+    if (!TransparentText && !ClearBrush) FillSpan(X, Y, X + W, Y + F.Metrics.height(), BrushColour);
     QPainter& P = Painter();
     if (PainterFont != &F.Font) {
         P.setFont(F.Font);

@@ -38,7 +38,11 @@ class TQImageCanvas : public TCanvas, public TPaintBox {
 
     // TCanvas
     void SetPen(TColour Colour, int Width) override;
-    void SetBrush(TColour Colour) override { BrushColour = Colour; }
+    void SetBrush(TColour Colour) override {
+        BrushColour = Colour;
+        ClearBrush = false;
+    }
+    void SetClearBrush() override { ClearBrush = true; }
     void SetTransparentText(bool On) override { TransparentText = On; }
     void SetFont(const std::string& Name, int Size, bool Bold) override;
     void SetFontColour(TColour Colour) override { FontColour = Colour; }
@@ -73,6 +77,7 @@ class TQImageCanvas : public TCanvas, public TPaintBox {
     TColour PenColour = kClBlack;
     int PenWidth = 1;
     TColour BrushColour = kClWhite;
+    bool ClearBrush = false;
     TColour FontColour = kClBlack;
     bool TransparentText = false;
     TCopyMode CopyMode = TCopyMode::Copy;

@@ -1,6 +1,7 @@
 #include "printing/diagram_builder.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "rules/go_board.h"
 
@@ -17,32 +18,71 @@ struct TWorkPoint {
 
 using TWorkBoard = std::array<std::array<TWorkPoint, kMaxLines>, kMaxLines>;
 
+// Brings Engine, which holds a game's whole history, to history index Index: back through the
+// capture log, then forward through the kept history (its setup stones and colours with it).
+void StepTo(TGoBoard& Engine, int32_t Index) {
+    while (Engine.MoveIndex() > Index) {
+        const int32_t Before = Engine.MoveIndex();
+        Engine.StepBack();
+        if (Engine.MoveIndex() == Before) break;
+    }
+    while (Engine.MoveIndex() < Index && Engine.StepForward()) {
+    }
+}
+
 // The position before move First and the colour of move First (0 black, 1 white).
-int32_t StartPosition(int Lines, int32_t First, int32_t Handicap, const TMoveCoords& Moves,
-                      int32_t MoveCount, TWorkBoard& Work) {
+int32_t StartPosition(int Lines, int32_t First, const TDiagramStart& Start,
+                      const TMoveCoords& Moves, int32_t MoveCount, TWorkBoard& Work) {
     TNumbering N;
     InitNumbering(N);
-    TPosition P;
-    InitPosition(Lines, P);
-    // No handlers are assigned: the engine raises no events.
-    TGoBoard Engine(N, P);
-    Engine.SetHandicap(Handicap, 1);
     const int32_t Before = std::min(First - 1, MoveCount);
-    for (int32_t I = 1; I <= Before; ++I) {
-        const auto& M = Moves.Coords[I - 1];
-        if (M[0] == 0) {
-            Engine.PassMove();
-        } else {
-            Engine.PlayMove(M[0], M[1]);
+    // No handlers are assigned: the engine raises no events.
+    std::unique_ptr<TGoBoard> Engine;
+    if (Start.Game != nullptr) {
+        Engine = std::make_unique<TGoBoard>(N, *Start.Game);
+        Engine->SetEndIndex(std::max(MoveCount, Start.Game->MoveIndex));
+        StepTo(*Engine, Before);
+    } else {
+        auto P = std::make_unique<TPosition>();
+        InitPosition(Lines, *P);
+        Engine = std::make_unique<TGoBoard>(N, *P);
+        Engine->SetHandicap(Start.Handicap, 1);
+        for (int32_t I = 1; I <= Before; ++I) {
+            const auto& M = Moves.Coords[I - 1];
+            if (M[0] == 0) {
+                Engine->PassMove();
+            } else {
+                Engine->PlayMove(M[0], M[1]);
+            }
         }
     }
     TPrintGrid G;
-    Engine.GetPrintGrid(G);
+    Engine->GetPrintGrid(G);
     for (int R = 0; R < kMaxLines; ++R) {
         for (int C = 0; C < kMaxLines; ++C)
             Work[R][C] = {G[R][C].Value, G[R][C].Stone};
     }
-    return Engine.SideToMove() == kBlack ? 0 : 1;
+    return Engine->SideToMove() == kBlack ? 0 : 1;
+}
+
+// The colour (0 black, 1 white) of history entry I of Game, or Fallback when the entry names
+// none.
+int32_t HistoryColour(const TPosition& Game, int32_t I, int32_t Fallback) {
+    const uint8_t C = Game.History[static_cast<size_t>(std::clamp(I, 0, kMaxMoves))].Colour;
+    return C == kBlack ? 0 : C == kWhite ? 1 : Fallback;
+}
+
+// The stones Game sets up after move I, unnumbered, on the points of Work still empty (what it
+// takes off stays, as captured stones do).
+void AddSetupStones(const TPosition& Game, int32_t I, int Lines, TWorkBoard& Work) {
+    const int32_t Count = std::clamp(Game.SetupCount, 0, kMaxSetup);
+    for (int32_t K = 0; K < Count; ++K) {
+        const TSetupEntry& E = Game.Setup[static_cast<size_t>(K)];
+        if (E.MoveIndex != I || E.New == kEmpty || E.X < 1 || E.X > Lines || E.Y < 1 || E.Y > Lines)
+            continue;
+        TWorkPoint& P = Work[E.Y - 1][E.X - 1];
+        if (P.Colour == 2) P = {-1, E.New == kBlack ? 0 : 1};
+    }
 }
 
 int FindValue(const DiagramNotes& Notes, int32_t Value, int From) {
@@ -110,7 +150,11 @@ void FillNotesGrid(const DiagramNotes& Notes, int WidestRow, LDispGGrid& Grid) {
 
 }  // namespace
 
-TBuiltDiagram BuildDiagram(int WidestRow, int32_t First, int32_t Last, int32_t Handicap,
+int TDiagramStart::Lines() const {
+    return Game != nullptr ? std::clamp<int>(Game->Size, 1, kPrintBoardLines) : kPrintBoardLines;
+}
+
+TBuiltDiagram BuildDiagram(int WidestRow, int32_t First, int32_t Last, const TDiagramStart& Start,
                            const TMoveCoords& Moves, LDispGGrid& BoardGrid, LDispGGrid& NotesGrid) {
     TBuiltDiagram D;
     D.First = First;
@@ -121,19 +165,22 @@ TBuiltDiagram BuildDiagram(int WidestRow, int32_t First, int32_t Last, int32_t H
     D.Last = std::min(Last, MoveCount);
 
     TWorkBoard Work;
-    int32_t Colour = StartPosition(Lines, From, Handicap, Moves, MoveCount, Work);
+    int32_t Colour = StartPosition(Lines, From, Start, Moves, MoveCount, Work);
     int32_t LabelCounter = LabelBase;
     for (int32_t I = From; I <= D.Last; ++I, Colour = 1 - Colour) {
+        if (Start.Game != nullptr) Colour = HistoryColour(*Start.Game, I, Colour);
         const int X = Moves.Coords[I - 1][0];
         const int Y = Moves.Coords[I - 1][1];
-        if (X == 0 || X > Lines || Y == 0 || Y > Lines) continue;  // a pass
-        TWorkPoint& P = Work[Y - 1][X - 1];
-        if (P.Colour == 2) {
-            // Captures never clear the working board: the range's stone stays on its point.
-            P = {I, Colour};
-        } else if (!AddNote(D.Notes, LabelCounter, P, Colour, I)) {
-            ++D.Omitted;
+        if (X != 0 && X <= Lines && Y != 0 && Y <= Lines) {  // else a pass
+            TWorkPoint& P = Work[Y - 1][X - 1];
+            if (P.Colour == 2) {
+                // Captures never clear the working board: the range's stone stays on its point.
+                P = {I, Colour};
+            } else if (!AddNote(D.Notes, LabelCounter, P, Colour, I)) {
+                ++D.Omitted;
+            }
         }
+        if (Start.Game != nullptr) AddSetupStones(*Start.Game, I, Lines, Work);
     }
 
     for (int R = 0; R < Lines; ++R) {

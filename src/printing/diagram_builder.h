@@ -44,13 +44,30 @@ struct TBuiltDiagram {
     int Omitted = 0;
 };
 
-// Builds moves First..Last (Last clipped to Moves.Count) into the fresh grids: replays the
-// moves before First on a private rules engine (handicap placed with layout 1), numbers the
-// range's stones on BoardGrid and fills NotesGrid greedily with whole groups, at most
-// WidestRow entries (1..28) a row. The colours of the range alternate strictly from the side
-// to move before it. A group longer than a row goes on in the next row; notes past the
-// grid's 19 rows are not shown.
-TBuiltDiagram BuildDiagram(int WidestRow, int32_t First, int32_t Last, int32_t Handicap,
+// Where the game of a diagram starts. A handicap alone (the tag and NGF formats): an empty
+// 19-line board with the handicap stones (layout 1), and moves whose colours alternate. Or
+// the main board with its whole history (standard SGF records): its lines, its starting
+// setup and handicap, the setup stones placed between moves, and the colour each move was
+// played in. Game must outlive the start.
+struct TDiagramStart {
+    // A handicap is a start on its own, so the print path's callers may pass the number.
+    TDiagramStart(int32_t Handicap = 0) : Handicap(Handicap) {}
+    explicit TDiagramStart(const TPosition& Game) : Game(&Game) {}
+
+    // The lines of the printed board.
+    int Lines() const;
+
+    int32_t Handicap = 0;
+    const TPosition* Game = nullptr;
+};
+
+// Builds moves First..Last (Last clipped to Moves.Count) into the fresh grids: finds the
+// position before First on a private rules engine (from Start), numbers the range's stones on
+// BoardGrid and fills NotesGrid greedily with whole groups, at most WidestRow entries (1..28)
+// a row. Without a game in Start the colours of the range alternate strictly from the side to
+// move before it; with one they are those of its history. A group longer than a row goes on in
+// the next row; notes past the grid's 19 rows are not shown. BoardGrid has Start.Lines() lines.
+TBuiltDiagram BuildDiagram(int WidestRow, int32_t First, int32_t Last, const TDiagramStart& Start,
                            const TMoveCoords& Moves, LDispGGrid& BoardGrid, LDispGGrid& NotesGrid);
 
 // The two grids of one built diagram; empty when the slot holds none.

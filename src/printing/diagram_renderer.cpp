@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "display/star_points.h"
+
 namespace xvexo {
 
 namespace {
@@ -71,10 +73,6 @@ class TGridRenderer {
 
     bool IsEmpty(int Row, int Column) const { return Grid.GetColor(Row, Column) == kCellEmpty; }
     bool IsStone(int Row, int Column) const { return Grid.GetColor(Row, Column) < kCellEmpty; }
-    bool IsStarLine(int Line) const {
-        const int Lines = Edge + 1;
-        return Line == 3 || Line == Lines - 4 || (Lines % 2 != 0 && Line == Lines / 2);
-    }
 
     // The segment from the intersection toward direction D, relative to the cell.
     TPrintRect Segment(TDirection D, bool Border) const {
@@ -122,7 +120,7 @@ class TGridRenderer {
             Drawn = true;
         }
         // Drawn whenever one of its segments is; a stone on it then covers it.
-        if (Drawn && IsStarLine(Row) && IsStarLine(Column)) {
+        if (Drawn && IsStarPoint(Edge + 1, Column + 1, Row + 1)) {
             S.Ellipse({CX + E - T22, CY + E - T22, CX + H + T22, CY + H + T22});
         }
     }

@@ -12,6 +12,13 @@ TGamePInfo MakeGamePInfo(const TGameRecord& Record, TTextEncoding Source) {
     if (Record.FormatMode == kFormatNgf) {
         I.BlackLine = Text(TInfoKind::BlackName);
         I.WhiteLine = Text(TInfoKind::WhiteName);
+    } else if (Record.FormatMode == kFormatSgf) {
+        const auto Player = [&](TInfoKind Name, TInfoKind Rank) {
+            const std::string R = Text(Rank);
+            return R.empty() ? Text(Name) : Text(Name) + ' ' + R;
+        };
+        I.BlackLine = Player(TInfoKind::BlackName, TInfoKind::BlackRank);
+        I.WhiteLine = Player(TInfoKind::WhiteName, TInfoKind::WhiteRank);
     } else {
         I.BlackLine = Text(TInfoKind::BlackName) + ' ' + Text(TInfoKind::BlackRank);
         I.WhiteLine = Text(TInfoKind::WhiteName) + ' ' + Text(TInfoKind::WhiteRank);
@@ -21,6 +28,11 @@ TGamePInfo MakeGamePInfo(const TGameRecord& Record, TTextEncoding Source) {
     I.GameResult = Text(TInfoKind::Result);
     I.GameMethod = Text(TInfoKind::Komi);
     return I;
+}
+
+TDiagramStart DiagramStartOf(const TGameRecord& Record, const TPosition& Board, int32_t Handicap) {
+    if (Record.FormatMode == kFormatSgf) return TDiagramStart(Board);
+    return TDiagramStart(Handicap);
 }
 
 }  // namespace xvexo

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "printing/diagram_builder.h"
 #include "records/display_text.h"
 #include "records/game_record.h"
 
@@ -25,7 +26,14 @@ struct TGamePInfo {
 };
 
 // The information of Record, whose whole text was of encoding Source, with the player lines
-// the viewer shows: name and rank for a tag record, the name alone for an NGF record.
+// the viewer shows: name and rank for a tag record, the name alone for an NGF record, the name
+// and the rank when there is one for a standard SGF record.
 TGamePInfo MakeGamePInfo(const TGameRecord& Record, TTextEncoding Source);
+
+// Where the printed diagrams of Record start: the main board Board (its whole history) for a
+// standard SGF record, which may set stones up, name the colour of its moves and have fewer
+// lines; the handicap alone for the tag and NGF formats, as they have always been printed.
+// Board must outlive the start.
+TDiagramStart DiagramStartOf(const TGameRecord& Record, const TPosition& Board, int32_t Handicap);
 
 }  // namespace xvexo

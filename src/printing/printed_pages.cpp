@@ -288,17 +288,18 @@ int JobPageCount(const TPrintJobValues& Values) {
     return static_cast<int>((Total + PerPage - 1) / PerPage);
 }
 
-TPrintOutcome PrintSingleDiagram(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handicap) {
+TPrintOutcome PrintSingleDiagram(TPrintJob& Job, const TMoveCoords& Moves,
+                                 const TDiagramStart& Start) {
     const auto [First, Last] = SingleRange(Job.Values);
-    LDispGGrid Board;
+    LDispGGrid Board(Start.Lines());
     LDispGGrid Notes;
-    const TBuiltDiagram D = BuildDiagram(kWideNoteRow, First, Last, Handicap, Moves, Board, Notes);
+    const TBuiltDiagram D = BuildDiagram(kWideNoteRow, First, Last, Start, Moves, Board, Notes);
     Job.PrintDiagramPage(Board, Notes);
     return {1, D.Omitted, false};
 }
 
-TPrintOutcome PrintSplitDiagrams(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handicap,
-                                 const TPageProgress& Progress) {
+TPrintOutcome PrintSplitDiagrams(TPrintJob& Job, const TMoveCoords& Moves,
+                                 const TDiagramStart& Start, const TPageProgress& Progress) {
     TPrintOutcome Outcome;
     Job.BeginPrintJob();
     const int64_t P = SplitDiagramsPerPage(Job.Values);
@@ -317,10 +318,10 @@ TPrintOutcome PrintSplitDiagrams(TPrintJob& Job, const TMoveCoords& Moves, int32
             const int64_t S = Page * P * N + K * N + 1;
             if (S > Total) break;
             DiagramSlot& Slot = Slots[K];
-            Slot.BoardGrid.emplace();
+            Slot.BoardGrid.emplace(Start.Lines());
             Slot.NotesGrid.emplace();
-            Outcome.Omitted += BuildDiagram(WidestRow, Clamp32(S), Clamp32(S + N - 1), Handicap,
-                                            Moves, *Slot.BoardGrid, *Slot.NotesGrid)
+            Outcome.Omitted += BuildDiagram(WidestRow, Clamp32(S), Clamp32(S + N - 1), Start, Moves,
+                                            *Slot.BoardGrid, *Slot.NotesGrid)
                                    .Omitted;
         }
         if (Slots[0].HoldsDiagram()) {
@@ -345,19 +346,19 @@ bool OpenPrintDialog(TOwnkFormModel& Dialog, const PrintSurface& Surface, const 
 }
 
 TPrintOutcome PrintChosenJob(const TOwnkFormModel& Dialog, PrintSurface& Surface,
-                             const TMoveCoords& Moves, int32_t Handicap,
+                             const TMoveCoords& Moves, const TDiagramStart& Start,
                              const TPageProgress& Progress) {
     TPrintJob Job(Surface, Dialog.JobValues(), Dialog.PrintGameInfo, Dialog.PrintFontName);
-    if (Job.Values.SplitSelected) return PrintSplitDiagrams(Job, Moves, Handicap, Progress);
-    return PrintSingleDiagram(Job, Moves, Handicap);
+    if (Job.Values.SplitSelected) return PrintSplitDiagrams(Job, Moves, Start, Progress);
+    return PrintSingleDiagram(Job, Moves, Start);
 }
 
 bool PrintRecord(TOwnkFormModel& Dialog, PrintSurface& Surface, const TMoveCoords& Moves,
-                 int32_t Handicap, const TGamePInfo& Info,
+                 const TDiagramStart& Start, const TGamePInfo& Info,
                  const std::function<void(TOwnkFormModel&)>& ShowModal,
                  const TPageProgress& Progress) {
     if (!OpenPrintDialog(Dialog, Surface, Moves, Info, ShowModal)) return false;
-    PrintChosenJob(Dialog, Surface, Moves, Handicap, Progress);
+    PrintChosenJob(Dialog, Surface, Moves, Start, Progress);
     return true;
 }
 

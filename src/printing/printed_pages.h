@@ -93,11 +93,12 @@ struct TPrintOutcome {
 int JobPageCount(const TPrintJobValues& Values);
 
 // The whole record (1..total) or the range of the dialog as one diagram on one page.
-TPrintOutcome PrintSingleDiagram(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handicap);
+TPrintOutcome PrintSingleDiagram(TPrintJob& Job, const TMoveCoords& Moves,
+                                 const TDiagramStart& Start);
 // The record split into diagrams of N moves, P a page. A record of no moves gives a document
 // without a page.
-TPrintOutcome PrintSplitDiagrams(TPrintJob& Job, const TMoveCoords& Moves, int32_t Handicap,
-                                 const TPageProgress& Progress = {});
+TPrintOutcome PrintSplitDiagrams(TPrintJob& Job, const TMoveCoords& Moves,
+                                 const TDiagramStart& Start, const TPageProgress& Progress = {});
 
 // The first steps of the print command: the dialog for the record (Moves.Count moves, the
 // history up to its last move), showing the printable size of Surface, shown through
@@ -106,13 +107,13 @@ bool OpenPrintDialog(TOwnkFormModel& Dialog, const PrintSurface& Surface, const 
                      const TGamePInfo& Info, const std::function<void(TOwnkFormModel&)>& ShowModal);
 // The job the confirmed Dialog chose, on Surface: split, or one diagram.
 TPrintOutcome PrintChosenJob(const TOwnkFormModel& Dialog, PrintSurface& Surface,
-                             const TMoveCoords& Moves, int32_t Handicap,
+                             const TMoveCoords& Moves, const TDiagramStart& Start,
                              const TPageProgress& Progress = {});
 
 // The print command: OpenPrintDialog, then on OK PrintChosenJob. Returns whether the dialog
 // was confirmed.
 bool PrintRecord(TOwnkFormModel& Dialog, PrintSurface& Surface, const TMoveCoords& Moves,
-                 int32_t Handicap, const TGamePInfo& Info,
+                 const TDiagramStart& Start, const TGamePInfo& Info,
                  const std::function<void(TOwnkFormModel&)>& ShowModal,
                  const TPageProgress& Progress = {});
 

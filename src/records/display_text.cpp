@@ -50,67 +50,113 @@ bool IsAsciiWord(const char* P) {
     return (Word & 0x8080808080808080u) == 0;
 }
 
+// Valid sequences kept, each byte that starts none replaced; the valid stretches between two
+// such bytes are copied whole.
 std::string DecodeUtf8(std::string_view Bytes) {
     std::string Out;
     Out.reserve(Bytes.size());
+    size_t Run = 0;  // start of the valid stretch not yet copied
     for (size_t i = 0; i < Bytes.size();) {
+        while (i + 8 <= Bytes.size() && IsAsciiWord(Bytes.data() + i))
+            i += 8;
+        if (i >= Bytes.size()) break;
         const size_t Len = Utf8SequenceAt(Bytes, i);
         if (Len == 0) {
+            Out.append(Bytes.substr(Run, i - Run));
             Out += kReplacement;
-            ++i;
+            Run = ++i;
         } else {
-            Out.append(Bytes.substr(i, Len));
             i += Len;
         }
     }
+    Out.append(Bytes.substr(Run));
     return Out;
 }
 
-// Converts Bytes from the set From to the set To with iconv. Where a unit does not convert,
-// Replacement is written and SkipAt(i) bytes from Bytes[i] on are passed over. Without such a
-// converter, ASCII stays and every other unit is replaced.
-template <typename TSkipAt>
-std::string Convert(std::string_view Bytes, const char* To, const char* From,
-                    std::string_view Replacement, TSkipAt SkipAt) {
-    std::string Out;
-    iconv_t Cd = iconv_open(To, From);
-    if (Cd == reinterpret_cast<iconv_t>(-1)) {
-        for (size_t i = 0; i < Bytes.size();) {
-            if (static_cast<unsigned char>(Bytes[i]) < 0x80) {
-                Out += Bytes[i++];
-            } else {
-                Out += Replacement;
-                i += SkipAt(i);
-            }
-        }
-        return Out;
+// A converter of iconv from the set From to the set To, open for as long as it lives.
+class TConverter {
+  public:
+    TConverter(const char* To, const char* From) : Cd(iconv_open(To, From)) {}
+    ~TConverter() {
+        if (Opened()) iconv_close(Cd);
     }
+    TConverter(const TConverter&) = delete;
+    TConverter& operator=(const TConverter&) = delete;
+
+    // Appends Bytes converted to Out. Where a unit does not convert, Replacement is written
+    // and SkipAt(i) bytes from Bytes[i] on are passed over. Without such a converter, ASCII
+    // stays and every other unit is replaced.
+    template <typename TSkipAt>
+    void Append(std::string& Out, std::string_view Bytes, std::string_view Replacement,
+                TSkipAt SkipAt) {
+        if (!Opened()) {
+            for (size_t i = 0; i < Bytes.size();) {
+                if (static_cast<unsigned char>(Bytes[i]) < 0x80) {
+                    Out += Bytes[i++];
+                } else {
+                    Out += Replacement;
+                    i += SkipAt(i);
+                }
+            }
+            return;
+        }
+        char Chunk[1024];
+        size_t i = 0;
+        while (i < Bytes.size()) {
+            char* In = const_cast<char*>(Bytes.data() + i);
+            size_t InLeft = Bytes.size() - i;
+            char* OutPtr = Chunk;
+            size_t OutLeft = sizeof Chunk;
+            const size_t Rc = iconv(Cd, &In, &InLeft, &OutPtr, &OutLeft);
+            const int Err = errno;
+            Out.append(Chunk, static_cast<size_t>(OutPtr - Chunk));
+            i = static_cast<size_t>(In - Bytes.data());
+            if (Rc != static_cast<size_t>(-1)) break;
+            if (Err == E2BIG) continue;
+            // EILSEQ or an incomplete sequence at the end: replace the unit and go on.
+            Out += Replacement;
+            i += SkipAt(i);
+            iconv(Cd, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+
+  private:
+    bool Opened() const { return Cd != reinterpret_cast<iconv_t>(-1); }
+
+    iconv_t Cd;
+};
+
+// True for a byte that no multi-byte character of GB18030 holds: below '0', ':' to '?', and
+// DEL. (A second byte is 0x40..0x7E or 0x80..0xFE, or a digit in a four-byte character.)
+bool EndsGbkRun(unsigned char B) {
+    return B < 0x30 || (B >= 0x3A && B <= 0x3F) || B == 0x7F;
+}
+
+// GB18030 to UTF-8, one undecodable byte at a time becoming U+FFFD. ASCII between characters
+// stands for itself and is copied; only the stretches that hold other bytes go through iconv.
+// A stretch ends before a byte that no multi-byte character holds: there, however the bytes
+// before it are read (as characters or as undecodable bytes), a character starts, so
+// converting the stretches one by one gives what converting the whole text would.
+std::string DecodeGbk(std::string_view Bytes) {
+    std::string Out;
     Out.reserve(Bytes.size() * 3 / 2 + 4);
-    char Chunk[1024];
+    TConverter Converter("UTF-8", "GB18030");
     size_t i = 0;
     while (i < Bytes.size()) {
-        char* In = const_cast<char*>(Bytes.data() + i);
-        size_t InLeft = Bytes.size() - i;
-        char* OutPtr = Chunk;
-        size_t OutLeft = sizeof Chunk;
-        const size_t Rc = iconv(Cd, &In, &InLeft, &OutPtr, &OutLeft);
-        const int Err = errno;
-        Out.append(Chunk, static_cast<size_t>(OutPtr - Chunk));
-        i = static_cast<size_t>(In - Bytes.data());
-        if (Rc != static_cast<size_t>(-1)) break;
-        if (Err == E2BIG) continue;
-        // EILSEQ or an incomplete sequence at the end: replace the unit and go on.
-        Out += Replacement;
-        i += SkipAt(i);
-        iconv(Cd, nullptr, nullptr, nullptr, nullptr);
+        const size_t Ascii = i;
+        while (i + 8 <= Bytes.size() && IsAsciiWord(Bytes.data() + i))
+            i += 8;
+        while (i < Bytes.size() && static_cast<unsigned char>(Bytes[i]) < 0x80)
+            ++i;
+        Out.append(Bytes.substr(Ascii, i - Ascii));
+        if (i == Bytes.size()) break;
+        const size_t Other = i;
+        while (i < Bytes.size() && !EndsGbkRun(static_cast<unsigned char>(Bytes[i])))
+            ++i;
+        Converter.Append(Out, Bytes.substr(Other, i - Other), kReplacement,
+                         [](size_t) { return size_t{1}; });
     }
-    iconv_close(Cd);
     return Out;
-}
-
-// GB18030 to UTF-8, one undecodable byte at a time becoming U+FFFD.
-std::string DecodeGbk(std::string_view Bytes) {
-    return Convert(Bytes, "UTF-8", "GB18030", kReplacement, [](size_t) { return size_t{1}; });
 }
 
 }  // namespace
@@ -140,8 +186,11 @@ std::string DecodeText(std::string_view Bytes, TTextEncoding Encoding) {
 }
 
 std::string EncodeGbk(std::string_view Utf8) {
-    return Convert(Utf8, "GBK", "UTF-8", "?",
-                   [Utf8](size_t I) { return std::max<size_t>(Utf8SequenceAt(Utf8, I), 1); });
+    std::string Out;
+    TConverter("GBK", "UTF-8").Append(Out, Utf8, "?", [Utf8](size_t I) {
+        return std::max<size_t>(Utf8SequenceAt(Utf8, I), 1);
+    });
+    return Out;
 }
 
 TTextEncoding InfoFieldEncoding(const TGameRecord& Record, TInfoKind Kind, TTextEncoding Source) {

@@ -55,12 +55,24 @@ uint8_t ReplayRecord(const TGameRecord& Record, TGoBoard& Board) {
 
 void PlayRecordMoves(const TGameRecord& Record, TGoBoard& Board) {
     const int32_t Count = Record.StoredMoves();
+    const int32_t SetupCount = std::clamp(Record.SetupCount, 0, TGameRecord::MaxSetup);
+    // The setup entries come by move; those of move 0 are the starting position's.
+    int32_t S = 0;
+    while (S < SetupCount && Record.Setup[static_cast<size_t>(S)].MoveNo <= 0)
+        ++S;
     for (int32_t i = 0; i < Count; ++i) {
         const TMoveRec& M = Record.Moves[i];
+        // A move that names its colour is played in it (tag and NGF moves alternate).
+        if (M.Colour == kBlack || M.Colour == kWhite) Board.SetSideToMove(M.Colour);
         if (M.X == 0) {
             Board.PassMove();
         } else {
             Board.PlayMove(M.X, M.Y);
+        }
+        // The points set up after this move.
+        for (; S < SetupCount && Record.Setup[static_cast<size_t>(S)].MoveNo <= i + 1; ++S) {
+            const TSetupRec& E = Record.Setup[static_cast<size_t>(S)];
+            if (E.MoveNo == i + 1) Board.SetupPoint(E.X, E.Y, E.Colour);
         }
     }
 }

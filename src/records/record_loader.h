@@ -39,7 +39,9 @@ int32_t FormatForFileName(std::string_view Name);
 // stored move (PlayRecordMoves). Returns the handicap as copied into TGameInfo.
 uint8_t ReplayRecord(const TGameRecord& Record, TGoBoard& Board);
 // Plays every stored move in order: X = 0 passes, any other point is played (a refused move is
-// lost, and the next move is played by the side then to move).
+// lost, and the next move is played by the side then to move). A move that names its colour
+// (standard SGF) is played in that colour, and the points a record sets up after a move are set
+// after it, so stepping back and forth takes them with the move.
 void PlayRecordMoves(const TGameRecord& Record, TGoBoard& Board);
 
 // The go-to-move box: the text must be an integer of 1 or more.

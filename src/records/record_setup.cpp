@@ -5,9 +5,9 @@
 
 namespace xvexo {
 
-void ApplyStartSetup(const TGameRecord& Record, TGoBoard& Board) {
+bool ApplyStartSetup(const TGameRecord& Record, TGoBoard& Board) {
     const int32_t Count = std::clamp(Record.SetupCount, 0, TGameRecord::MaxSetup);
-    if (Count == 0 && Record.FirstPlayer == 0) return;
+    if (Count == 0 && Record.FirstPlayer == 0) return false;
     auto P = std::make_unique<TPosition>();
     Board.GetPosition(*P);
     for (int32_t i = 0; i < Count; ++i) {
@@ -20,6 +20,22 @@ void ApplyStartSetup(const TGameRecord& Record, TGoBoard& Board) {
         P->SideToMove = Record.FirstPlayer;
     }
     Board.SetPosition(*P, false, true);
+    return true;
+}
+
+bool MarksOfMove(const TGameRecord& Record, int32_t MoveNo, TNumberGrid& Marks) {
+    for (auto& Row : Marks)
+        Row.fill(0);
+    const int32_t Count = std::clamp(Record.MarkCount, 0, TGameRecord::MaxMarks);
+    bool Any = false;
+    for (int32_t i = 0; i < Count; ++i) {
+        const TMarkRec& M = Record.Marks[static_cast<size_t>(i)];
+        if (M.MoveNo != MoveNo || M.X < 1 || M.X > kMaxLines || M.Y < 1 || M.Y > kMaxLines)
+            continue;
+        Marks[M.Y - 1][M.X - 1] = M.Code;
+        Any = true;
+    }
+    return Any;
 }
 
 }  // namespace xvexo

@@ -1,5 +1,6 @@
 #pragma once
-// The starting position a record sets up: its setup stones of move 0 and the side to play first.
+// What a record puts on the board beside its moves: the starting position (setup stones of move
+// 0 and the side to play first) and the marks of each position.
 
 #include "records/game_record.h"
 #include "rules/go_board.h"
@@ -12,6 +13,12 @@ namespace xvexo {
 // GetPosition and SetPosition, so no point event is raised: an owner that draws through the
 // events loads the board's points into its picture afterwards. Nothing happens for a record
 // with neither (every tag and NGF record). Setup stones of later moves are not applied here.
-void ApplyStartSetup(const TGameRecord& Record, TGoBoard& Board);
+// True when the position was loaded.
+bool ApplyStartSetup(const TGameRecord& Record, TGoBoard& Board);
+
+// The record's marks on the position after move MoveNo, as value codes by point (Marks[row - 1]
+// [column - 1], 0 where there is none); a later mark on a point replaces an earlier one. True
+// when there is any.
+bool MarksOfMove(const TGameRecord& Record, int32_t MoveNo, TNumberGrid& Marks);
 
 }  // namespace xvexo

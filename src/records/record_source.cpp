@@ -6,6 +6,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -114,10 +115,13 @@ class TSourceReader {
     bool ReadFile(int Fd, size_t SizeHint, std::string& Body, std::string& Error) {
         const int Flags = ::fcntl(Fd, F_GETFL);
         if (Flags >= 0) ::fcntl(Fd, F_SETFL, Flags & ~O_NONBLOCK);
+        // One allocation: the size the file has, and a piece more to see its end (or that it
+        // grew meanwhile); the first read asks for all of it.
         std::string Bytes;
         Bytes.reserve(SizeHint + kPiece);
         for (;;) {
-            const ssize_t N = ReadPiece(Fd, Bytes);
+            const ssize_t N =
+                ReadPiece(Fd, Bytes, std::max(kPiece, Bytes.capacity() - Bytes.size()));
             if (N == 0) break;
             if (N < 0) {
                 if (errno == EINTR) continue;
@@ -164,11 +168,11 @@ class TSourceReader {
         }
     }
 
-    // Appends what one read gives (at most one piece); its result, errno set when negative.
-    static ssize_t ReadPiece(int Fd, std::string& Bytes) {
+    // Appends what one read of at most Size bytes gives; its result, errno set when negative.
+    static ssize_t ReadPiece(int Fd, std::string& Bytes, size_t Size = kPiece) {
         const size_t Old = Bytes.size();
-        Bytes.resize(Old + kPiece);
-        const ssize_t N = ::read(Fd, Bytes.data() + Old, kPiece);
+        Bytes.resize(Old + Size);
+        const ssize_t N = ::read(Fd, Bytes.data() + Old, Size);
         const int Saved = errno;
         Bytes.resize(Old + static_cast<size_t>(N > 0 ? N : 0));
         errno = Saved;

@@ -83,6 +83,8 @@ class TSgfReader {
         std::string Comment;       // "[n] text" lines, n the diagram move
         std::string PlainComment;  // the same texts without their numbers
         std::array<TDiagramPoint, kMaxDiagramLabels> Labels{};
+        // How many of the line's moves were played when each label was set.
+        std::array<int32_t, kMaxDiagramLabels> LabelAt{};
         int32_t LabelCount = 0;
     };
 
@@ -477,7 +479,9 @@ class TSgfReader {
                     const auto [Where, What] = SgfSplitCompose(L);
                     const auto Pt = SgfPoint(Where, R.BoardSize);
                     const int16_t Code = SgfLabelCode(SgfText(What, true));
-                    if (Pt && Code > 0) AddLineLabel({Pt->X, Pt->Y, Code});
+                    if (Pt && Code > 0) {
+                        AddLineLabel({Pt->X, Pt->Y, Code}, PathMoves - BranchMoves);
+                    }
                 }
             }
         }
@@ -485,17 +489,19 @@ class TSgfReader {
 
     // A later label on a point replaces the earlier one (the diagram window would take a
     // second label on a point as taking the first away).
-    void AddLineLabel(const TDiagramPoint& L) {
-        const auto Labels = std::span(Line.Labels.data(), static_cast<size_t>(Line.LabelCount));
-        for (TDiagramPoint& Old : Labels) {
+    void AddLineLabel(const TDiagramPoint& L, int32_t At) {
+        for (int32_t K = 0; K < Line.LabelCount; ++K) {
+            TDiagramPoint& Old = Line.Labels[static_cast<size_t>(K)];
             if (Old.X == L.X && Old.Y == L.Y) {
                 Old.Code = L.Code;
+                Line.LabelAt[static_cast<size_t>(K)] = At;
                 return;
             }
         }
         // One label a point: a board has fewer points than a diagram has labels.
         if (Line.LabelCount >= kMaxDiagramLabels) return;
         Line.Labels[static_cast<size_t>(Line.LabelCount)] = L;
+        Line.LabelAt[static_cast<size_t>(Line.LabelCount)] = At;
         ++Line.LabelCount;
     }
 
@@ -524,11 +530,23 @@ class TSgfReader {
             const TMoveRec& M = Path[static_cast<size_t>(Start + K)];
             Points[static_cast<size_t>(K)] = {M.X, M.Y, 0};
         }
-        AddNoteAt(
-            Start, nkDiagram,
-            WriteDiagramCode(Start + 1, std::span(Points.data(), static_cast<size_t>(Moves)),
-                             std::span(Line.Labels.data(), static_cast<size_t>(Line.LabelCount)),
-                             Line.Comment));
+        // A label on a point that a later move of the line takes marked an empty point: the
+        // diagram window would show it in place of that stone's number, so the number stays.
+        // A label on a stone already played stays.
+        int32_t Kept = 0;
+        for (int32_t K = 0; K < Line.LabelCount; ++K) {
+            const TDiagramPoint& L = Line.Labels[static_cast<size_t>(K)];
+            bool Covered = false;
+            for (int32_t M = std::max(Line.LabelAt[static_cast<size_t>(K)], 0); M < Moves; ++M)
+                Covered = Covered || (Points[static_cast<size_t>(M)].X == L.X &&
+                                      Points[static_cast<size_t>(M)].Y == L.Y);
+            if (!Covered) Line.Labels[static_cast<size_t>(Kept++)] = L;
+        }
+        const auto Played = std::span(Points.data(), static_cast<size_t>(Moves));
+        AddNoteAt(Start, nkDiagram,
+                  WriteDiagramCode(Start + 1, Played,
+                                   std::span(Line.Labels.data(), static_cast<size_t>(Kept)),
+                                   Line.Comment));
     }
 
     void AddNoteAt(int32_t MoveNo, uint16_t Kind, std::string Text) {

@@ -54,6 +54,8 @@ void TGoBoard::GetPosition(TPosition& P) const {
     P.CaptureCount = CaptureCount;
     P.Captures = Captures;
     P.History = History;
+    P.SetupCount = SetupCount;
+    P.Setup = Setup;
     P.Points = {};
     for (int R = 0; R < Size; ++R)
         std::copy_n(Cells.begin() + CellOf(1, R + 1), Size, P.Points[R].begin());
@@ -69,7 +71,7 @@ void TGoBoard::SetPosition(const TPosition& P, bool MarkLast, bool SetEnd) {
     if (SetEnd) FEndIndex = FMoveIndex;
     const THistoryEntry& Last = History[FMoveIndex];
     if (MarkLast && FMoveIndex > 0 && Last.X >= 1 && OnBoard(Last.X, Last.Y) && OnPutStone) {
-        OnPutStone(*this, Last.X, Last.Y, kLastMoveMark, Opponent);
+        OnPutStone(*this, Last.X, Last.Y, kLastMoveMark, Cells[CellOf(Last.X, Last.Y)]);
     }
 }
 
@@ -86,6 +88,12 @@ void TGoBoard::TakeHistory(const TPosition& P) {
     CaptureCount = ClampIndex(P.CaptureCount, kMaxCaptures);
     Captures = P.Captures;
     History = P.History;
+    SetupCount = ClampIndex(P.SetupCount, kMaxSetup);
+    // Only the entries in use: a reset to an empty board copies none.
+    std::copy_n(P.Setup.begin(), SetupCount, Setup.begin());
+    SetupNow = 0;
+    while (SetupNow < SetupCount && Setup[SetupNow].MoveIndex <= FMoveIndex)
+        ++SetupNow;
     // The points of the board inside the frame; points past Size are not on this board.
     Cells.fill(kOffBoard);
     for (int R = 0; R < Size; ++R)
@@ -140,6 +148,7 @@ void TGoBoard::PlayMove(int32_t PX, int32_t PY) {
         // A move made below the start of numbering moves the start down, so numbering
         // restarts from NumberBase + 1 on the new branch.
         if (FMoveIndex < NumberFrom) NumberFrom = FMoveIndex;
+        SetupCount = SetupNow;  // the setup of the line left behind
         ApplyLegalMove();
     }
     FEndIndex = FMoveIndex;
@@ -148,6 +157,11 @@ void TGoBoard::PlayMove(int32_t PX, int32_t PY) {
 
 void TGoBoard::PassMove() {
     if (FMoveIndex >= kMaxMoves) return;  // the history is full: nothing changes
+    SetupCount = SetupNow;
+    AppendPass();
+}
+
+void TGoBoard::AppendPass() {
     X = 0;
     Y = 0;
     KoX = 0;
@@ -155,14 +169,61 @@ void TGoBoard::PassMove() {
     PrepareNumber();
     PushHistory();
     SwapTurn();
+    RedoSetup();
     RaiseMove();
+}
+
+bool TGoBoard::SetupPoint(int32_t PX, int32_t PY, uint8_t C) {
+    if (!OnBoard(PX, PY) || C > kWhite) return false;
+    SetupCount = SetupNow;
+    FEndIndex = FMoveIndex;
+    const uint8_t Old = Cells[CellOf(PX, PY)];
+    if (Old == C) return true;
+    if (SetupCount >= kMaxSetup) return false;
+    Setup[SetupCount] = {static_cast<uint8_t>(PX), static_cast<uint8_t>(PY), Old, C, FMoveIndex};
+    ++SetupCount;
+    SetupNow = SetupCount;
+    SetPointColour(PX, PY, C, 0);
+    return true;
+}
+
+void TGoBoard::SetSideToMove(uint8_t C) {
+    FSideToMove = C == kWhite ? kWhite : kBlack;
+    Opponent = OtherColour(FSideToMove);
+}
+
+void TGoBoard::SetPointColour(int32_t PX, int32_t PY, uint8_t C, int32_t Value) {
+    if (C == kEmpty) {
+        RemoveStone(PX, PY);
+        return;
+    }
+    PutColour(CellOf(PX, PY), C);
+    SetPointNumber(PX, PY, Value);
+}
+
+void TGoBoard::RedoSetup() {
+    for (; SetupNow < SetupCount && Setup[SetupNow].MoveIndex == FMoveIndex; ++SetupNow) {
+        const TSetupEntry& E = Setup[SetupNow];
+        SetPointColour(E.X, E.Y, E.New, 0);
+    }
+}
+
+void TGoBoard::UndoSetup() {
+    for (; SetupNow > 0 && Setup[SetupNow - 1].MoveIndex == FMoveIndex; --SetupNow) {
+        const TSetupEntry& E = Setup[SetupNow - 1];
+        // A stone a move had put there gets its number back when numbers are shown.
+        const int32_t Value = NumberingOn && E.Old != kEmpty ? FindStoneNumber(E.X, E.Y) : 0;
+        SetPointColour(E.X, E.Y, E.Old, Value);
+    }
 }
 
 bool TGoBoard::StepForward() {
     if (FMoveIndex >= FEndIndex) return false;
     const THistoryEntry& Next = History[FMoveIndex + 1];
+    // The entry's own colour (a record may have one side play twice).
+    if (Next.Colour == kBlack || Next.Colour == kWhite) SetSideToMove(Next.Colour);
     if (Next.X == 0) {
-        PassMove();
+        AppendPass();
         return true;
     }
     X = Next.X;
@@ -177,8 +238,15 @@ bool TGoBoard::StepForward() {
 
 void TGoBoard::StepBack() {
     if (FMoveIndex < 1 || History[FMoveIndex].X < 0) return;
+    UndoSetup();
     const int32_t TakenX = History[FMoveIndex].X;
     const int32_t TakenY = History[FMoveIndex].Y;
+    // The side that made the move: the entry's colour (the side not to move for an entry
+    // without one, as every move alternated then); the stones it took were of the other.
+    const uint8_t Made = History[FMoveIndex].Colour;
+    const uint8_t Mover = Made == kBlack || Made == kWhite ? Made : Opponent;
+    FSideToMove = OtherColour(Mover);
+    Opponent = Mover;
     --FMoveIndex;
     if (TakenX > 0 && OnBoard(TakenX, TakenY)) {
         RemoveStone(TakenX, TakenY);
@@ -210,9 +278,11 @@ void TGoBoard::SetEndIndex(int32_t N) {
 }
 
 void TGoBoard::GetLastMove(int32_t& LX, int32_t& LY, uint8_t& Colour) const {
-    LX = History[FMoveIndex].X;
-    LY = History[FMoveIndex].Y;
-    Colour = Opponent;
+    const THistoryEntry& Last = History[FMoveIndex];
+    LX = Last.X;
+    LY = Last.Y;
+    Colour =
+        FMoveIndex > 0 && (Last.Colour == kBlack || Last.Colour == kWhite) ? Last.Colour : Opponent;
 }
 
 void TGoBoard::SetNumbering(const TNumbering& N) {
@@ -422,6 +492,7 @@ void TGoBoard::ApplyLegalMove() {
     RemoveCaptured();
     PushHistory();
     SwapTurn();
+    RedoSetup();
     RaiseMove();
 }
 

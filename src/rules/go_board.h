@@ -57,6 +57,15 @@ class TGoBoard {
     void PlayMove(int32_t X, int32_t Y);
     // Appends a pass; EndIndex is not touched. Refused (no change at all) at index 500.
     void PassMove();
+    // Sets (X, Y) to Colour (kEmpty, kBlack or kWhite) by hand, after the current move: no
+    // capture and no history entry; a step back over that move undoes it and a step forward
+    // redoes it. Raises the point with value 0. Like a move, it drops what lay ahead (the
+    // setup of later moves; EndIndex = MoveIndex). True when the point has Colour now; false,
+    // changing nothing, off the board, for another colour or with kMaxSetup entries made.
+    bool SetupPoint(int32_t X, int32_t Y, uint8_t Colour);
+    // The side that plays the next move, for records that name the colour of each move (a
+    // step forward takes the colour its history entry names).
+    void SetSideToMove(uint8_t Colour);
     // Replays entry MoveIndex + 1; false, doing nothing, when MoveIndex >= EndIndex.
     bool StepForward();
     // Takes back entry MoveIndex through the capture log; nothing at the start.
@@ -180,6 +189,14 @@ class TGoBoard {
     void SwapTurn();
     // Raises OnMove with the last history entry and the prisoner counts.
     void RaiseMove();
+    // Appends a pass of the side to move (PassMove and StepForward).
+    void AppendPass();
+    // Gives (X, Y) colour C with value code Value (a stone) or empties it, and raises it.
+    void SetPointColour(int32_t PX, int32_t PY, uint8_t C, int32_t Value);
+    // Redoes the setup entries of the current move (after a step forward).
+    void RedoSetup();
+    // Undoes the setup entries of the current move, newest first (before a step back).
+    void UndoSetup();
     // The number the stone at (PX, PY) showed: from the latest history entry there, scanning
     // down to NumberFrom (at least 1); 0 when there is none.
     int32_t FindStoneNumber(int32_t PX, int32_t PY) const;
@@ -218,6 +235,11 @@ class TGoBoard {
     int32_t NumberFrom = 0;
     int32_t FMoveIndex = 0;
     std::array<THistoryEntry, kMaxMoves + 1> History{};
+    // The setup log: entries 0..SetupCount-1 by move; the first SetupNow are on the board
+    // (those of moves up to MoveIndex), the rest wait for a step forward.
+    int32_t SetupCount = 0;
+    int32_t SetupNow = 0;
+    std::array<TSetupEntry, kMaxSetup> Setup{};
     // The colour on each point, kOffBoard on the frame (see kStride).
     std::array<uint8_t, kCellCount> Cells{};
     // How many of each point's neighbours are empty, kept with every change of Cells, so a

@@ -10,6 +10,7 @@ namespace xvexo {
 constexpr int kMaxLines = 19;      // every board of the viewer has 19 lines
 constexpr int kMaxMoves = 500;     // history entries 1..500
 constexpr int kMaxCaptures = 500;  // captured stones over the whole game
+constexpr int kMaxSetup = 2000;    // points set up between moves over the whole game
 
 // Colours on a point. kVisited only appears in the scratch copies of the flood fills.
 constexpr uint8_t kEmpty = 0;
@@ -44,6 +45,17 @@ struct TCaptureEntry {
     friend bool operator==(const TCaptureEntry&, const TCaptureEntry&) = default;
 };
 
+// One point set up by hand between moves (a record's setup stones): after move MoveIndex,
+// (X, Y) went from colour Old to colour New.
+struct TSetupEntry {
+    uint8_t X = 0;
+    uint8_t Y = 0;
+    uint8_t Old = kEmpty;
+    uint8_t New = kEmpty;
+    int32_t MoveIndex = 0;
+    friend bool operator==(const TSetupEntry&, const TSetupEntry&) = default;
+};
+
 // Board arrays are indexed [row - 1][column - 1].
 using TPointGrid = std::array<std::array<uint8_t, kMaxLines>, kMaxLines>;
 using TNumberGrid = std::array<std::array<int32_t, kMaxLines>, kMaxLines>;
@@ -60,6 +72,10 @@ struct TPosition {
     int32_t CaptureCount = 0;
     std::array<TCaptureEntry, kMaxCaptures> Captures{};  // entries 0..CaptureCount-1, oldest first
     std::array<THistoryEntry, kMaxMoves + 1> History{};  // entry 0 is the sentinel (X = -1)
+    // Entries 0..SetupCount-1 in the order they were made (so by MoveIndex); those past
+    // MoveIndex are redone when the position steps forward to their move.
+    int32_t SetupCount = 0;
+    std::array<TSetupEntry, kMaxSetup> Setup{};
     TPointGrid Points{};
     TNumberGrid Numbers{};
     friend bool operator==(const TPosition&, const TPosition&) = default;

@@ -80,6 +80,27 @@ TEST(RecordView, TagRecordLabelsWithoutByoyomi) {
     EXPECT_EQ(V->painter().Value(4, 4), kLastMoveMark);
 }
 
+TEST(RecordView, ALongNameFillsItsTwoLinesAndEndsInAnEllipsis) {
+    ViewFixture V;
+    const std::string Long =
+        "Alexandra Konstantinopoulou Wellington of the Northern Go Association";
+    V.LoadTag("(;EV[x]PB[" + Long + "]BR[1d]PW[Short];B[pd])\n");
+    QLabel& L = *V->bPlayerL;
+    const QString Shown = L.text();
+    ASSERT_TRUE(Shown.endsWith(QChar(0x2026))) << Shown.toStdString();
+    EXPECT_TRUE((QString::fromStdString(Long) + " 1d").startsWith(Shown.chopped(1)));
+    // Its lines fit the label whole; the next word would not.
+    const QRect Box = L.contentsRect();
+    const QRect Need =
+        L.fontMetrics().boundingRect(QRect(0, 0, Box.width(), 1000), Qt::TextWordWrap, Shown);
+    EXPECT_LE(Need.height(), Box.height());
+    EXPECT_LE(Need.width(), Box.width());
+    EXPECT_GT(Shown.size(), 10);
+    EXPECT_EQ(L.toolTip(), QString::fromStdString(Long) + " 1d");
+    EXPECT_EQ(V->wPlayerL->text(), "Short ");
+    EXPECT_EQ(V->wPlayerL->toolTip(), "");
+}
+
 TEST(RecordView, NgfRecordWithHandicapTwo) {
     ViewFixture V;
     V.LoadNgf(NgfRecord("2", {"QD", "DP"}));

@@ -353,6 +353,17 @@ TEST(SgfRecord, VariationsBecomeDiagrams) {
     EXPECT_EQ(D.Comment, "[1] other");
 }
 
+TEST(SgfRecord, ADiagramDropsALabelOnAPointItsLaterMovesTake) {
+    // "A" marks the empty point black takes next: the stone keeps its number there. "B" on an
+    // empty point and "C" on the stone just played stay.
+    const auto L = LoadSgf("(;GM[1];B[dd](;W[pp])(;W[qq]LB[dp:A][cc:B][qq:C];B[dp]))");
+    const auto Notes = NotesOf(*L);
+    ASSERT_EQ(Notes.size(), 1u);
+    const TDiagram D = ReadDiagram(Notes[0].Text);
+    EXPECT_EQ(D.Moves, (TMoves{{17, 17}, {4, 16}}));
+    EXPECT_EQ(D.Labels, (std::vector<std::tuple<int, int, int>>{{3, 3, 601}, {17, 17, 602}}));
+}
+
 TEST(SgfRecord, BoardSizesReplayWithCapturesAtTheEdge) {
     // White stones on the far edges capture a black stone in the far corner, which has no
     // liberty beyond the last line; the same on 13 lines.

@@ -1,6 +1,7 @@
 // The engine against the reference board: thousands of random games on boards of 2 to 19 lines
 // (legal and illegal tries, captures, ko, suicide, passes, steps back and forward, numbering,
-// snapshots, handicaps), every call made on both boards, and after every call their events,
+// snapshots, handicaps, points set up between moves, moves out of turn), every call made on both
+// boards, and after every call their events,
 // capture logs and whole positions compared.
 
 #include <gtest/gtest.h>
@@ -69,6 +70,7 @@ struct TStats {
     int OtherEmptyPointRefused = 0;  // suicides, and moves past the history or the capture log
     int StepsBack = 0;
     int StepsForward = 0;
+    int Setups = 0;
 };
 
 // Whether A and B hold the same position, history up to the later of MoveIndex and EndIndex
@@ -210,6 +212,19 @@ class TRandomGame {
     }
 
     void OneCall() {
+        // Now and then a point set up by hand, or the other side to move.
+        if (Chance(5)) {
+            SetupPoint();
+            return;
+        }
+        if (Chance(2)) {
+            const auto C = static_cast<uint8_t>(Between(0, 3));
+            Pair.Both("SetSideToMove", C, 0, [C](auto& B) {
+                B.SetSideToMove(C);
+                return 0;
+            });
+            return;
+        }
         const int Roll = Between(1, 100);
         if (Roll <= 72) {
             Move();
@@ -301,6 +316,19 @@ class TRandomGame {
                 ++Stats.OtherEmptyPointRefused;
             }
         }
+    }
+
+    // A point of the area set to a colour, sometimes off the board or to no colour at all.
+    void SetupPoint() {
+        int32_t X = AreaX + Between(0, AreaSide - 1);
+        int32_t Y = AreaY + Between(0, AreaSide - 1);
+        if (Chance(5)) {
+            X = Pick({-1, 0, Size + 1, 25});
+            Y = Pick({-1, 0, 1, Size});
+        }
+        const auto C = static_cast<uint8_t>(Pick({0, 1, 1, 2, 2, 3}));
+        ++Stats.Setups;
+        Pair.Both("SetupPoint", X * 100 + Y, C, [=](auto& B) { return B.SetupPoint(X, Y, C); });
     }
 
     // A random empty point of the area, which mostly is not an eye of the side to move (so
@@ -405,12 +433,13 @@ TEST(RandomPlay, EngineMatchesTheReferenceBoardCallByCall) {
     EXPECT_GT(Stats.OtherEmptyPointRefused, 5000);
     EXPECT_GT(Stats.StepsBack, 50000);
     EXPECT_GT(Stats.StepsForward, 50000);
+    EXPECT_GT(Stats.Setups, 10000);
     std::ostringstream S;
     S << Stats.Games << " games, " << Stats.Calls << " calls, " << Stats.Captures
       << " capturing moves (" << Stats.ManyStoneCaptures << " of several stones), "
       << Stats.KoRefused << " ko retakes and " << Stats.OtherEmptyPointRefused
       << " other moves on empty points refused, " << Stats.StepsBack << " steps back, "
-      << Stats.StepsForward << " forward";
+      << Stats.StepsForward << " forward, " << Stats.Setups << " points set up";
     RecordProperty("stats", S.str());
     std::printf("%s\n", S.str().c_str());
 }

@@ -59,6 +59,8 @@ void TReferenceBoard::GetPosition(TPosition& P) const {
     P.CaptureCount = CaptureCount;
     P.Captures = Captures;
     P.History = History;
+    P.SetupCount = SetupCount;
+    P.Setup = Setup;
     P.Points = Points;
     P.Numbers = Numbers;
 }
@@ -72,7 +74,7 @@ void TReferenceBoard::SetPosition(const TPosition& P, bool MarkLast, bool SetEnd
     if (SetEnd) FEndIndex = FMoveIndex;
     const THistoryEntry& Last = History[FMoveIndex];
     if (MarkLast && FMoveIndex > 0 && Last.X >= 1 && OnBoard(Last.X, Last.Y) && OnPutStone) {
-        OnPutStone(*this, Last.X, Last.Y, kLastMoveMark, Opponent);
+        OnPutStone(*this, Last.X, Last.Y, kLastMoveMark, Points[Last.Y - 1][Last.X - 1]);
     }
 }
 
@@ -88,6 +90,9 @@ void TReferenceBoard::TakeHistory(const TPosition& P) {
     CaptureCount = ClampIndex(P.CaptureCount, kMaxCaptures);
     Captures = P.Captures;
     History = P.History;
+    SetupCount = ClampIndex(P.SetupCount, kMaxSetup);
+    // Only the entries in use: a reset to an empty board copies none.
+    std::copy_n(P.Setup.begin(), SetupCount, Setup.begin());
     Points = P.Points;
     Numbers = P.Numbers;
 }
@@ -129,6 +134,7 @@ void TReferenceBoard::PlayMove(int32_t PX, int32_t PY) {
         // A move made below the start of numbering moves the start down, so numbering
         // restarts from NumberBase + 1 on the new branch.
         if (FMoveIndex < NumberFrom) NumberFrom = FMoveIndex;
+        DropSetupAhead();
         ApplyLegalMove();
     }
     FEndIndex = FMoveIndex;
@@ -137,6 +143,7 @@ void TReferenceBoard::PlayMove(int32_t PX, int32_t PY) {
 
 void TReferenceBoard::PassMove() {
     if (FMoveIndex >= kMaxMoves) return;  // the history is full: nothing changes
+    DropSetupAhead();
     X = 0;
     Y = 0;
     KoX = 0;
@@ -144,14 +151,72 @@ void TReferenceBoard::PassMove() {
     PrepareNumber();
     PushHistory();
     SwapTurn();
+    RedoSetup();
     RaiseMove();
+}
+
+bool TReferenceBoard::SetupPoint(int32_t PX, int32_t PY, uint8_t C) {
+    if (!OnBoard(PX, PY) || C > kWhite) return false;
+    DropSetupAhead();
+    FEndIndex = FMoveIndex;
+    const uint8_t Old = Points[PY - 1][PX - 1];
+    if (Old == C) return true;
+    if (SetupCount >= kMaxSetup) return false;
+    Setup[SetupCount] = {static_cast<uint8_t>(PX), static_cast<uint8_t>(PY), Old, C, FMoveIndex};
+    ++SetupCount;
+    SetPointColour(PX, PY, C, 0);
+    return true;
+}
+
+void TReferenceBoard::SetSideToMove(uint8_t C) {
+    FSideToMove = C == kWhite ? kWhite : kBlack;
+    Opponent = OtherColour(FSideToMove);
+}
+
+void TReferenceBoard::DropSetupAhead() {
+    while (SetupCount > 0 && Setup[SetupCount - 1].MoveIndex > FMoveIndex)
+        --SetupCount;
+}
+
+void TReferenceBoard::SetPointColour(int32_t PX, int32_t PY, uint8_t C, int32_t Value) {
+    if (C == kEmpty) {
+        RemoveStone(PX, PY);
+        return;
+    }
+    Points[PY - 1][PX - 1] = C;
+    SetPointNumber(PX, PY, Value);
+}
+
+void TReferenceBoard::RedoSetup() {
+    for (int32_t I = 0; I < SetupCount; ++I) {
+        if (Setup[I].MoveIndex == FMoveIndex)
+            SetPointColour(Setup[I].X, Setup[I].Y, Setup[I].New, 0);
+    }
+}
+
+void TReferenceBoard::UndoSetup() {
+    for (int32_t I = SetupCount - 1; I >= 0; --I) {
+        const TSetupEntry& E = Setup[I];
+        if (E.MoveIndex != FMoveIndex) continue;
+        const int32_t Value = NumberingOn && E.Old != kEmpty ? FindStoneNumber(E.X, E.Y) : 0;
+        SetPointColour(E.X, E.Y, E.Old, Value);
+    }
 }
 
 bool TReferenceBoard::StepForward() {
     if (FMoveIndex >= FEndIndex) return false;
     const THistoryEntry& Next = History[FMoveIndex + 1];
+    if (Next.Colour == kBlack || Next.Colour == kWhite) SetSideToMove(Next.Colour);
     if (Next.X == 0) {
-        PassMove();
+        X = 0;
+        Y = 0;
+        KoX = 0;
+        KoY = 0;
+        PrepareNumber();
+        PushHistory();
+        SwapTurn();
+        RedoSetup();
+        RaiseMove();
         return true;
     }
     X = Next.X;
@@ -166,8 +231,13 @@ bool TReferenceBoard::StepForward() {
 
 void TReferenceBoard::StepBack() {
     if (FMoveIndex < 1 || History[FMoveIndex].X < 0) return;
+    UndoSetup();
     const int32_t TakenX = History[FMoveIndex].X;
     const int32_t TakenY = History[FMoveIndex].Y;
+    const uint8_t Made = History[FMoveIndex].Colour;
+    const uint8_t Mover = Made == kBlack || Made == kWhite ? Made : Opponent;
+    FSideToMove = OtherColour(Mover);
+    Opponent = Mover;
     --FMoveIndex;
     if (TakenX > 0 && OnBoard(TakenX, TakenY)) {
         RemoveStone(TakenX, TakenY);
@@ -199,9 +269,11 @@ void TReferenceBoard::SetEndIndex(int32_t N) {
 }
 
 void TReferenceBoard::GetLastMove(int32_t& LX, int32_t& LY, uint8_t& Colour) const {
-    LX = History[FMoveIndex].X;
-    LY = History[FMoveIndex].Y;
-    Colour = Opponent;
+    const THistoryEntry& Last = History[FMoveIndex];
+    LX = Last.X;
+    LY = Last.Y;
+    Colour =
+        FMoveIndex > 0 && (Last.Colour == kBlack || Last.Colour == kWhite) ? Last.Colour : Opponent;
 }
 
 void TReferenceBoard::SetNumbering(const TNumbering& N) {
@@ -393,6 +465,7 @@ void TReferenceBoard::ApplyLegalMove() {
     RemoveCaptured();
     PushHistory();
     SwapTurn();
+    RedoSetup();
     RaiseMove();
 }
 

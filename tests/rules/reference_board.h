@@ -60,6 +60,10 @@ class TReferenceBoard {
     void PlayMove(int32_t X, int32_t Y);
     // Appends a pass; EndIndex is not touched. Refused (no change at all) at index 500.
     void PassMove();
+    // Sets (X, Y) to Colour by hand after the current move (see TGoBoard::SetupPoint).
+    bool SetupPoint(int32_t X, int32_t Y, uint8_t Colour);
+    // The side that plays the next move.
+    void SetSideToMove(uint8_t Colour);
     // Replays entry MoveIndex + 1; false, doing nothing, when MoveIndex >= EndIndex.
     bool StepForward();
     // Takes back entry MoveIndex through the capture log; nothing at the start.
@@ -151,6 +155,14 @@ class TReferenceBoard {
     void SwapTurn();
     // Raises OnMove with the last history entry and the prisoner counts.
     void RaiseMove();
+    // Drops the setup entries of moves past MoveIndex.
+    void DropSetupAhead();
+    // Gives (X, Y) colour C with value code Value, or empties it, and raises it.
+    void SetPointColour(int32_t PX, int32_t PY, uint8_t C, int32_t Value);
+    // Sets again every setup entry of move MoveIndex, oldest first.
+    void RedoSetup();
+    // Takes back every setup entry of move MoveIndex, newest first.
+    void UndoSetup();
     // The number the stone at (PX, PY) showed: from the latest history entry there, scanning
     // down to NumberFrom (at least 1); 0 when there is none.
     int32_t FindStoneNumber(int32_t PX, int32_t PY) const;
@@ -185,6 +197,8 @@ class TReferenceBoard {
     int32_t NumberFrom = 0;
     int32_t FMoveIndex = 0;
     std::array<THistoryEntry, kMaxMoves + 1> History{};
+    int32_t SetupCount = 0;
+    std::array<TSetupEntry, kMaxSetup> Setup{};
     TPointGrid Points{};
 };
 

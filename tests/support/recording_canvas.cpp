@@ -68,6 +68,10 @@ void TRecordingCanvas::SetBrush(TColour Colour) {
     Calls.push_back("SetBrush(" + Hex(Colour) + ")");
 }
 
+void TRecordingCanvas::SetClearBrush() {
+    Calls.push_back("SetClearBrush()");
+}
+
 void TRecordingCanvas::SetTransparentText(bool On) {
     Calls.push_back(std::string("SetTransparentText(") + (On ? "1" : "0") + ")");
 }

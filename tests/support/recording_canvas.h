@@ -42,6 +42,7 @@ class TRecordingCanvas : public TCanvas, public TPaintBox {
 
     void SetPen(TColour Colour, int Width) override;
     void SetBrush(TColour Colour) override;
+    void SetClearBrush() override;
     void SetTransparentText(bool On) override;
     void SetFont(const std::string& Name, int Size, bool Bold) override;
     void SetFontColour(TColour Colour) override;

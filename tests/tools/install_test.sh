@@ -16,7 +16,7 @@ Fail() {
 }
 
 cmake --install "$Build" --prefix "$Prefix" >/dev/null
-for File in bin/xvexo bin/xvexoview "$LibDir/libxvexoview.so.1" "$LibDir/libxvexoview.so" \
+for File in bin/xvexo bin/xvexoview libexec/xvexo/xvexo-draw "$LibDir/libxvexoview.so.1" "$LibDir/libxvexoview.so" \
     include/xvexoview/xvexoview.h include/xvexoview/xvexoview_widget.h \
     include/xvexoview/xvexoview.idl "$LibDir/pkgconfig/xvexoview.pc" \
     share/applications/xvexoview.desktop share/mime/packages/xvexoview.xml \
@@ -29,6 +29,8 @@ grep -q '^MimeType=application/x-xvexo-tag;application/x-xvexo-ngf;' \
 "$Prefix/bin/xvexo" record "$Prefix/share/xvexoview/samples/SAMPLE.NGF" >"$Prefix/record.json" ||
     Fail "the installed xvexo failed"
 grep -q '"FormatMode": 2' "$Prefix/record.json" || Fail "xvexo read no NGF record"
+QT_QPA_PLATFORM=offscreen "$Prefix/bin/xvexo" render "$Prefix/share/xvexoview/samples/SAMPLE.NGF" \
+    -o "$Prefix/board.png" && [ -s "$Prefix/board.png" ] || Fail "the installed xvexo render failed"
 
 XVEXOVIEW_REGISTRY="$Prefix/user.reg" QT_QPA_PLATFORM=offscreen \
     "$Prefix/bin/xvexoview" --screenshot "$Prefix/shot.png" 2>"$Prefix/viewer.err" ||

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -129,6 +130,24 @@ TEST(RenderCommand, RefusesBadArgumentsAndReportsFailedLoads) {
             {QStringLiteral("render"), Sample("sample.tag.txt")});  // no -o
     P.waitForFinished(60000);
     EXPECT_EQ(P.exitCode(), 2);
+}
+
+// The drawing commands run in the drawing program installed beside xvexo; a copy of xvexo
+// without it says so and fails, and a command not of xvexo never reaches it.
+TEST(RenderCommand, WithoutTheDrawingProgramFailsWithOneLine) {
+    QTemporaryDir Dir;
+    const QString Lone = Dir.filePath(QStringLiteral("xvexo"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(XVEXO_PROGRAM), Lone));
+    ASSERT_TRUE(QFile::setPermissions(Lone, QFile::ReadOwner | QFile::ExeOwner));
+    QProcess P;
+    P.start(Lone, {QStringLiteral("render"), Sample("sample.tag.txt"), QStringLiteral("-o"),
+                   Dir.filePath(QStringLiteral("board.png"))});
+    P.waitForFinished(60000);
+    EXPECT_EQ(P.exitCode(), 1);
+    const QByteArray Errors = P.readAllStandardError();
+    EXPECT_TRUE(Errors.startsWith("Cannot start the drawing program ")) << Errors.toStdString();
+    EXPECT_TRUE(Errors.endsWith(": No such file or directory\n")) << Errors.toStdString();
+    EXPECT_FALSE(QFile::exists(Dir.filePath(QStringLiteral("board.png"))));
 }
 
 // Failing output: one line of ours on standard error, nothing of the PNG library's, exit 1.

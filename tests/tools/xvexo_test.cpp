@@ -44,10 +44,11 @@ class TTempCleanup : public ::testing::Environment {
 [[maybe_unused]] ::testing::Environment* const kCleanup =
     ::testing::AddGlobalTestEnvironment(new TTempCleanup);
 
-TRun RunTool(const std::string& Args) {
+// Runs xvexo with Args (shell words), with Environment (NAME=VALUE ...) set for it.
+TRun RunTool(const std::string& Args, const std::string& Environment = "") {
     const auto ErrFile = TempDir() / "stderr.txt";
     const std::string Command =
-        std::string("'") + XVEXO_TOOL + "' " + Args + " 2>'" + ErrFile.string() + "'";
+        Environment + " '" + XVEXO_TOOL + "' " + Args + " 2>'" + ErrFile.string() + "'";
     TRun R;
     FILE* P = ::popen(Command.c_str(), "r");
     if (!P) return R;
@@ -150,6 +151,19 @@ TEST(XvexoRecord, RawTextRoundTripsEveryByte) {
     const size_t C = R.Out.find("\"Text\": ");
     ASSERT_NE(C, std::string::npos);
     EXPECT_EQ(RawString(R.Out, C + 8), "[0] " + Comment);
+
+    // Each byte that needs escaping alone at every place in a run of ordinary text, which the
+    // writer copies many bytes at a time.
+    std::string Sparse;
+    for (int B = 1; B <= 0x5C; ++B) {
+        if (B >= 0x20 && B != '"' && B != '\\') continue;
+        for (int At = 0; At < 16; ++At)
+            Sparse += std::string(At, 'a') + static_cast<char>(B) + std::string(16 - At, '\xB0');
+    }
+    R = RunTool("record --text raw '" + WriteTemp("sparse.tag", "(;EV[x]C[" + Sparse + "])\n") +
+                "'");
+    ASSERT_EQ(R.Status, 0) << R.Err;
+    EXPECT_EQ(RawString(R.Out, R.Out.find("\"Text\": ") + 8), "[0] " + Sparse);
 }
 
 TEST(XvexoRecord, Utf8TextDecodesGbkRecords) {
@@ -282,6 +296,19 @@ TEST(XvexoCommands, UsageErrors) {
     }
     EXPECT_EQ(RunTool("replay " + Data("small.tag.txt") + " --to x").Err, "请输入数字\n");
     EXPECT_EQ(RunTool("replay " + Data("small.tag.txt") + " --to 0").Err, "请输入1以上的数字\n");
+}
+
+// The commands that read and replay start without the drawing libraries: the dynamic loader,
+// asked to list what it loads, names no Qt library.
+TEST(XvexoCommands, ReadingCommandsLoadNoQt) {
+    for (const std::string& Args :
+         {"record " + Data("small.tag.txt"), "replay " + Data("small.tag.txt") + " --to 2",
+          "diagram " + Data("small.tag.txt") + " --from 1 --to 2"}) {
+        const TRun R = RunTool(Args, "LD_DEBUG=libs");
+        EXPECT_EQ(R.Status, 0) << Args;
+        EXPECT_NE(R.Err.find("libstdc++"), std::string::npos) << Args;  // the listing is there
+        EXPECT_EQ(R.Err.find("libQt"), std::string::npos) << Args;
+    }
 }
 
 // Replay: 19 rows with the given stones, value codes with the last-move mark.

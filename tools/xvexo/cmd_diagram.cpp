@@ -2,6 +2,7 @@
 // handicap, the main board's history up to its last move), as one JSON object. Needs only the
 // rules engine, the records and the diagram builder.
 
+#include <memory>
 #include <optional>
 
 #include "command_line.h"
@@ -9,6 +10,7 @@
 #include "json_writer.h"
 #include "load_source.h"
 #include "printing/diagram_builder.h"
+#include "printing/game_print_info.h"
 #include "records/record_error.h"
 
 namespace xvexo::cli {
@@ -17,10 +19,10 @@ namespace {
 
 constexpr int kDefaultRowWidth = 28;
 
-// The cells of Grid, Columns a row, as [colour, number, mark].
-void GridJson(TJsonWriter& J, const LDispGGrid& Grid, int Columns) {
+// The cells of Grid, Rows rows of Columns, as [colour, number, mark].
+void GridJson(TJsonWriter& J, const LDispGGrid& Grid, int Rows, int Columns) {
     J.BeginArray();
-    for (int Row = 0; Row < LDispGGrid::Rows; ++Row) {
+    for (int Row = 0; Row < Rows; ++Row) {
         J.BeginArray();
         for (int Column = 0; Column < Columns; ++Column) {
             J.BeginArray();
@@ -51,11 +53,11 @@ std::string DiagramJson(const TBuiltDiagram& D, const LDispGGrid& Board, const L
     }
     J.EndArray();
     J.Key("Board");
-    GridJson(J, Board, Board.Lines());
+    GridJson(J, Board, Board.Lines(), Board.Lines());
     J.Key("Notes");
-    GridJson(J, Notes, LDispGGrid::Columns);
+    GridJson(J, Notes, LDispGGrid::Rows, LDispGGrid::Columns);
     J.EndObject();
-    return J.Text();
+    return J.TakeText();
 }
 
 // The integer value of option Name, or an error; Default when the option was not given.
@@ -94,9 +96,12 @@ int RunDiagram(const TArgs& Args) {
     TLoadedSource S = LoadSource(L.Source, L.Format);
     TMoveCoords Moves;
     S.Board->GetMoveCoords(S.Board->EndIndex(), Moves);
-    LDispGGrid Board;
+    auto Game = std::make_unique<TPosition>();
+    S.Board->GetPosition(*Game);
+    const TDiagramStart Start = DiagramStartOf(*S.Record, *Game, S.Handicap);
+    LDispGGrid Board(Start.Lines());
     LDispGGrid Notes;
-    const TBuiltDiagram D = BuildDiagram(*Width, *From, *To, S.Handicap, Moves, Board, Notes);
+    const TBuiltDiagram D = BuildDiagram(*Width, *From, *To, Start, Moves, Board, Notes);
     return FinishWithJson(DiagramJson(D, Board, Notes), S.Result);
 }
 

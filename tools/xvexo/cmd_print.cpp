@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,6 +20,7 @@
 #include "platform/output_file.h"
 #include "platform/qt_print_surface.h"
 #include "platform/reg_file_registry.h"
+#include "printing/game_print_info.h"
 #include "printing/printed_pages.h"
 
 namespace xvexo::cli {
@@ -158,6 +160,8 @@ int RunPrint(const TArgs& Args) {
     }
     TMoveCoords Moves;
     S.Board->GetMoveCoords(S.Board->EndIndex(), Moves);
+    auto Game = std::make_unique<TPosition>();
+    S.Board->GetPosition(*Game);
 
     const auto App = StartGui();
     // The job is printed into a file of our own; its bytes then go to the output file (named in
@@ -191,7 +195,8 @@ int RunPrint(const TArgs& Args) {
         return kExitFailed;
     }
     try {
-        const TPrintOutcome Outcome = PrintChosenJob(Dialog, *Surface, Moves, S.Handicap);
+        const TPrintOutcome Outcome =
+            PrintChosenJob(Dialog, *Surface, Moves, DiagramStartOf(*S.Record, *Game, S.Handicap));
         if (Outcome.Omitted > 0) {
             PrintError(std::to_string(Outcome.Omitted) +
                        " of the moves played on points already taken could not be listed under "

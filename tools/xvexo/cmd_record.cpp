@@ -27,12 +27,32 @@ class TTextOut {
     TTextEncoding E;
 };
 
+// The room the JSON of R takes in usual records, reserved at once: a text byte becomes at most
+// two bytes (raw, or GBK decoded: three bytes for two), plus a few bytes a move or note and
+// the keys. Control bytes and undecodable ones take more; the text then grows as usual.
+size_t JsonSizeEstimate(const TGameRecord& R) {
+    size_t Texts = 0;
+    for (const TInfoKind Kind : kInfoKinds)
+        Texts += InfoField(R.Info, Kind)->size();
+    for (int32_t i = 0; i < R.NoteCount; ++i)
+        Texts += R.Notes[i].Text.size();
+    return 1024 + 2 * Texts + 16 * static_cast<size_t>(R.StoredMoves()) +
+           48 * static_cast<size_t>(R.NoteCount);
+}
+
 std::string RecordJson(const TLoadedSource& L, const TTextOut& Text) {
     const TGameRecord& R = *L.Record;
     TJsonWriter J;
+    J.Reserve(JsonSizeEstimate(R));
     J.BeginObject();
     J.Key("FormatMode");
     J.Int(R.FormatMode);
+    // Standard SGF records name their size; the tag and NGF formats are always 19 lines, and
+    // their output stays as it was.
+    if (R.FormatMode == kFormatSgf) {
+        J.Key("BoardSize");
+        J.Int(R.BoardSize);
+    }
     J.Key("Shown");
     J.Bool(L.Result.Shown && !L.Result.Failed());
     J.Key("Error");
@@ -78,7 +98,7 @@ std::string RecordJson(const TLoadedSource& L, const TTextOut& Text) {
     }
     J.EndArray();
     J.EndObject();
-    return J.Text();
+    return J.TakeText();
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "platform/output_file.h"
 #include "platform/qimage_canvas.h"
 #include "platform/resource_store.h"
+#include "records/record_setup.h"
 #include "render_reference.h"
 
 namespace xvexo::cli {
@@ -135,7 +136,8 @@ int RunRender(const TArgs& Args) {
         const auto Edge = Store.Load("bedge");
         TQImageCanvas Canvas(1, 1, kPanelColour);
         TKelGoPB Painter(Canvas, *Base, *Edge);
-        LoadImageSet(Painter, Store, kBoardLines * Cell);
+        if (S.Result.Shown) Painter.SetLines(S.Record->BoardSize);
+        LoadImageSet(Painter, Store, Painter.Lines() * Cell);
 
         // The viewer's board: every point event reaches the painter while the record is applied.
         auto Board = std::make_unique<TGoBoard>();
@@ -150,6 +152,11 @@ int RunRender(const TArgs& Args) {
             if (To) GoToMove(*Board, *To);
         }
         if (Numbers) ShowMoveNumbers(*Board, Painter);
+        // The record's marks of the position shown, as the viewer draws them.
+        TNumberGrid Marks{};
+        if (S.Result.Shown && MarksOfMove(*S.Record, Board->MoveIndex(), Marks)) {
+            Painter.LoadMarks(Marks);
+        }
 
         return WritePicture(Canvas.Snapshot(), Out->second);
     } catch (const TResourceNotFound& E) {

@@ -12,16 +12,24 @@ namespace xvexo::cli {
 
 namespace {
 
-std::string BoardJson(const TGoBoard& Board) {
+// The board as JSON; WithSize puts its lines first (standard SGF records: the tag and NGF
+// formats are always 19 lines, and their output stays as it was). Points and Numbers have a row
+// of each line.
+std::string BoardJson(const TGoBoard& Board, bool WithSize) {
     auto P = std::make_unique<TPosition>();
     Board.GetPosition(*P);
     int32_t LastX = -1;
     int32_t LastY = 0;
     uint8_t LastColour = 0;
     Board.GetLastMove(LastX, LastY, LastColour);
+    const int Lines = std::clamp<int>(P->Size, 0, kMaxLines);
 
     TJsonWriter J;
     J.BeginObject();
+    if (WithSize) {
+        J.Key("BoardSize");
+        J.Int(Lines);
+    }
     J.Key("MoveIndex");
     J.Int(Board.MoveIndex());
     J.Key("EndIndex");
@@ -41,9 +49,9 @@ std::string BoardJson(const TGoBoard& Board) {
     J.EndArray();
     J.Key("Points");
     J.BeginArray();
-    for (int Row = 0; Row < kMaxLines; ++Row) {
-        std::string Line(kMaxLines, '.');
-        for (int Col = 0; Col < kMaxLines; ++Col) {
+    for (int Row = 0; Row < Lines; ++Row) {
+        std::string Line(static_cast<size_t>(Lines), '.');
+        for (int Col = 0; Col < Lines; ++Col) {
             const uint8_t C = P->Points[Row][Col];
             Line[Col] = C == kBlack ? 'X' : C == kWhite ? 'O' : '.';
         }
@@ -52,9 +60,9 @@ std::string BoardJson(const TGoBoard& Board) {
     J.EndArray();
     J.Key("Numbers");
     J.BeginArray();
-    for (int Row = 0; Row < kMaxLines; ++Row) {
+    for (int Row = 0; Row < Lines; ++Row) {
         J.BeginArray();
-        for (int Col = 0; Col < kMaxLines; ++Col)
+        for (int Col = 0; Col < Lines; ++Col)
             J.Int(P->Numbers[Row][Col]);
         J.EndArray();
     }
@@ -74,7 +82,7 @@ std::string BoardJson(const TGoBoard& Board) {
     }
     J.EndArray();
     J.EndObject();
-    return J.Text();
+    return J.TakeText();
 }
 
 }  // namespace
@@ -89,7 +97,8 @@ int RunReplay(const TArgs& Args) {
     if (!ReadMoveOption(L, To)) return kExitUsage;
     TLoadedSource S = LoadSource(L.Source, L.Format);
     if (To && !S.Result.Failed()) GoToMove(*S.Board, *To);
-    return FinishWithJson(BoardJson(*S.Board), S.Result);
+    const bool Sgf = S.Result.Shown && S.Record->FormatMode == kFormatSgf;
+    return FinishWithJson(BoardJson(*S.Board, Sgf), S.Result);
 }
 
 }  // namespace xvexo::cli

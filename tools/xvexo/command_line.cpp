@@ -18,6 +18,8 @@ TCommandLine ParseCommandLine(const TArgs& Args, const std::set<std::string>& Va
             L.Format = kFormatTag;
         } else if (A == "--ngf") {
             L.Format = kFormatNgf;
+        } else if (A == "--sgf") {
+            L.Format = kFormatSgf;
         } else if (ValuedOptions.contains(A)) {
             if (i + 1 >= Args.size()) {
                 L.Error = A + " needs a value";

@@ -15,13 +15,13 @@
 namespace xvexo::cli {
 
 struct TCommandLine {
-    std::optional<int> Format;                  // kFormatTag or kFormatNgf when forced
+    std::optional<int> Format;                  // kFormatTag, kFormatNgf or kFormatSgf when forced
     std::string Source;                         // exactly one
     std::map<std::string, std::string> Values;  // valued options given, e.g. "--to"
     std::string Error;                          // usage error, empty when the line is sound
 };
 
-// Reads --tag, --ngf, SOURCE and the valued options in ValuedOptions (each followed by its
+// Reads --tag, --ngf, --sgf, SOURCE and the valued options in ValuedOptions (each followed by its
 // value). Anything else, a second SOURCE or a missing one is a usage error.
 TCommandLine ParseCommandLine(const TArgs& Args, const std::set<std::string>& ValuedOptions);
 

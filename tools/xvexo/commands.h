@@ -17,11 +17,8 @@ int RunRecord(const TArgs& Args);
 int RunReplay(const TArgs& Args);
 int RunDiagram(const TArgs& Args);
 int RunFetch(const TArgs& Args);
-#ifdef XVEXO_HAVE_RENDER
+// The drawing commands, built into the drawing program xvexo-draw (full builds only).
 int RunRender(const TArgs& Args);
-#endif
-#ifdef XVEXO_HAVE_PRINT
 int RunPrint(const TArgs& Args);
-#endif
 
 }  // namespace xvexo::cli

@@ -2,6 +2,7 @@
 // A small writer of JSON text: objects, arrays, integers, booleans, null and strings, with
 // exact escaping. Strings are given as UTF-8.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,7 +31,10 @@ class TJsonWriter {
     void Null();
     void String(std::string_view Utf8);
 
-    const std::string& Text() const { return Out; }
+    // Room for Bytes of text, so that a large value is built without copying it as it grows.
+    void Reserve(size_t Bytes) { Out.reserve(Bytes); }
+    // The text written, moved out; the writer is left empty.
+    std::string TakeText() { return std::move(Out); }
 
   private:
     void BeforeValue();

@@ -31,7 +31,8 @@ TLoadedSource LoadSource(const std::string& Source, std::optional<int> Forced) {
 
     std::string Body;
     if (!ReadSourceBytes(Source, Body, L.Result.Error)) return L;
-    L.Result = LoadRecordText(*L.Record, std::move(Body), Format);
+    // A forced format reads the text as it says; else the text may be standard SGF.
+    L.Result = LoadRecordText(*L.Record, std::move(Body), Format, Forced.has_value());
     if (L.Result.Shown) L.Handicap = ReplayRecord(*L.Record, *L.Board);
     return L;
 }

@@ -27,7 +27,8 @@ int32_t FormatOfSource(const std::string& Source, std::optional<int> Forced);
 // Error set when it cannot be read.
 bool ReadSourceBytes(const std::string& Source, std::string& Body, std::string& Error);
 
-// Reads SOURCE, parses it in its format and applies it when it is to be shown.
+// Reads SOURCE, parses it in its format (the forced one as it stands; else the address's, or
+// standard SGF when the text is SGF) and applies it when it is to be shown.
 TLoadedSource LoadSource(const std::string& Source, std::optional<int> Forced);
 
 }  // namespace xvexo::cli

@@ -59,7 +59,7 @@ bool DrawReference(const TGameRecord& Record, TReferenceLink Link, std::optional
     Window.Initialise(*Snapshot);
     Window.FormShow();
     Window.ShowCode(Note->Text);
-    if (Cell) LoadImageSet(Window.Painter(), Images, kBoardLines * *Cell);
+    if (Cell) LoadImageSet(Window.Painter(), Images, Window.Painter().Lines() * *Cell);
     return true;
 }
 

@@ -1,0 +1,149 @@
+// Standard SGF records in the viewer: boards of fewer lines, the marks of a move, passes.
+
+#include <gtest/gtest.h>
+
+#include "view_fixture.h"
+
+namespace xvexo {
+namespace {
+
+using enum TXVexoView::TArrowTag;
+
+using testing::ViewFixture;
+
+// A 9-line game: two white stones taken in the corner at move 11, marks on that move (a
+// triangle on the capturing stone, a circle on an empty point, a label), a pass at move 14.
+constexpr const char* kNine =
+    "(;GM[1]FF[4]SZ[9]PB[Kim]PW[Lee]"
+    ";B[ee];W[cc];B[gc];W[ce];B[eg];W[ia];B[ha];W[ib];B[hb];W[cg]"
+    ";B[ic]TR[ic]CR[ff]LB[ee:A]"
+    ";W[gg];B[ia];W[];B[ib])";
+
+void LoadSgf(ViewFixture& V, const std::string& Text) {
+    QString Error;
+    // The address says tag; the text is standard SGF and is read as such.
+    ASSERT_TRUE(V->LoadText(Text, kFormatTag, &Error)) << Error.toStdString();
+    ASSERT_EQ(V->record().FormatMode, kFormatSgf);
+}
+
+void GoTo(ViewFixture& V, int N) {
+    V->moveEd->setText(QString::number(N));
+    V->moveBtnClick();
+}
+
+TEST(SgfView, ABoardOfNineLinesFillsThePanelAndTakesClicks) {
+    ViewFixture V;
+    const int Loads = V->imageSetLoads();
+    LoadSgf(V, kNine);
+    // The design panel 533 x 497: cells of min(508, 472) div 9 = 52, the board centred.
+    EXPECT_EQ(V->painter().Lines(), 9);
+    EXPECT_EQ(V->painter().CellSize(), 52);
+    EXPECT_EQ(V->MainGoPB->geometry(), QRect(22, 4, 488, 488));
+    EXPECT_EQ(V->imageSetLoads(), Loads + 1);
+    EXPECT_EQ(V->board().MoveIndex(), 15);
+    // Two stones taken at the edge; the corner point played again at move 13.
+    EXPECT_EQ(V->bDiedSL->text(), "0");
+    EXPECT_EQ(V->wDiedSL->text(), "2");
+    EXPECT_EQ(V->painter().Stone(9, 1), kBlack);
+    EXPECT_EQ(V->painter().Stone(9, 2), kBlack);
+    EXPECT_EQ(V->painter().Value(9, 2), kLastMoveMark);
+
+    // Trial play on the last line of the small board.
+    V->testBtnClick();
+    testing::PressBoard(*V, Qt::LeftButton, 9, 9);
+    EXPECT_EQ(V->painter().Stone(9, 9), kWhite);
+    EXPECT_EQ(V->painter().Value(9, 9), 1);
+    V->testEndBtnClick();
+    EXPECT_EQ(V->painter().Stone(9, 9), 0);
+
+    // A 19-line record brings the full board back.
+    V.LoadTag("(;EV[x];B[pd])\n");
+    EXPECT_EQ(V->painter().Lines(), 19);
+    EXPECT_EQ(V->painter().CellSize(), 24);
+    EXPECT_EQ(V->MainGoPB->geometry(), QRect(28, 10, 476, 476));
+    EXPECT_EQ(V->painter().Stone(16, 4), kBlack);
+    EXPECT_EQ(V->imageSetLoads(), Loads + 2);
+}
+
+TEST(SgfView, MarksShowAtTheirMoveOnly) {
+    ViewFixture V;
+    LoadSgf(V, kNine);
+    EXPECT_EQ(V->painter().Mark(6, 6), 0);
+    GoTo(V, 11);
+    EXPECT_EQ(V->painter().Mark(9, 3), kValueTriangle);
+    EXPECT_EQ(V->painter().Mark(6, 6), kValueCircle);
+    EXPECT_EQ(V->painter().Mark(5, 5), kValueLetterA);
+    // The last-move mark is kept underneath, not replaced.
+    EXPECT_EQ(V->painter().Value(9, 3), kLastMoveMark);
+    const QImage Marked = V->boardImage();
+
+    V->ArrowClick(kForwardOne);
+    for (auto [Col, Row] : {std::pair{9, 3}, {6, 6}, {5, 5}})
+        EXPECT_EQ(V->painter().Mark(Col, Row), 0) << Col << "," << Row;
+    EXPECT_EQ(V->painter().Value(9, 3), 0);
+    EXPECT_EQ(V->painter().Value(7, 7), kLastMoveMark);
+
+    V->ArrowClick(kBackOne);
+    EXPECT_EQ(V->painter().Mark(6, 6), kValueCircle);
+    EXPECT_EQ(testing::BoardDifference(V->boardImage(), Marked), "");
+
+    // Trial play keeps them on the record's position and drops them on its own moves.
+    V->testBtnClick();
+    EXPECT_EQ(V->painter().Mark(6, 6), kValueCircle);
+    testing::PressBoard(*V, Qt::LeftButton, 1, 9);
+    EXPECT_EQ(V->painter().Mark(6, 6), 0);
+    V->testEndBtnClick();
+    EXPECT_EQ(V->painter().Mark(6, 6), kValueCircle);
+    EXPECT_EQ(testing::BoardDifference(V->boardImage(), Marked), "");
+
+    // Move numbers show beside the marks and keep their own value codes.
+    V->numBtnClick();
+    EXPECT_EQ(V->painter().Value(7, 3), 3);
+    EXPECT_EQ(V->painter().Mark(9, 3), kValueTriangle);
+    V->numEndBtnClick();
+    EXPECT_EQ(V->painter().Value(9, 3), kLastMoveMark);
+}
+
+TEST(SgfView, TheCommentBoxSaysWhoPassed) {
+    ViewFixture V;
+    LoadSgf(V, kNine);
+    GoTo(V, 14);
+    ASSERT_GE(V->commentM->lineCount(), 3);
+    EXPECT_EQ(V->commentM->line(2), "白弃手");
+    V->ArrowClick(kBackOne);
+    EXPECT_EQ(V->commentM->lineCount(), 1);
+}
+
+TEST(SgfView, SetupAfterAMoveStepsWithItsMove) {
+    // Black's C3 taken off, E5 black and F6 white set up after move 4; black plays twice.
+    ViewFixture V;
+    LoadSgf(V,
+            "(;GM[1]FF[4]SZ[9];B[cc];W[gg];B[cg];W[gc]"
+            ";AB[ee]AW[ff]AE[cc]C[set up];B[dd];B[ed];W[fd])");
+    EXPECT_EQ(V->painter().Stone(5, 4), kBlack);
+    EXPECT_EQ(V->painter().Stone(4, 4), kBlack);
+    const QImage End = V->boardImage();
+    GoTo(V, 4);
+    EXPECT_EQ(V->painter().Stone(3, 3), 0);
+    EXPECT_EQ(V->painter().Stone(5, 5), kBlack);
+    EXPECT_EQ(V->painter().Stone(6, 6), kWhite);
+    V->ArrowClick(kBackOne);
+    EXPECT_EQ(V->painter().Stone(3, 3), kBlack);
+    EXPECT_EQ(V->painter().Stone(5, 5), 0);
+    EXPECT_EQ(V->painter().Stone(6, 6), 0);
+    // Trial play from move 4 keeps the setup, and leaves the record as it was.
+    V->ArrowClick(kForwardOne);
+    V->testBtnClick();
+    testing::PressBoard(*V, Qt::LeftButton, 1, 1);
+    EXPECT_EQ(V->painter().Stone(1, 1), kBlack);
+    EXPECT_EQ(V->painter().Stone(5, 5), kBlack);
+    V->testEndBtnClick();
+    V->ArrowClick(kToEnd);
+    EXPECT_EQ(testing::BoardDifference(V->boardImage(), End), "");
+    // The second of black's two moves in a row is black's.
+    GoTo(V, 6);
+    EXPECT_EQ(V->painter().Stone(5, 4), kBlack);
+}
+
+}  // namespace
+}  // namespace xvexo
