@@ -205,17 +205,13 @@ TEST(Download, WhileABodyArrivesSlowlyTheTimerPlaysAndClicksStep) {
 }
 
 TEST(Download, ASecondGetFileWhileOneWaitsWins) {
-    TScriptedServer Server([](TPeer& P) {
-        if (TargetOf(P.Request) == "/slow.txt") {
-            SendSlowly(P, TagRecord(20));
-        } else {
-            P.Send(Answer(200, TagRecord(3)));
-        }
-    });
+    // Two servers: each answers one connection at a time.
+    TScriptedServer Slow([](TPeer& P) { SendSlowly(P, TagRecord(20)); });
+    TScriptedServer Quick([](TPeer& P) { P.Send(Answer(200, TagRecord(3))); });
     DownloadFixture V;
     std::string Second = "not run";
-    QTimer::singleShot(100, [&] { Second = V.Get(Server.Url("/quick.txt")); });
-    EXPECT_EQ(V.Get(Server.Url("/slow.txt")), "Cancelled");
+    QTimer::singleShot(100, [&] { Second = V.Get(Quick.Url("/quick.txt")); });
+    EXPECT_EQ(V.Get(Slow.Url("/slow.txt")), "Cancelled");
     EXPECT_TRUE(V->lastLoadCancelled());
     EXPECT_EQ(Second, "");
     EXPECT_EQ(V.MoveIndex(), 3);  // the later record is shown, untouched by the first
