@@ -68,10 +68,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
         Check(L.Path == Address);  // a plain path is taken as it stands
     }
 
-    // The format always follows what is read: the decoded path's name for a local address.
+    // The format always follows what is read: the decoded path's name for a local address (a
+    // download's scheme is recognised in any case, so "hTtp://x.NGF" is no local name).
     const int32_t Format = FormatOfAddress(Address);
     Check(Format == kFormatTag || Format == kFormatNgf);
-    if (!Address.starts_with("http://") && !Address.starts_with("https://"))
-        Check(Format == FormatForFileName(L.Path));
+    if (!IsNetworkAddress(Address)) Check(Format == FormatForFileName(L.Path));
     return 0;
 }
