@@ -134,17 +134,24 @@ int32_t TXVexoView::CommentMove() const {
     return ViewMode == kTrial ? TrialFrom : Board->MoveIndex();
 }
 
+bool TXVexoView::shownMoveIsPass(uint8_t* Colour) const {
+    // The board gives 0/0 for the point of a pass (-1/0 before the first move).
+    int32_t X = -1;
+    int32_t Y = 0;
+    uint8_t Who = 0;
+    Board->GetLastMove(X, Y, Who);
+    if (Colour) *Colour = Who;
+    return Board->MoveIndex() > 0 && X == 0 && Y == 0;
+}
+
 void TXVexoView::ShowComment() {
     if (Record.Info.CommentMode == "1") return;
     const int32_t k = CommentMove();
     commentM->clearLines();
     NoteView->AddLink(QString(), false);
     // A pass leaves no stone to see: the box says who passed.
-    int32_t X = -1;
-    int32_t Y = 0;
     uint8_t Colour = 0;
-    Board->GetLastMove(X, Y, Colour);
-    if (ViewMode == kViewing && k > 0 && X == 0) {
+    if (ViewMode == kViewing && k > 0 && shownMoveIsPass(&Colour)) {
         NoteView->AddText(Colour == kWhite ? QStringLiteral("白弃手") : QStringLiteral("黑弃手"),
                           true);
     }

@@ -130,6 +130,8 @@ class TXVexoView : public QWidget {
     bool lastLoadShown() const { return LastLoadShown; }
     // Whether a record has been shown since the form was made.
     bool recordShown() const { return RecordShown; }
+    // Whether the move the board shows is a pass; Colour (when given) gets who passed.
+    bool shownMoveIsPass(uint8_t* Colour = nullptr) const;
     // The game's title, at most MaxChars characters (then "…"): a record's title may be
     // megabytes long.
     QString gameTitle(qsizetype MaxChars) const { return Display(TInfoKind::Title, MaxChars); }

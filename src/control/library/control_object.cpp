@@ -758,11 +758,7 @@ TXVexoViewStatus TWidgetFace::Status() {
     S.MoveIndex = Board.MoveIndex();
     S.MoveCount = Board.EndIndex();
     S.BlackToPlay = Board.SideToMove() == kBlack;
-    // The board gives 0/0 for the point of a pass (-1/0 before the first move).
-    int32_t X = 0, Y = 0;
-    uint8_t Colour = 0;
-    Board.GetLastMove(X, Y, Colour);
-    S.LastWasPass = Board.MoveIndex() > 0 && X == 0 && Y == 0;
+    S.LastWasPass = F.shownMoveIsPass();
     return S;
 }
 
