@@ -154,7 +154,8 @@ class TPrintCommand {
             Text = QStringLiteral(
                        "%1 of the moves played on points already taken could not be listed "
                        "under their diagrams: the notes of one diagram have room for %2 "
-                       "entries and %3 labels. Print fewer moves per diagram to list them all.")
+                       "entries and %3 labels, in the rows that fit on the page below it. "
+                       "Print fewer moves per diagram, or a smaller cell, to list them all.")
                        .arg(Outcome.Omitted)
                        .arg(kMaxNoteEntries)
                        .arg(kMaxLabels);
