@@ -49,7 +49,9 @@ class TProgressWindow {
 };
 
 QString ChooseWithDialog(QWidget& Parent, const QString& Suggested) {
-    QFileDialog Chooser(&Parent, QStringLiteral("Save the printed record as PDF"));
+    // Asked only when there is no printer: the title says why a file is wanted.
+    QFileDialog Chooser(&Parent,
+                        QStringLiteral("No printer was found: save the print as a PDF file"));
     Chooser.setAcceptMode(QFileDialog::AcceptSave);
     Chooser.setFileMode(QFileDialog::AnyFile);
     Chooser.setNameFilter(QStringLiteral("PDF (*.pdf)"));
