@@ -110,9 +110,9 @@ TEST(XvexoDiagram, ExactJsonOfASmallRecord) {
         << R.Out;
 }
 
-// A board of fewer lines gets the row its single-diagram page gives it: 13 entries on 9 lines,
-// so of four groups of four the last goes on in the next row; --row-width still chooses.
-TEST(XvexoDiagram, DefaultRowFollowsTheBoardsLines) {
+// The default row is 28 entries on every board; the 13 a printed 9x9 diagram takes wrap the
+// last of four groups of four into the next row.
+TEST(XvexoDiagram, RowWidthWrapsTheNotesOfASmallBoard) {
     const TTemp T;
     // In each corner a black stone is taken and white plays on its point.
     std::string Moves;
@@ -131,7 +131,7 @@ TEST(XvexoDiagram, DefaultRowFollowsTheBoardsLines) {
         Notes[{Row, Column + 1}] = {2, -1, '-'};
         Notes[{Row, Column + 2}] = {1, 6 + 6 * G, 0};
     }
-    TToolRun R = T.Run("diagram '" + Source + "' --from 1 --to 24");
+    TToolRun R = T.Run("diagram '" + Source + "' --from 1 --to 24 --row-width 13");
     ASSERT_EQ(R.Status, 0) << R.Err;
     EXPECT_NE(R.Out.find("\"Notes\": " + GridText(Notes, 29)), std::string::npos) << R.Out;
     TCells OneRow;
@@ -140,7 +140,7 @@ TEST(XvexoDiagram, DefaultRowFollowsTheBoardsLines) {
         OneRow[{0, G * 4 + 1}] = {2, -1, '-'};
         OneRow[{0, G * 4 + 2}] = {1, 6 + 6 * G, 0};
     }
-    R = T.Run("diagram '" + Source + "' --from 1 --to 24 --row-width 28");
+    R = T.Run("diagram '" + Source + "' --from 1 --to 24");
     EXPECT_NE(R.Out.find("\"Notes\": " + GridText(OneRow, 29)), std::string::npos) << R.Out;
 }
 

@@ -11,12 +11,13 @@
 #include "load_source.h"
 #include "printing/diagram_builder.h"
 #include "printing/game_print_info.h"
-#include "printing/page_layout.h"
 #include "records/record_error.h"
 
 namespace xvexo::cli {
 
 namespace {
+
+constexpr int kDefaultRowWidth = 28;
 
 // The cells of Grid, Rows rows of Columns, as [colour, number, mark].
 void GridJson(TJsonWriter& J, const LDispGGrid& Grid, int Rows, int Columns) {
@@ -80,12 +81,11 @@ int RunDiagram(const TArgs& Args) {
     std::optional<int32_t> From, To, Width;
     if (Error.empty()) From = IntegerOption(L, "--from", std::nullopt, Error);
     if (Error.empty()) To = IntegerOption(L, "--to", std::nullopt, Error);
-    const bool WidthGiven = L.Values.count("--row-width") != 0;
-    if (Error.empty() && WidthGiven) Width = IntegerOption(L, "--row-width", std::nullopt, Error);
+    if (Error.empty()) Width = IntegerOption(L, "--row-width", kDefaultRowWidth, Error);
     if (Error.empty() && (*From < 1 || *To < *From)) {
         Error = "--from A --to B needs 1 <= A <= B";
     }
-    if (Error.empty() && WidthGiven && (*Width < 1 || *Width > kMaxNoteRow)) {
+    if (Error.empty() && (*Width < 1 || *Width > kMaxNoteRow)) {
         Error = "--row-width must be from 1 to " + std::to_string(kMaxNoteRow);
     }
     if (!Error.empty()) {
@@ -99,8 +99,6 @@ int RunDiagram(const TArgs& Args) {
     auto Game = std::make_unique<TPosition>();
     S.Board->GetPosition(*Game);
     const TDiagramStart Start = DiagramStartOf(*S.Record, *Game, S.Handicap);
-    // Without a width, the widest row a single-diagram page gives the record's board.
-    if (!WidthGiven) Width = DesignedNoteRow(kWideNoteRow, Start.Lines());
     LDispGGrid Board(Start.Lines());
     LDispGGrid Notes;
     const TBuiltDiagram D = BuildDiagram(*Width, *From, *To, Start, Moves, Board, Notes);
