@@ -49,7 +49,9 @@ class TProgressWindow {
 };
 
 QString ChooseWithDialog(QWidget& Parent, const QString& Suggested) {
-    QFileDialog Chooser(&Parent, QStringLiteral("Save the printed record as PDF"));
+    // Asked only when there is no printer: the title says why a file is wanted.
+    QFileDialog Chooser(&Parent,
+                        QStringLiteral("No printer was found: save the print as a PDF file"));
     Chooser.setAcceptMode(QFileDialog::AcceptSave);
     Chooser.setFileMode(QFileDialog::AnyFile);
     Chooser.setNameFilter(QStringLiteral("PDF (*.pdf)"));
@@ -154,7 +156,8 @@ class TPrintCommand {
             Text = QStringLiteral(
                        "%1 of the moves played on points already taken could not be listed "
                        "under their diagrams: the notes of one diagram have room for %2 "
-                       "entries and %3 labels. Print fewer moves per diagram to list them all.")
+                       "entries and %3 labels, in the rows that fit on the page below it. "
+                       "Print fewer moves per diagram, or a smaller cell, to list them all.")
                        .arg(Outcome.Omitted)
                        .arg(kMaxNoteEntries)
                        .arg(kMaxLabels);

@@ -121,10 +121,23 @@ bool AddNote(DiagramNotes& Notes, int32_t& LabelCounter, TWorkPoint& P, int32_t 
     return true;
 }
 
-void FillNotesGrid(const DiagramNotes& Notes, int WidestRow, LDispGGrid& Grid) {
-    const int W = std::clamp(WidestRow, 1, kMaxNoteRow);
+// Whether entry J of Notes is a move played on a taken point (not a group's stone, dash or end).
+bool IsNotedMove(const DiagramNotes& Notes, int J) {
+    const int32_t V = Notes.Entries[J - 1].Value;
+    if (V == NoteDash || V == NoteGroupEnd) return false;
+    return J == Notes.Count || Notes.Entries[J].Value != NoteDash;
+}
+
+// Fills the rows of Grid with the notes, whole groups a row where they fit; returns the moves
+// of the notes that found no row.
+int FillNotesGrid(const DiagramNotes& Notes, const TNoteRoom& Room, LDispGGrid& Grid) {
+    const int W = std::clamp(Room.Width, 1, kMaxNoteRow);
+    const int Rows = std::clamp(Room.Rows, 0, LDispGGrid::Rows);
     int K = 1;
-    for (int Row = 0; K <= Notes.Count && Row < LDispGGrid::Rows; ++Row) {
+    for (int Row = 0; K <= Notes.Count && Row < Rows; ++Row) {
+        // A group longer than a row may leave its end to start the next one: the row break
+        // already ends it, and a row never starts empty.
+        if (Notes.Entries[K - 1].Value == NoteGroupEnd && ++K > Notes.Count) break;
         const int Last = std::min(K + W - 1, Notes.Count);
         int E = Last;
         while (E >= K && Notes.Entries[E - 1].Value != NoteGroupEnd)
@@ -146,6 +159,10 @@ void FillNotesGrid(const DiagramNotes& Notes, int WidestRow, LDispGGrid& Grid) {
         }
         K = E + 1;
     }
+    int Left = 0;
+    for (int J = K; J <= Notes.Count; ++J)
+        Left += IsNotedMove(Notes, J) ? 1 : 0;
+    return Left;
 }
 
 }  // namespace
@@ -154,8 +171,9 @@ int TDiagramStart::Lines() const {
     return Game != nullptr ? std::clamp<int>(Game->Size, 1, kPrintBoardLines) : kPrintBoardLines;
 }
 
-TBuiltDiagram BuildDiagram(int WidestRow, int32_t First, int32_t Last, const TDiagramStart& Start,
-                           const TMoveCoords& Moves, LDispGGrid& BoardGrid, LDispGGrid& NotesGrid) {
+TBuiltDiagram BuildDiagram(const TNoteRoom& Room, int32_t First, int32_t Last,
+                           const TDiagramStart& Start, const TMoveCoords& Moves,
+                           LDispGGrid& BoardGrid, LDispGGrid& NotesGrid) {
     TBuiltDiagram D;
     D.First = First;
     const int Lines = BoardGrid.Lines();
@@ -194,7 +212,7 @@ TBuiltDiagram BuildDiagram(int WidestRow, int32_t First, int32_t Last, const TDi
             }
         }
     }
-    FillNotesGrid(D.Notes, WidestRow, NotesGrid);
+    D.Omitted += FillNotesGrid(D.Notes, Room, NotesGrid);
     return D;
 }
 

@@ -40,7 +40,8 @@ struct TBuiltDiagram {
     int32_t First = 0;  // as asked
     int32_t Last = 0;   // clipped to the move list
     DiagramNotes Notes;
-    // Moves on occupied points that found no room in the notes (full list, no label left).
+    // Moves on occupied points left out of the notes: the list was full, no label was left, or
+    // no row was left for them.
     int Omitted = 0;
 };
 
@@ -61,14 +62,30 @@ struct TDiagramStart {
     const TPosition* Game = nullptr;
 };
 
+// The room the notes of a diagram have on its page: at most Width entries a row (1..28) and
+// Rows rows (0..19).
+struct TNoteRoom {
+    int Width = kMaxNoteRow;
+    int Rows = LDispGGrid::Rows;
+};
+
 // Builds moves First..Last (Last clipped to Moves.Count) into the fresh grids: finds the
 // position before First on a private rules engine (from Start), numbers the range's stones on
-// BoardGrid and fills NotesGrid greedily with whole groups, at most WidestRow entries (1..28)
-// a row. Without a game in Start the colours of the range alternate strictly from the side to
-// move before it; with one they are those of its history. A group longer than a row goes on in
-// the next row; notes past the grid's 19 rows are not shown. BoardGrid has Start.Lines() lines.
-TBuiltDiagram BuildDiagram(int WidestRow, int32_t First, int32_t Last, const TDiagramStart& Start,
-                           const TMoveCoords& Moves, LDispGGrid& BoardGrid, LDispGGrid& NotesGrid);
+// BoardGrid and fills NotesGrid greedily with whole groups, within Room. Without a game in
+// Start the colours of the range alternate strictly from the side to move before it; with one
+// they are those of its history. A group longer than a row goes on in the next row; the moves
+// of the notes past the last row are not shown and are counted as omitted. BoardGrid has
+// Start.Lines() lines.
+TBuiltDiagram BuildDiagram(const TNoteRoom& Room, int32_t First, int32_t Last,
+                           const TDiagramStart& Start, const TMoveCoords& Moves,
+                           LDispGGrid& BoardGrid, LDispGGrid& NotesGrid);
+// The same with rows of at most WidestRow entries and all 19 rows of the grid.
+inline TBuiltDiagram BuildDiagram(int WidestRow, int32_t First, int32_t Last,
+                                  const TDiagramStart& Start, const TMoveCoords& Moves,
+                                  LDispGGrid& BoardGrid, LDispGGrid& NotesGrid) {
+    return BuildDiagram(TNoteRoom{WidestRow, LDispGGrid::Rows}, First, Last, Start, Moves,
+                        BoardGrid, NotesGrid);
+}
 
 // The two grids of one built diagram; empty when the slot holds none.
 struct DiagramSlot {

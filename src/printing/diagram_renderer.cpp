@@ -56,7 +56,9 @@ class TGridRenderer {
             }
         } else {
             for (int Row = 0; Row < LDispGGrid::Rows; ++Row) {
-                if (IsEmpty(Row, 0)) break;
+                // A row goes on a group that did not fit the row above; it may start with the
+                // group's dash.
+                if (IsEmpty(Row, 0) && Grid.GetMark(Row, 0) == 0) break;
                 for (int Column = 0; Column < kNoteColumns; ++Column) {
                     DrawGridCell(Row, Column);
                     if (IsEmpty(Row, Column) && IsEmpty(Row, Column + 1)) break;

@@ -8,31 +8,13 @@
 #include <utility>
 
 #include "printing/diagram_renderer.h"
+#include "printing/page_layout.h"
 #include "printing/print_option.h"
 
 namespace xvexo {
 
 namespace {
 
-// Single-diagram page: the title block below the top margin, and the gap above the diagram.
-constexpr int kTitleOffset = 100;
-constexpr int kDiagramGap = 50;
-// Split pages: where the boards go below the top margin, and their cell sizes.
-constexpr int kOnePerPageTop = 800;
-constexpr int kTwoPerPageCell = 115;
-constexpr int kTwoPerPageTop = 300;
-constexpr int kTwoPerPageLowerTop = 200;
-constexpr int kFourPerPageCell = 105;
-constexpr int kFourPerPageTop = 400;
-constexpr int kFourPerPageLowerTop = 300;
-constexpr int kFourPerPageBlock = 4620;  // the two columns, 44 cells of 105
-constexpr int kFourPerPageLeft = 262;    // left board within the block
-constexpr int kFourPerPageRight = 2467;  // right board within the block
-// Note rows of split diagrams, 4 a page: three quarters of 105, to the nearest dot.
-constexpr int kFourPerPageNoteCell = 79;
-// The widest note row: single-diagram pages and 1 a page, and 2 or 4 a page.
-constexpr int kWideNoteRow = 28;
-constexpr int kNarrowNoteRow = 25;
 // Rules and header: gap added to half the header font's height.
 constexpr int kHeaderGap = 10;
 // Point sizes.
@@ -41,20 +23,33 @@ constexpr int kInfoPoints = 12;
 constexpr int kHeaderPoints = 10;
 constexpr std::array<int, 3> kCaptionPoints = {14, 11, 10};
 
-// Margins and page sizes are kept where sums of them cannot overflow.
-constexpr int kMaxLayoutValue = 1000000;
-int Margin(int32_t V) {
-    return std::clamp(V, -kMaxLayoutValue, kMaxLayoutValue);
-}
-int Cell(int32_t V) {
-    return std::clamp(V, 1, kMaxPrintCell);
-}
 int32_t Clamp32(int64_t V) {
     return static_cast<int32_t>(std::clamp<int64_t>(V, INT32_MIN, INT32_MAX));
 }
 
 std::string Range(int32_t First, int32_t Last) {
     return std::to_string(First) + " ~ " + std::to_string(Last);
+}
+
+int CaptionFontIndex(int PerPage) {
+    return PerPage == 1 ? 0 : PerPage == 2 ? 1 : 2;
+}
+
+TPrintFont CaptionFont(const PrintSurface& Surface, int PerPage) {
+    return CreatePrintFont(LFontDesc(kCaptionFontName, kCaptionPoints[CaptionFontIndex(PerPage)]),
+                           Surface);
+}
+
+// The height of a caption text in the selected font.
+int CaptionHeight(PrintSurface& Surface) {
+    return Surface.TextHeight("[0]");
+}
+
+// The height of the title block of a single-diagram page in the fonts Title and Lines.
+int GameInfoHeight(const TPrintFont& Title, const TPrintFont& Lines) {
+    const int T = std::abs(Title.Height);
+    const int I = std::abs(Lines.Height);
+    return 2 * T + 6 * (I + I / 2);
 }
 
 }  // namespace
@@ -107,7 +102,7 @@ int DrawGameInfo(PrintSurface& Surface, int Top, int Left, const LFontDesc& Titl
         "结果 : " + Info.GameResult, "日期 : " + Info.GameDate};
     for (int K = 0; K < 5; ++K)
         Surface.TextOut(Left, Top + 2 * T + K * E, Texts[K]);
-    return 2 * T + 6 * E;
+    return GameInfoHeight(Title, Lines);
 }
 
 void DrawDiagramCaption(PrintSurface& Surface, int Y, int X, int32_t TotalMoves, int32_t LastMove,
@@ -162,12 +157,8 @@ std::pair<int32_t, int32_t> SingleRange(const TPrintJobValues& V) {
 void TPrintJob::PrintDiagramPage(const LDispGGrid& BoardGrid, const LDispGGrid& NotesGrid) {
     TGPOPTION Option;
     BeginPrintJob();
-    const int T = Margin(Values.TopMargin);
-    const int L = Margin(Values.LeftMargin);
-    const int G = Cell(Values.GridSize);
-    const int W = Margin(Values.PageWidth);
-    const int Lines = BoardGrid.Lines();
-    Option.GridSize = G;
+    const int T = LayoutMargin(Values.TopMargin);
+    const int L = LayoutMargin(Values.LeftMargin);
     // The header names what the diagram shows: the range when one was chosen, else the whole
     // record, also after the range fields were edited.
     std::tie(RangeStart, RangeEnd) = SingleRange(Values);
@@ -178,106 +169,52 @@ void TPrintJob::PrintDiagramPage(const LDispGGrid& BoardGrid, const LDispGGrid& 
     const LFontDesc InfoFont(PrintFontName, kInfoPoints);
     const int Block = DrawGameInfo(Surface, T + kTitleOffset, L, TitleFont, InfoFont, Info);
 
-    // Centres the board's cells between the margins.
-    int X = L + (W - (2 * L + Lines * G)) / 2;
-    int Y = T + kTitleOffset + Block + kDiagramGap;
-    DrawGrid(Surface, BoardGrid, Y, Option, X, PrintFontName);
-
+    const TDiagramPlace P = SingleDiagramPlace(Values, BoardGrid.Lines(), Block);
+    Option.GridSize = P.Cell;
+    DrawGrid(Surface, BoardGrid, P.BoardY, Option, P.BoardX, PrintFontName);
     Option.DrawBoard = 0;
-    Option.GridSize = 2 * G / 3;
-    X += G / 2;
-    Y += Lines * G + 2 * G / 3;
-    DrawGrid(Surface, NotesGrid, Y, Option, X, PrintFontName);
-    Option.DrawBoard = 1;
-    Option.GridSize = G;
+    Option.GridSize = P.NoteCell;
+    DrawGrid(Surface, NotesGrid, P.NotesY, Option, P.NotesX, PrintFontName);
     EndPrintJob();
 }
 
 void TPrintJob::PrintSplitPage(int PerPage, int32_t FirstMove,
                                const std::array<DiagramSlot, 4>& Slots, int32_t MovesPerDiagram) {
     TGPOPTION Option;
-    const int T = Margin(Values.TopMargin);
-    const int L = Margin(Values.LeftMargin);
-    Option.GridSize = Cell(Values.GridSize);
-    const int W = Margin(Values.PageWidth);
-    const int H = Margin(Values.PageHeight);
     RangeStart = Values.RangeStart;
     RangeEnd = Values.RangeEnd;
-    DrawPageFrame(Surface, T, L, kFrameNone, RangeEnd, RangeStart, Info.Heading, PrintFontName);
+    DrawPageFrame(Surface, LayoutMargin(Values.TopMargin), LayoutMargin(Values.LeftMargin),
+                  kFrameNone, RangeEnd, RangeStart, Info.Heading, PrintFontName);
 
-    const int Index = PerPage == 1 ? 0 : PerPage == 2 ? 1 : 2;
     const int Count = PerPage == 1 ? 1 : PerPage == 2 ? 2 : 4;
-    const TPrintFont CaptionFont =
-        CreatePrintFont(LFontDesc(kCaptionFontName, kCaptionPoints[Index]), Surface);
-    const TPrintFont OldFont = Surface.SelectFont(CaptionFont);
+    const TPrintFont OldFont = Surface.SelectFont(CaptionFont(Surface, Count));
     Surface.SetTextColour(kPrintBlack);
     Surface.SetTextAlign(THorzAlign::Left, TVertAlign::Bottom);
-
-    // Board corners, caption points and note-block corners of the slots.
-    struct TPlace {
-        int X, Y;
-    };
-    std::array<TPlace, 4> Board{}, Caption{}, Notes{};
-    int G = 0;
-    int NoteCell = 0;
     const int Lines = Slots[0].BoardGrid ? Slots[0].BoardGrid->Lines() : kPrintBoardLines;
-    if (Count == 1) {
-        G = Option.GridSize;
-        const int Half = G / 2;
-        const int X0 = L + (W - (2 * L + Lines * G)) / 2 + Half;
-        const int Y0 = T + kOnePerPageTop;
-        NoteCell = 3 * G / 4;
-        Board[0] = {X0, Y0};
-        Caption[0] = {X0 - Half, Y0 - Half};
-        Notes[0] = {X0 + Half, Y0 + Lines * G + NoteCell};
-    } else if (Count == 2) {
-        G = kTwoPerPageCell;
-        const int Half = G / 2;
-        NoteCell = 3 * G / 4;
-        const int X0 = L + (W - (2 * L + Lines * G)) / 2 + Half;
-        const int Y1 = T + kTwoPerPageTop;
-        const int Y2 = T + (H - 2 * T) / 2 + kTwoPerPageLowerTop;
-        Board[0] = {X0, Y1};
-        Board[1] = {X0, Y2};
-    } else {
-        G = kFourPerPageCell;
-        NoteCell = kFourPerPageNoteCell;
-        const int XB = (W - kFourPerPageBlock) / 2;
-        const int XL = XB + kFourPerPageLeft;
-        const int XR = XB + kFourPerPageRight;
-        const int Y1 = T + kFourPerPageTop;
-        const int Y2 = T + (H - 2 * T) / 2 + kFourPerPageLowerTop;
-        Board = {TPlace{XL, Y1}, TPlace{XR, Y1}, TPlace{XL, Y2}, TPlace{XR, Y2}};
-    }
-    if (Count > 1) {
-        const int Half = G / 2;
-        for (int K = 0; K < Count; ++K) {
-            Caption[K] = {Board[K].X + Half, Board[K].Y - Half};
-            Notes[K] = {Board[K].X + Half, Board[K].Y + Lines * G + NoteCell};
-        }
-    }
+    const std::array<TDiagramPlace, 4> Places =
+        SplitDiagramPlaces(Values, Count, Lines, CaptionHeight(Surface));
 
     for (int K = 0; K < Count; ++K) {
         if (!Slots[K].HoldsDiagram()) continue;
         const int64_t First = int64_t{FirstMove} + int64_t{K} * MovesPerDiagram;
-        DrawDiagramCaption(Surface, Caption[K].Y, Caption[K].X, Values.TotalMoves,
+        DrawDiagramCaption(Surface, Places[K].CaptionY, Places[K].CaptionX, Values.TotalMoves,
                            Clamp32(First + MovesPerDiagram - 1), Clamp32(First));
     }
     Surface.SelectFont(OldFont);
 
     Option.DrawBoard = 1;
-    Option.GridSize = G;
     for (int K = 0; K < Count; ++K) {
-        if (Slots[K].HoldsDiagram()) {
-            DrawGrid(Surface, *Slots[K].BoardGrid, Board[K].Y, Option, Board[K].X, PrintFontName);
-        }
+        if (!Slots[K].HoldsDiagram()) continue;
+        Option.GridSize = Places[K].Cell;
+        DrawGrid(Surface, *Slots[K].BoardGrid, Places[K].BoardY, Option, Places[K].BoardX,
+                 PrintFontName);
     }
     Option.DrawBoard = 0;
-    Option.GridSize = NoteCell;
     for (int K = 0; K < Count; ++K) {
-        if (Slots[K].HoldsDiagram()) {
-            DrawGrid(Surface, *Slots[K].NotesGrid, Notes[K].Y, Option, Notes[K].X, PrintFontName);
-        }
+        if (!Slots[K].HoldsDiagram()) continue;
+        Option.GridSize = Places[K].NoteCell;
+        DrawGrid(Surface, *Slots[K].NotesGrid, Places[K].NotesY, Option, Places[K].NotesX,
+                 PrintFontName);
     }
 }
 
@@ -293,7 +230,11 @@ TPrintOutcome PrintSingleDiagram(TPrintJob& Job, const TMoveCoords& Moves,
     const auto [First, Last] = SingleRange(Job.Values);
     LDispGGrid Board(Start.Lines());
     LDispGGrid Notes;
-    const TBuiltDiagram D = BuildDiagram(kWideNoteRow, First, Last, Start, Moves, Board, Notes);
+    const int Block =
+        GameInfoHeight(CreatePrintFont(LFontDesc(Job.PrintFontName, kTitlePoints), Job.Surface),
+                       CreatePrintFont(LFontDesc(Job.PrintFontName, kInfoPoints), Job.Surface));
+    const TDiagramPlace P = SingleDiagramPlace(Job.Values, Board.Lines(), Block);
+    const TBuiltDiagram D = BuildDiagram(P.Room, First, Last, Start, Moves, Board, Notes);
     Job.PrintDiagramPage(Board, Notes);
     return {1, D.Omitted, false};
 }
@@ -306,8 +247,16 @@ TPrintOutcome PrintSplitDiagrams(TPrintJob& Job, const TMoveCoords& Moves,
     const int64_t N = SplitMovesPerDiagram(Job.Values);
     const int64_t Total =
         std::min<int64_t>(Job.Values.TotalMoves, std::clamp<int32_t>(Moves.Count, 0, kMaxMoves));
-    const int WidestRow = P == 1 ? kWideNoteRow : kNarrowNoteRow;
     const int Pages = Total <= 0 ? 0 : static_cast<int>((Total + P * N - 1) / (P * N));
+    // Every page places its diagrams alike; the room of their notes bounds what they list.
+    std::array<TDiagramPlace, 4> Places{};
+    if (Pages > 0) {
+        const TPrintFont Old =
+            Job.Surface.SelectFont(CaptionFont(Job.Surface, static_cast<int>(P)));
+        Places = SplitDiagramPlaces(Job.Values, static_cast<int>(P), Start.Lines(),
+                                    CaptionHeight(Job.Surface));
+        Job.Surface.SelectFont(Old);
+    }
     for (int64_t Page = 0; Page * P * N + 1 <= Total; ++Page) {
         if (Progress && !Progress(static_cast<int>(Page), Pages)) {
             Outcome.Cancelled = true;
@@ -320,8 +269,8 @@ TPrintOutcome PrintSplitDiagrams(TPrintJob& Job, const TMoveCoords& Moves,
             DiagramSlot& Slot = Slots[K];
             Slot.BoardGrid.emplace(Start.Lines());
             Slot.NotesGrid.emplace();
-            Outcome.Omitted += BuildDiagram(WidestRow, Clamp32(S), Clamp32(S + N - 1), Start, Moves,
-                                            *Slot.BoardGrid, *Slot.NotesGrid)
+            Outcome.Omitted += BuildDiagram(Places[K].Room, Clamp32(S), Clamp32(S + N - 1), Start,
+                                            Moves, *Slot.BoardGrid, *Slot.NotesGrid)
                                    .Omitted;
         }
         if (Slots[0].HoldsDiagram()) {

@@ -8,12 +8,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QProgressDialog>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "control/print_command.h"
@@ -22,6 +24,7 @@
 #include "pdf_tools.h"
 #include "platform/qt_print_surface.h"
 #include "support/memory_registry.h"
+#include "support/print_fixtures.h"
 #include "support/record_text.h"
 #include "widgets/focus_button.h"
 
@@ -161,6 +164,29 @@ TEST_F(PrintCommand, CancellingTheDialogOrTheFileChooserPrintsNothing) {
     QTest::mouseClick(View->printBtn, Qt::LeftButton);
     EXPECT_EQ(Suggested.size(), 1);
     EXPECT_GT(Registry.Changes, Before);
+    EXPECT_TRUE(QDir(Dir.path()).isEmpty());
+    EXPECT_TRUE(Errors.isEmpty() && Notices.isEmpty());
+}
+
+// Without a printer the file chooser's title says why it asks for a file.
+TEST_F(PrintCommand, WithoutAPrinterTheFileChooserSaysNoPrinterWasFound) {
+    TPrintServices S = Services();
+    S.ChoosePdfFile = nullptr;  // the program's own chooser
+    QString Title;
+    QTimer Poll;
+    QObject::connect(&Poll, &QTimer::timeout, [&Title] {
+        for (QWidget* W : QApplication::topLevelWidgets()) {
+            auto* Chooser = qobject_cast<QFileDialog*>(W);
+            if (Chooser != nullptr && Chooser->isVisible()) {
+                Title = Chooser->windowTitle();
+                Chooser->reject();
+            }
+        }
+    });
+    Poll.start(20);
+    QWidget Owner;
+    RunPrintCommand(Owner, Status, testing::RandomMoves(30), 0, testing::PageInfo(), S);
+    EXPECT_EQ(Title, QStringLiteral("No printer was found: save the print as a PDF file"));
     EXPECT_TRUE(QDir(Dir.path()).isEmpty());
     EXPECT_TRUE(Errors.isEmpty() && Notices.isEmpty());
 }

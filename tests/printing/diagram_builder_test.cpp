@@ -25,6 +25,8 @@ struct TBuild {
     TBuiltDiagram D;
     TBuild(int W, int32_t First, int32_t Last, int32_t Handicap, const TMoveCoords& M)
         : D(BuildDiagram(W, First, Last, Handicap, M, Board, Notes)) {}
+    TBuild(TNoteRoom Room, int32_t First, int32_t Last, const TMoveCoords& M)
+        : D(BuildDiagram(Room, First, Last, 0, M, Board, Notes)) {}
 
     // The board cell of point (x, y) as "colour number mark", "." when empty.
     std::string At(int X, int Y) const { return Cell(Board, Y - 1, X - 1); }
@@ -271,10 +273,40 @@ TEST(DiagramBuilder, NotesPastTheLastGridRowAreNotShown) {
     EXPECT_EQ(B.D.Notes.Count, 200);
     EXPECT_EQ(B.Notes.GetNumber(18, 0), 19);
     EXPECT_EQ(B.NoteRow(18), "B19 _- B69");
+    // The moves of the 31 groups left over are counted, not their stones.
+    EXPECT_EQ(B.D.Omitted, 31);
     // Column 28 is never written, whatever the row width asked for.
     TBuild Wide(99, 1, 120, 0, Replayed(60));
     for (int R = 0; R < LDispGGrid::Rows; ++R)
         EXPECT_EQ(Wide.Notes.GetColor(R, 28), kCellEmpty);
+}
+
+// The page gives the notes fewer rows, or narrower ones: what finds no row is counted.
+TEST(DiagramBuilder, NotesTakeTheRoomTheyAreGiven) {
+    // 20 groups of four; rows of 13 hold three, three rows nine.
+    TBuild B(TNoteRoom{13, 3}, 1, 40, Replayed(20));
+    EXPECT_EQ(B.NoteRow(0), "B1 _- B21 . W2 _- W22 . B3 _- B23");
+    EXPECT_EQ(B.Notes.GetNumber(2, 8), 9);
+    EXPECT_EQ(B.NoteRow(3), "");
+    EXPECT_EQ(B.D.Omitted, 11);
+    TBuild None(TNoteRoom{28, 0}, 1, 40, Replayed(20));
+    EXPECT_EQ(None.NoteRow(0), "");
+    EXPECT_EQ(None.D.Omitted, 20);
+    // Out of range rooms are kept within the grid.
+    TBuild Wide(TNoteRoom{99, 99}, 1, 40, Replayed(20));
+    EXPECT_EQ(Wide.D.Omitted, 0);
+    EXPECT_EQ(Wide.Notes.GetColor(0, 28), kCellEmpty);
+}
+
+// A group that filled its row leaves only its end for the next one: the next row starts with
+// the next group instead of an empty cell (which would end the printed notes there).
+TEST(DiagramBuilder, NoRowStartsWithAGroupsEnd) {
+    // Two points played three times each: groups of five entries in rows of four.
+    TBuild B(TNoteRoom{4, 19}, 1, 6, Replayed(2, 3));
+    EXPECT_EQ(B.NoteRow(0), "B1 _- B3 B5");
+    EXPECT_EQ(B.NoteRow(1), "W2 _- W4 W6");
+    EXPECT_EQ(B.NoteRow(2), "");
+    EXPECT_EQ(B.D.Omitted, 0);
 }
 
 }  // namespace

@@ -207,11 +207,13 @@ TEST_F(DiagramRenderer, NoteRowStopsAtTwoEmptyCells) {
     Grid.SetCell(0, 4, kCellEmpty, -1, 0);
     Grid.SetCell(0, 6, kCellBlack, 99, 0);  // past the two empty cells: not drawn
     Grid.SetCell(1, 0, kCellWhite, 31, 0);
-    Grid.SetCell(2, 1, kCellWhite, 50, 0);  // after a row that starts empty: not drawn
+    Grid.SetCell(2, 0, kCellEmpty, -1, '-');  // a group going on from the row above
+    Grid.SetCell(2, 1, kCellWhite, 52, 0);
+    Grid.SetCell(3, 1, kCellWhite, 50, 0);  // after a row that starts empty: not drawn
     const TRecordedPage& P = Draw(123, false);
     EXPECT_TRUE(P.Fills.empty());
-    EXPECT_EQ(P.TextStrings(), (std::vector<std::string>{"28", "-", "34", "40", "31"}));
-    EXPECT_EQ(P.Ellipses.size(), 5u);  // four stones and the dash's disc
+    EXPECT_EQ(P.TextStrings(), (std::vector<std::string>{"28", "-", "34", "40", "31", "-", "52"}));
+    EXPECT_EQ(P.Ellipses.size(), 7u);  // five stones and the dashes' discs
     // Label and number fonts at 73 % of 123.
     EXPECT_EQ(P.Texts[1].Font.Height, 89);
     EXPECT_EQ(P.Texts[1].X, kLeft + 123 + 61);

@@ -110,6 +110,40 @@ TEST(XvexoDiagram, ExactJsonOfASmallRecord) {
         << R.Out;
 }
 
+// The default row is 28 entries on every board; the 13 a printed 9x9 diagram takes wrap the
+// last of four groups of four into the next row.
+TEST(XvexoDiagram, RowWidthWrapsTheNotesOfASmallBoard) {
+    const TTemp T;
+    // In each corner a black stone is taken and white plays on its point.
+    std::string Moves;
+    for (const char* Corner :
+         {"aa ba ee ab ff", "ia ha dd ib gg", "ai bi ec ah ce", "ii hi eg ih ge"}) {
+        const std::string C = Corner;
+        Moves += ";B[" + C.substr(0, 2) + "];W[" + C.substr(3, 2) + "];B[" + C.substr(6, 2) +
+                 "];W[" + C.substr(9, 2) + "];B[" + C.substr(12, 2) + "];W[" + C.substr(0, 2) + "]";
+    }
+    const std::string Source = T.Write("corners.sgf", "(;GM[1]FF[4]SZ[9]" + Moves + ")\n");
+    TCells Notes;
+    for (int G = 0; G < 4; ++G) {
+        const int Row = G / 3;
+        const int Column = G % 3 * 4;
+        Notes[{Row, Column}] = {0, 1 + 6 * G, 0};
+        Notes[{Row, Column + 1}] = {2, -1, '-'};
+        Notes[{Row, Column + 2}] = {1, 6 + 6 * G, 0};
+    }
+    TToolRun R = T.Run("diagram '" + Source + "' --from 1 --to 24 --row-width 13");
+    ASSERT_EQ(R.Status, 0) << R.Err;
+    EXPECT_NE(R.Out.find("\"Notes\": " + GridText(Notes, 29)), std::string::npos) << R.Out;
+    TCells OneRow;
+    for (int G = 0; G < 4; ++G) {
+        OneRow[{0, G * 4}] = {0, 1 + 6 * G, 0};
+        OneRow[{0, G * 4 + 1}] = {2, -1, '-'};
+        OneRow[{0, G * 4 + 2}] = {1, 6 + 6 * G, 0};
+    }
+    R = T.Run("diagram '" + Source + "' --from 1 --to 24");
+    EXPECT_NE(R.Out.find("\"Notes\": " + GridText(OneRow, 29)), std::string::npos) << R.Out;
+}
+
 // The colours of the Board of a diagram, row by row, as 'X', 'O' and '.'.
 std::vector<std::string> BoardColours(const std::string& Json) {
     const size_t Start = Json.find("\"Board\": ");

@@ -202,7 +202,8 @@ int RunPrint(const TArgs& Args) {
                        " of the moves played on points already taken could not be listed under "
                        "their diagrams (room for " +
                        std::to_string(kMaxNoteEntries) + " note entries and " +
-                       std::to_string(kMaxLabels) + " labels a diagram)");
+                       std::to_string(kMaxLabels) +
+                       " labels a diagram, in the rows that fit on the page)");
         }
     } catch (const TPrintError& E) {
         PrintError(E.what());
