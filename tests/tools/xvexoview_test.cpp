@@ -265,6 +265,12 @@ TEST(ViewerProgram, AddressesAndScreenshots) {
     EXPECT_NE(Errors().find("/no-such-record.txt: No such file or directory\n"), std::string::npos)
         << Errors();
     EXPECT_EQ(Run("--bogus"), 2);
+    EXPECT_EQ(Run("--screenshot '" + Folder + "/a.png' 'javascript:alert(1)'"), 1);
+    EXPECT_NE(Errors().find(
+                  "xvexoview: Cannot open javascript:alert(1): the scheme \"javascript\" is not "
+                  "supported\n"),
+              std::string::npos)
+        << Errors();
 
     {
         std::ofstream Out(Folder + "/\xB6\xD4\xFF.NGF", std::ios::binary);
