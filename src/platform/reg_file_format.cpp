@@ -17,14 +17,20 @@ char AsciiUpper(char C) {
     return C >= 'a' && C <= 'z' ? static_cast<char>(C - 'a' + 'A') : C;
 }
 
-// A hash of Name that ignores letter case, as SameRegName does (FNV-1a).
+// A hash of Name, and of Seed, that ignores letter case as SameRegName does: FNV-1a, its bits
+// then mixed so that the low ones, which place a name in the table, depend on all of them.
 uint64_t FoldedHash(std::string_view Name, uint64_t Seed = 0) {
-    uint64_t H = 14695981039346656037u ^ Seed;
+    uint64_t H = 14695981039346656037u;
     for (const char C : Name) {
         H ^= static_cast<unsigned char>(AsciiUpper(C));
         H *= 1099511628211u;
     }
-    return H;
+    H ^= Seed * 0x9E3779B97F4A7C15u;
+    H ^= H >> 33;
+    H *= 0xFF51AFD7ED558CCDu;
+    H ^= H >> 33;
+    H *= 0xC4CEB9FE1A85EC53u;
+    return H ^ (H >> 33);
 }
 
 // Positions of names the caller keeps, found by a hash of the name: an open-addressing table,
@@ -358,8 +364,27 @@ class TRegReader {
             if (!Skipping) Doc.Damaged = true;  // a value before any key
             return;
         }
-        // A value named again in its key replaces the one before.
+        // A value named again in its key replaces the one before. A key of a few values is
+        // searched; the values of a larger one are found through the table.
         std::vector<TRegValue>& Values = Doc.Keys[Current].Values;
+        if (Values.size() < kSearchedValues) {
+            const auto It = std::find_if(Values.begin(), Values.end(), [&](const TRegValue& V) {
+                return SameRegName(V.Name, Value.Name);
+            });
+            if (It != Values.end()) {
+                *It = std::move(Value);
+                return;
+            }
+            Values.push_back(std::move(Value));
+            if (Values.size() == kSearchedValues) {
+                for (size_t i = 0; i < Values.size(); ++i) {
+                    ValueIndex.FindOrAdd(FoldedHash(Values[i].Name, Current), ValuePlaces.size(),
+                                         [](size_t) { return false; });
+                    ValuePlaces.emplace_back(Current, i);
+                }
+            }
+            return;
+        }
         const size_t Place = ValueIndex.FindOrAdd(
             FoldedHash(Value.Name, Current), ValuePlaces.size(), [&](size_t Found) {
                 const auto [Key, Index] = ValuePlaces[Found];
@@ -374,12 +399,14 @@ class TRegReader {
     }
 
     static constexpr size_t kNone = static_cast<size_t>(-1);
+    // Up to this many values a key is searched; from then on it is in ValueIndex.
+    static constexpr size_t kSearchedValues = 16;
 
     TRegDocument Doc;
     // Where each key and each value is in Doc, by name: every line is read in the same time
     // however many keys and values came before it.
-    TNameTable KeyIndex;                                 // positions in Doc.Keys
-    TNameTable ValueIndex;                               // positions in ValuePlaces
+    TNameTable KeyIndex;    // positions in Doc.Keys
+    TNameTable ValueIndex;  // positions in ValuePlaces, of the values of keys that have many
     std::vector<std::pair<size_t, size_t>> ValuePlaces;  // the key's index, the value's
     size_t Current = kNone;  // the index of the key of the last "[...]" line
     bool Skipping = false;   // inside a key that is deleted or could not be read

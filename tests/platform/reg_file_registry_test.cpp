@@ -278,6 +278,32 @@ TEST(RegFileRegistry, DamagedFilesReadAsFarAsTheyGoAndStayUntouched) {
     EXPECT_EQ(FileNames(Dir.Path), (std::vector<std::string>{"user.reg", "user.reg.bad"}));
 }
 
+// A key named again goes on where it was first named, and a value named again (in any case)
+// replaces the earlier one in its place: in a key of a few values, and in one of many, whose
+// values are found another way.
+TEST(RegFileRegistry, NamesGivenAgainInTheFileAreOneKeyAndOneValue) {
+    for (const int Count : {3, 15, 16, 17, 60}) {
+        SCOPED_TRACE(Count);
+        std::string Text = "[HKEY_CURRENT_USER\\A]\n";
+        for (int i = 0; i < Count; ++i)
+            Text += "\"v" + std::to_string(i) + "\"=dword:00000001\n";
+        Text += "[HKEY_CURRENT_USER\\B]\n\"x\"=\"b\"\n[hkey_current_user\\a]\n";
+        for (int i = 0; i < Count; i += 2)
+            Text += "\"V" + std::to_string(i) + "\"=dword:00000002\n";
+        Text += "\"new\"=\"n\"\n";
+        const TRegDocument Doc = ParseRegText(Text);
+        ASSERT_EQ(Doc.Keys.size(), 2u);
+        EXPECT_EQ(Doc.Keys[0].Path, "HKEY_CURRENT_USER\\A");
+        const auto& Values = Doc.Keys[0].Values;
+        ASSERT_EQ(Values.size(), static_cast<size_t>(Count + 1));
+        for (int i = 0; i < Count; ++i) {
+            EXPECT_EQ(Values[i].Dword, i % 2 == 0 ? 2u : 1u) << i;
+            EXPECT_TRUE(SameRegName(Values[i].Name, "v" + std::to_string(i)));
+        }
+        EXPECT_EQ(Values.back().Text, "n");
+    }
+}
+
 TEST(RegFileRegistry, ChangesOfAnotherWriterAreSeenAndKept) {
     TTempFolder Dir;
     TRegFileRegistry A(Dir / "user.reg");
