@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     // A path or an error, never both; a path never holds a NUL; a message is bounded and clean.
     Check(L.Path.empty() != L.Error.empty());
     Check(L.Path.find('\0') == std::string::npos);
-    Check(!HasControlByte(L.Error) && L.Error.size() <= 1024 + 64);
+    Check(!HasControlByte(L.Error) && L.Error.size() <= 1024 + 128);
     Check(!HasControlByte(AddressForMessage(Address)));
 
     const bool IsFile = StartsWithIgnoringCase(Address, "file://");
@@ -65,7 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
         }
         Check(LocalPathOfAddress(Encoded).Path == L.Path);
     } else if (!IsFile && L.Error.empty()) {
-        Check(L.Path == Address);  // a plain path is taken as it stands
+        Check(L.Path == Address);                 // a plain path is taken as it stands
+        Check(SchemeOfAddress(Address).empty());  // never an address of another scheme
     }
 
     // The format always follows what is read: the decoded path's name for a local address (a

@@ -36,26 +36,23 @@ std::string Shown(std::string_view Address) {
     return CleanForMessage(Address, 200);
 }
 
+// "HOST:PORT" as a message shows it: the host cut as any text quoted from outside is.
+std::string PeerShown(std::string_view Host, int Port) {
+    return CleanForMessage(Host) + ":" + std::to_string(Port);
+}
+
+// The status of an answer's first line as a message quotes it: "407 Proxy Authentication
+// Required", the text after the first blank.
+std::string StatusShown(std::string_view Line) {
+    const size_t Blank = Line.find(' ');
+    return CleanForMessage(Blank == std::string_view::npos ? Line : Line.substr(Blank + 1), 64);
+}
+
 // Whether A is B, letter case aside; B is letters only ("http", "LOCATION").
 bool SameNoCase(std::string_view A, std::string_view B) {
     return A.size() == B.size() && std::equal(A.begin(), A.end(), B.begin(), [](char X, char Y) {
                return (X | 0x20) == (Y | 0x20);
            });
-}
-
-bool IsAlpha(char C) {
-    return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z');
-}
-
-// The scheme that Text begins with (letters, digits, "+", "-", "." before a ":"), "" when none.
-std::string_view SchemeOf(std::string_view Text) {
-    if (Text.empty() || !IsAlpha(Text[0])) return {};
-    for (size_t i = 1; i < Text.size(); ++i) {
-        const char C = Text[i];
-        if (C == ':') return Text.substr(0, i);
-        if (!IsAlpha(C) && !(C >= '0' && C <= '9') && C != '+' && C != '-' && C != '.') break;
-    }
-    return {};
 }
 
 // Text with blanks, control bytes and bytes past ASCII %-encoded, so that a request line stays
@@ -87,7 +84,7 @@ std::string_view TrimBlanks(std::string_view S) {
 
 TAddress ParseAddress(const std::string& URL) {
     if (URL.empty()) throw THttpError("Empty URL");
-    const std::string_view Scheme = SchemeOf(URL);
+    const std::string_view Scheme = SchemeOfAddress(URL);
     const bool Http = SameNoCase(Scheme, "http"), Https = SameNoCase(Scheme, "https");
     if (!Http && !Https) {
         throw THttpError("Unsupported address \"" + Shown(URL) +
@@ -151,7 +148,7 @@ bool FollowsLocation(int Status) {
 
 // The address a redirection to Location leads to from the address A.
 std::string RedirectionAddress(const TAddress& A, std::string_view Location) {
-    const std::string_view Scheme = SchemeOf(Location);
+    const std::string_view Scheme = SchemeOfAddress(Location);
     if (!Scheme.empty()) {
         if (!SameNoCase(Scheme, "http") && !SameNoCase(Scheme, "https")) {
             throw THttpError("Redirection to \"" + Shown(Location) +
@@ -190,16 +187,19 @@ void InitCurlOnce() {
 // wait goes through the hook.
 class TConnection {
   public:
+    // The connection waits until Deadline at the latest, whatever its own bounds.
     TConnection(const TAddress& A, const TProxySetting& Proxy, const THttpLimits& Limits,
-                const std::string& CaFile, TWaitHook& Hook)
-        : Hook(Hook), Limits(Limits) {
+                const std::string& CaFile, TWaitHook& Hook, Clock::time_point Deadline)
+        : Hook(Hook), Limits(Limits), Deadline(Deadline) {
         const bool ViaProxy = Proxy.IsSet();
         ToProxy = ViaProxy && !A.Secure;  // https goes through a tunnel to the server itself
+        Tunnel = ViaProxy && A.Secure;
         const std::string Server = A.Host + ":" + std::to_string(A.Port);
-        const std::string ProxyName = Proxy.Host + ":" + std::to_string(Proxy.Port);
-        Peer = !ViaProxy ? Server
-               : ToProxy ? "the proxy " + ProxyName
-                         : Server + " through the proxy " + ProxyName;
+        const std::string ProxyAt = Proxy.Host + ":" + std::to_string(Proxy.Port);
+        ProxyShown = PeerShown(Proxy.Host, Proxy.Port);
+        Peer = !ViaProxy ? PeerShown(A.Host, A.Port)
+               : ToProxy ? "the proxy " + ProxyShown
+                         : PeerShown(A.Host, A.Port) + " through the proxy " + ProxyShown;
         if (ViaProxy && (Proxy.Port < 1 || Proxy.Port > 65535)) {
             throw THttpError("Cannot connect to " + Peer +
                              ": the port is not a number from 1 to 65535");
@@ -213,16 +213,20 @@ class TConnection {
             throw THttpError("Cannot start a transfer");
         }
         const std::string ConnectTo =
-            ToProxy ? "http://" + ProxyName + "/"
+            ToProxy ? "http://" + ProxyAt + "/"
                     : std::string(A.Secure ? "https://" : "http://") + Server + "/";
-        const std::string ProxyUrl = ViaProxy && !ToProxy ? "http://" + ProxyName : "";
+        const std::string ProxyUrl = ViaProxy && !ToProxy ? "http://" + ProxyAt : "";
         curl_easy_setopt(Easy, CURLOPT_URL, ConnectTo.c_str());
         curl_easy_setopt(Easy, CURLOPT_CONNECT_ONLY, 1L);
         curl_easy_setopt(Easy, CURLOPT_NOSIGNAL, 1L);
         curl_easy_setopt(Easy, CURLOPT_PROTOCOLS_STR, "http,https");
         curl_easy_setopt(Easy, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
-        curl_easy_setopt(Easy, CURLOPT_CONNECTTIMEOUT_MS,
-                         static_cast<long>(Limits.Connect.count()));
+        curl_easy_setopt(
+            Easy, CURLOPT_CONNECTTIMEOUT_MS,
+            static_cast<long>(std::max<Clock::rep>(1, std::min(Limits.Connect, Left()).count())));
+        // The proxy's answer to CONNECT, for a tunnel it refuses.
+        curl_easy_setopt(Easy, CURLOPT_HEADERFUNCTION, &TConnection::TakeHeader);
+        curl_easy_setopt(Easy, CURLOPT_HEADERDATA, this);
         curl_easy_setopt(Easy, CURLOPT_ERRORBUFFER, ErrorText.data());
         // An empty proxy keeps libcurl from taking one from the environment: the proxy is ours.
         curl_easy_setopt(Easy, CURLOPT_PROXY, ProxyUrl.c_str());
@@ -244,7 +248,8 @@ class TConnection {
     void Connect() {
         // libcurl bounds the connection by Limits.Connect itself; this bound only guards
         // against a connection that libcurl never ends.
-        const auto Deadline = Clock::now() + Limits.Connect + std::chrono::seconds(1);
+        const auto Until =
+            std::min(Deadline, Clock::now() + Limits.Connect + std::chrono::seconds(1));
         for (;;) {
             int Running = 0;
             curl_multi_perform(Multi, &Running);
@@ -253,6 +258,14 @@ class TConnection {
                 if (Msg->msg != CURLMSG_DONE) continue;
                 const CURLcode R = Msg->data.result;
                 if (R == CURLE_OPERATION_TIMEDOUT) throw THttpError("Timed out");
+                long ProxyAnswer = 0;
+                curl_easy_getinfo(Easy, CURLINFO_HTTP_CONNECTCODE, &ProxyAnswer);
+                if (R != CURLE_OK && Tunnel && ProxyAnswer != 0 &&
+                    (ProxyAnswer < 200 || ProxyAnswer > 299)) {
+                    throw THttpError("The proxy " + ProxyShown + " refused the request: " +
+                                     (ProxyStatusLine.empty() ? std::to_string(ProxyAnswer)
+                                                              : StatusShown(ProxyStatusLine)));
+                }
                 if (R != CURLE_OK) throw THttpError("Cannot connect to " + Peer + ": " + Reason(R));
                 curl_socket_t S = CURL_SOCKET_BAD;
                 curl_easy_getinfo(Easy, CURLINFO_ACTIVESOCKET, &S);
@@ -260,7 +273,7 @@ class TConnection {
                 Socket = static_cast<int>(S);
                 return;
             }
-            if (Clock::now() > Deadline) throw THttpError("Timed out");
+            if (Clock::now() > Until) throw THttpError("Timed out");
             curl_multi_wait(Multi, nullptr, 0, static_cast<int>(Hook.Interval().count()), nullptr);
             if (!Hook.PumpIfDue()) throw THttpError("Cancelled");
         }
@@ -268,14 +281,15 @@ class TConnection {
 
     bool GoesToProxy() const { return ToProxy; }
     const std::string& PeerName() const { return Peer; }
+    const std::string& ProxyName() const { return ProxyShown; }
 
     void SendAll(std::string_view Bytes) {
-        const auto Deadline = Clock::now() + Limits.Silence;
+        const auto Until = std::min(Deadline, Clock::now() + Limits.Silence);
         while (!Bytes.empty()) {
             size_t Sent = 0;
             const CURLcode R = curl_easy_send(Easy, Bytes.data(), Bytes.size(), &Sent);
             if (R == CURLE_AGAIN) {
-                Wait(true, Deadline);
+                Wait(true, Until);
                 continue;
             }
             if (R != CURLE_OK) throw THttpError("Connection to " + Peer + " lost: " + Reason(R));
@@ -285,12 +299,12 @@ class TConnection {
 
     // Reads what has come into Buffer, waiting for it; 0 when the peer has closed.
     size_t Receive(char* Buffer, size_t Size) {
-        const auto Deadline = Clock::now() + Limits.Silence;
+        const auto Until = std::min(Deadline, Clock::now() + Limits.Silence);
         for (;;) {
             size_t Got = 0;
             const CURLcode R = curl_easy_recv(Easy, Buffer, Size, &Got);
             if (R == CURLE_AGAIN) {
-                Wait(false, Deadline);
+                Wait(false, Until);
                 continue;
             }
             if (R != CURLE_OK) throw THttpError("Connection to " + Peer + " lost: " + Reason(R));
@@ -299,8 +313,25 @@ class TConnection {
     }
 
   private:
-    void Wait(bool ForWriting, Clock::time_point Deadline) {
-        switch (WaitForFd(Socket, ForWriting, Deadline, Hook)) {
+    // What is left of the whole time the connection may take.
+    std::chrono::milliseconds Left() const {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(Deadline - Clock::now());
+    }
+
+    // libcurl's header callback: keeps the status line of the proxy's answer to CONNECT.
+    static size_t TakeHeader(char* Data, size_t Size, size_t Count, void* Self) {
+        auto* C = static_cast<TConnection*>(Self);
+        std::string_view Line(Data, Size * Count);
+        if (Line.starts_with("HTTP/")) {
+            while (Line.ends_with('\n') || Line.ends_with('\r'))
+                Line.remove_suffix(1);
+            C->ProxyStatusLine.assign(Line.substr(0, 1024));
+        }
+        return Size * Count;
+    }
+
+    void Wait(bool ForWriting, Clock::time_point Until) {
+        switch (WaitForFd(Socket, ForWriting, Until, Hook)) {
             case TWaitResult::Ready:
                 return;
             case TWaitResult::TimedOut:
@@ -318,20 +349,30 @@ class TConnection {
             SystemError != 0) {
             return std::strerror(static_cast<int>(SystemError));
         }
-        if (ErrorText[0] != '\0') return ErrorText.data();
+        // libcurl's text may quote the host, which can be of any length.
+        if (ErrorText[0] != '\0') return CleanForMessage(ErrorText.data(), 200);
         return curl_easy_strerror(R);
     }
 
     TWaitHook& Hook;
     const THttpLimits& Limits;
+    const Clock::time_point Deadline;
+    std::string ProxyStatusLine;                    // before the handles that write into it
     std::array<char, CURL_ERROR_SIZE> ErrorText{};  // before the handles that write into it
     CURL* Easy = nullptr;
     CURLM* Multi = nullptr;
     bool Added = false;
     bool ToProxy = false;
+    bool Tunnel = false;
     int Socket = -1;
-    std::string Peer;  // who the connection is to, for messages
+    std::string Peer;        // who the connection is to, for messages
+    std::string ProxyShown;  // the proxy, for messages
 };
+
+// Whether a "Proxy-Status" header value says the proxy itself met an error ("error=...").
+bool NamesProxyError(std::string_view Value) {
+    return Value.find("error=") != std::string_view::npos;
+}
 
 }  // namespace
 
@@ -352,32 +393,38 @@ const std::string& THttpClient::Get(const std::string& URL) {
     Requests = 0;
     FinalAddress.clear();
     std::string Address = URL;
+    const auto Deadline = Clock::now() + Limits.Whole;
     for (int Repeats = 0;; ++Repeats) {
         const TAddress A = ParseAddress(Address);
         if (Repeats > Limits.MaxRepeats) throw THttpError("Too many redirections");
+        if (Clock::now() >= Deadline) throw THttpError("Timed out");
         FinalAddress = Address;
         ++Requests;
-        TConnection Link(A, Proxy, Limits, CaFile, Hook);
+        TConnection Link(A, Proxy, Limits, CaFile, Hook, Deadline);
         Link.Connect();
         Link.SendAll(RequestBytes(A, Link.GoesToProxy()));
 
         // The header line by line up to the first empty line, then the body to the close.
-        std::string Head, Location;
+        std::string Head, Location, StatusLine;
         Body.clear();
         Status = 0;
-        bool InHeader = true, FirstLine = true;
+        bool InHeader = true, FirstLine = true, ProxyError = false;
         size_t LineStart = 0;
         std::uintmax_t Total = 0;
         auto TakeLine = [&](std::string_view Line) {
             if (Line.ends_with('\r')) Line.remove_suffix(1);
+            const size_t Colon = Line.find(':');
+            const std::string_view Name =
+                Colon == std::string_view::npos ? std::string_view() : Line.substr(0, Colon);
             if (Line.empty()) {
                 InHeader = false;
             } else if (FirstLine) {
                 Status = StatusOf(Line);
-            } else if (const size_t Colon = Line.find(':');
-                       Colon != std::string_view::npos &&
-                       SameNoCase(Line.substr(0, Colon), "LOCATION")) {
+                StatusLine = StatusShown(Line);
+            } else if (SameNoCase(Name, "LOCATION")) {
                 Location = TrimBlanks(Line.substr(Colon + 1));
+            } else if (SameNoCase(Name, "PROXY-STATUS")) {
+                ProxyError = ProxyError || NamesProxyError(Line.substr(Colon + 1));
             }
             FirstLine = false;
         };
@@ -385,11 +432,14 @@ const std::string& THttpClient::Get(const std::string& URL) {
         while (const size_t Got = Link.Receive(Piece.data(), Piece.size())) {
             Total += Got;
             if (InHeader) {
+                // Only the new bytes are searched for line ends: a line that comes in many
+                // pieces is scanned once.
+                size_t ScanFrom = std::max(LineStart, Head.size());
                 Head.append(Piece.data(), Got);
                 for (size_t End;
-                     InHeader && (End = Head.find('\n', LineStart)) != std::string::npos;) {
+                     InHeader && (End = Head.find('\n', ScanFrom)) != std::string::npos;) {
                     TakeLine(std::string_view(Head).substr(LineStart, End - LineStart));
-                    LineStart = End + 1;
+                    LineStart = ScanFrom = End + 1;
                 }
                 if (!InHeader) {
                     Body.assign(Head, LineStart);
@@ -400,10 +450,17 @@ const std::string& THttpClient::Get(const std::string& URL) {
                 Body.append(Piece.data(), Got);
             }
             if (Body.size() > Limits.MaxBody) throw THttpError("Record too large");
+            if (Clock::now() > Deadline) throw THttpError("Timed out");
             if (!Hook.PumpIfDue()) throw THttpError("Cancelled");
         }
         if (Total == 0) throw THttpError("Empty reply from " + Link.PeerName());
         if (InHeader && LineStart < Head.size()) TakeLine(std::string_view(Head).substr(LineStart));
+        // The proxy's own refusal is no record of the server's.
+        if (Link.GoesToProxy() && (Status == 407 || (Status >= 400 && ProxyError))) {
+            Body.clear();
+            throw THttpError("The proxy " + Link.ProxyName() +
+                             " refused the request: " + StatusLine);
+        }
 
         if (Status < 299 || Status > 399) return Body;
         if (FollowsLocation(Status) && !Location.empty()) {

@@ -48,6 +48,9 @@ struct THttpLimits {
     std::chrono::milliseconds Connect{30'000};
     // The longest time the peer may stay silent while a request is sent or an answer read.
     std::chrono::milliseconds Silence{60'000};
+    // The longest time one Get may take in all, its redirections included: a server that sends
+    // a byte now and then never trips the silence bound, but cannot keep a download going.
+    std::chrono::milliseconds Whole{300'000};
     // The largest body (and header) of an answer; more fails with "Record too large".
     std::uintmax_t MaxBody = kMaxRecordBytes;
     // The most requests repeated after the first in one Get.
@@ -70,10 +73,14 @@ class THttpClient {
     // are fetched"; "Bad address "URL": REASON"; "Cannot connect to HOST:PORT: REASON" (or "to
     // the proxy HOST:PORT", or "to HOST:PORT through the proxy HOST:PORT"); "Connection to
     // HOST:PORT lost: REASON"; "Empty reply from HOST:PORT" (closed before a byte came);
-    // "Redirection to "LOCATION" refused: only http and https addresses are followed"; "Too
-    // many redirections"; "Record too large"; "Timed out"; "Cancelled" (the hook asked to stop);
-    // "A download is already under way" (Get called again from a handler the hook ran).
-    // Addresses in messages are shown cleaned of control bytes and cut when very long.
+    // "The proxy HOST:PORT refused the request: STATUS" (the proxy's own answer: 407, or an
+    // error it marks as its own with "Proxy-Status"; for an https tunnel, any answer but 2xx to
+    // its CONNECT); "Redirection to "LOCATION" refused: only http and https addresses are
+    // followed"; "Too many redirections"; "Record too large"; "Timed out" (also past
+    // Limits.Whole); "Cancelled" (the hook asked to stop); "A download is already under way"
+    // (Get called again from a handler the hook ran). Addresses in messages are shown cleaned
+    // of control bytes and cut when very long; a host name, like any text quoted from outside,
+    // after 32 bytes.
     const std::string& Get(const std::string& URL);
 
     // After Get: the body of the last answer, its status (0 when its first line has none), the

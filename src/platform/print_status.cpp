@@ -12,7 +12,10 @@ namespace {
 // options are module-wide.
 struct TProgramStatus {
     std::unique_ptr<TRegFileRegistry> Registry;
+    // What the status works on: the registry, or a view of it that stores nothing.
+    std::unique_ptr<TUserRegistry> View;
     std::unique_ptr<TKelStatus> Status;
+    std::string Problem;
 };
 
 TProgramStatus& Program() {
@@ -29,7 +32,14 @@ TKelStatus& StartPrintStatus(std::optional<TPrintSettingsError>* LoadError,
     if (P.Status) return *P.Status;
     std::optional<TPrintSettingsError> Failure;
     auto Registry = OpenUserRegistry(GetEnv);
-    P.Status = std::make_unique<TKelStatus>(*Registry, PrintOptions, &Failure);
+    // A device or a FIFO in its place is said once, here, and never written.
+    P.Problem = Registry->NotRegular() ? Registry->NotRegularMessage() : std::string();
+    TUserRegistry* Store = Registry.get();
+    if (!P.Problem.empty()) {
+        P.View = std::make_unique<TReadOnlyRegistry>(*Registry);
+        Store = P.View.get();
+    }
+    P.Status = std::make_unique<TKelStatus>(*Store, PrintOptions, &Failure);
     P.Registry = std::move(Registry);
     if (LoadError != nullptr) *LoadError = std::move(Failure);
     return *P.Status;
@@ -39,10 +49,16 @@ TKelStatus* ProgramPrintStatus() {
     return Program().Status.get();
 }
 
+const std::string& SettingsFileProblem() {
+    return Program().Problem;
+}
+
 void EndPrintStatus() {
     TProgramStatus& P = Program();
     P.Status.reset();
+    P.View.reset();
     P.Registry.reset();
+    P.Problem.clear();
 }
 
 }  // namespace xvexo

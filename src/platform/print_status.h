@@ -16,12 +16,17 @@ namespace xvexo {
 // once; a later call returns the same status and sets no error. When the version check cannot
 // store what it must, the status still comes into being with the default options, and
 // LoadError (when given) tells why: the viewer goes on, and confirming the print dialog tries
-// to store the options again.
+// to store the options again. When the registry file is no regular file (a device, a FIFO), the
+// status reads nothing from it and stores nothing in it, with the default options, and
+// SettingsFileProblem says so.
 TKelStatus& StartPrintStatus(std::optional<TPrintSettingsError>* LoadError = nullptr,
                              const TEnvLookup& GetEnv = {});
 
 // The status StartPrintStatus created, or nullptr before it ran (or after EndPrintStatus).
 TKelStatus* ProgramPrintStatus();
+
+// "The settings file PATH is not a regular file" when StartPrintStatus found it so; else empty.
+const std::string& SettingsFileProblem();
 
 // Destroys the status and closes its registry file; nothing is written. The next
 // StartPrintStatus creates a new one.

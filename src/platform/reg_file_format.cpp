@@ -4,6 +4,8 @@
 #include <array>
 #include <charconv>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace xvexo {
 
@@ -14,6 +16,67 @@ constexpr std::string_view kVersionLine = "Windows Registry Editor Version 5.00"
 char AsciiUpper(char C) {
     return C >= 'a' && C <= 'z' ? static_cast<char>(C - 'a' + 'A') : C;
 }
+
+// A hash of Name, and of Seed, that ignores letter case as SameRegName does: FNV-1a, its bits
+// then mixed so that the low ones, which place a name in the table, depend on all of them.
+uint64_t FoldedHash(std::string_view Name, uint64_t Seed = 0) {
+    uint64_t H = 14695981039346656037u;
+    for (const char C : Name) {
+        H ^= static_cast<unsigned char>(AsciiUpper(C));
+        H *= 1099511628211u;
+    }
+    H ^= Seed * 0x9E3779B97F4A7C15u;
+    H ^= H >> 33;
+    H *= 0xFF51AFD7ED558CCDu;
+    H ^= H >> 33;
+    H *= 0xC4CEB9FE1A85EC53u;
+    return H ^ (H >> 33);
+}
+
+// Positions of names the caller keeps, found by a hash of the name: an open-addressing table,
+// so a file of any number of keys is read in linear time without a copy of each name.
+class TNameTable {
+  public:
+    // The position of the name Same says is equal, if one was stored with Hash; else Position,
+    // stored with Hash.
+    template <typename TSame>
+    size_t FindOrAdd(uint64_t Hash, size_t Position, const TSame& Same) {
+        if ((Count + 1) * 2 > Slots.size()) Grow();
+        const size_t Mask = Slots.size() - 1;
+        for (size_t i = Hash & Mask;; i = (i + 1) & Mask) {
+            TSlot& Slot = Slots[i];
+            if (Slot.Position == kEmpty) {
+                Slot = {Hash, Position};
+                ++Count;
+                return Position;
+            }
+            if (Slot.Hash == Hash && Same(Slot.Position)) return Slot.Position;
+        }
+    }
+
+  private:
+    static constexpr size_t kEmpty = static_cast<size_t>(-1);
+    struct TSlot {
+        uint64_t Hash = 0;
+        size_t Position = kEmpty;
+    };
+
+    void Grow() {
+        std::vector<TSlot> Old =
+            std::exchange(Slots, std::vector<TSlot>(std::max<size_t>(64, Slots.size() * 2)));
+        const size_t Mask = Slots.size() - 1;
+        for (const TSlot& Slot : Old) {
+            if (Slot.Position == kEmpty) continue;
+            size_t i = Slot.Hash & Mask;
+            while (Slots[i].Position != kEmpty)
+                i = (i + 1) & Mask;
+            Slots[i] = Slot;
+        }
+    }
+
+    std::vector<TSlot> Slots;
+    size_t Count = 0;
+};
 
 bool StartsWithNoCase(std::string_view Text, std::string_view Prefix) {
     return Text.size() >= Prefix.size() && SameRegName(Text.substr(0, Prefix.size()), Prefix);
@@ -219,7 +282,7 @@ class TRegReader {
     }
 
     void ReadSection(std::string_view Line) {
-        Current = nullptr;
+        Current = kNone;
         Skipping = false;
         if (!Line.ends_with(']')) {
             Doc.Damaged = true;
@@ -237,13 +300,11 @@ class TRegReader {
             Skipping = true;
             return;
         }
-        auto It = std::find_if(Doc.Keys.begin(), Doc.Keys.end(),
-                               [&](const TRegKey& K) { return SameRegName(K.Path, Path); });
-        if (It == Doc.Keys.end()) {
-            Doc.Keys.push_back(TRegKey{Path, {}});
-            It = Doc.Keys.end() - 1;
-        }
-        Current = &*It;
+        // A key named again (in any case) goes on where it was first named.
+        Current = KeyIndex.FindOrAdd(FoldedHash(Path), Doc.Keys.size(), [&](size_t Found) {
+            return SameRegName(Doc.Keys[Found].Path, Path);
+        });
+        if (Current == Doc.Keys.size()) Doc.Keys.push_back(TRegKey{Path, {}});
     }
 
     void ReadValue(std::string_view Line) {
@@ -299,22 +360,56 @@ class TRegReader {
             Doc.Damaged = true;
             return;
         }
-        if (Current == nullptr) {
+        if (Current == kNone) {
             if (!Skipping) Doc.Damaged = true;  // a value before any key
             return;
         }
-        auto It = std::find_if(Current->Values.begin(), Current->Values.end(),
-                               [&](const TRegValue& V) { return SameRegName(V.Name, Value.Name); });
-        if (It == Current->Values.end()) {
-            Current->Values.push_back(std::move(Value));
+        // A value named again in its key replaces the one before. A key of a few values is
+        // searched; the values of a larger one are found through the table.
+        std::vector<TRegValue>& Values = Doc.Keys[Current].Values;
+        if (Values.size() < kSearchedValues) {
+            const auto It = std::find_if(Values.begin(), Values.end(), [&](const TRegValue& V) {
+                return SameRegName(V.Name, Value.Name);
+            });
+            if (It != Values.end()) {
+                *It = std::move(Value);
+                return;
+            }
+            Values.push_back(std::move(Value));
+            if (Values.size() == kSearchedValues) {
+                for (size_t i = 0; i < Values.size(); ++i) {
+                    ValueIndex.FindOrAdd(FoldedHash(Values[i].Name, Current), ValuePlaces.size(),
+                                         [](size_t) { return false; });
+                    ValuePlaces.emplace_back(Current, i);
+                }
+            }
+            return;
+        }
+        const size_t Place = ValueIndex.FindOrAdd(
+            FoldedHash(Value.Name, Current), ValuePlaces.size(), [&](size_t Found) {
+                const auto [Key, Index] = ValuePlaces[Found];
+                return Key == Current && SameRegName(Doc.Keys[Key].Values[Index].Name, Value.Name);
+            });
+        if (Place == ValuePlaces.size()) {
+            ValuePlaces.emplace_back(Current, Values.size());
+            Values.push_back(std::move(Value));
         } else {
-            *It = std::move(Value);
+            Values[ValuePlaces[Place].second] = std::move(Value);
         }
     }
 
+    static constexpr size_t kNone = static_cast<size_t>(-1);
+    // Up to this many values a key is searched; from then on it is in ValueIndex.
+    static constexpr size_t kSearchedValues = 16;
+
     TRegDocument Doc;
-    TRegKey* Current = nullptr;  // the key of the last "[...]" line; Doc.Keys grows only there
-    bool Skipping = false;       // inside a key that is deleted or could not be read
+    // Where each key and each value is in Doc, by name: every line is read in the same time
+    // however many keys and values came before it.
+    TNameTable KeyIndex;    // positions in Doc.Keys
+    TNameTable ValueIndex;  // positions in ValuePlaces, of the values of keys that have many
+    std::vector<std::pair<size_t, size_t>> ValuePlaces;  // the key's index, the value's
+    size_t Current = kNone;  // the index of the key of the last "[...]" line
+    bool Skipping = false;   // inside a key that is deleted or could not be read
 };
 
 }  // namespace

@@ -2,13 +2,20 @@
 
 #include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <optional>
+#include <thread>
 #include <vector>
+
+#include "platform/whole_file.h"
+#include "records/record_error.h"
 
 namespace xvexo {
 
@@ -17,6 +24,10 @@ namespace {
 constexpr std::string_view kRoot = "HKEY_CURRENT_USER";
 // A registry file is a few kilobytes; past this bound the rest is not read (and counts as lost).
 constexpr size_t kMaxFileBytes = size_t{16} << 20;
+// A temporary file of a store left unchanged this long belongs to a program stopped mid-store.
+constexpr std::chrono::minutes kStaleTemporaryAge{10};
+// The longest path a message shows.
+constexpr size_t kMaxPathInMessage = 1024;
 
 // The stored path of Key below the root: "\Software\\X\" is "HKEY_CURRENT_USER\Software\X".
 std::string FullPath(std::string_view Key) {
@@ -95,20 +106,80 @@ TRegValue& EnsureValue(TRegKey& Key, std::string_view Name) {
     return Key.Values.back();
 }
 
-std::string Reason(int Error) {
-    return std::strerror(Error);
-}
+// A view of a document as a registry: what Update's changes are made on, and what reads see.
+class TDocumentRegistry final : public TUserRegistry {
+  public:
+    explicit TDocumentRegistry(TRegDocument& Doc) : Doc(Doc) {}
 
-// Writes all of Bytes to Fd: 0, or the error that stopped it.
-int WriteAll(int Fd, std::string_view Bytes) {
-    while (!Bytes.empty()) {
-        const ssize_t N = ::write(Fd, Bytes.data(), Bytes.size());
-        if (N < 0 && errno == EINTR) continue;
-        if (N < 0) return errno;
-        Bytes.remove_prefix(static_cast<size_t>(N));
+    bool Changed = false;
+
+    bool KeyExists(std::string_view Key) const override {
+        const std::string Path = FullPath(Key);
+        return Path == kRoot || KeyIn(Doc, Path);
     }
-    return 0;
-}
+    TRegValueKind ValueKind(std::string_view Key, std::string_view Name) const override {
+        const TRegValue* V = FindValue(Key, Name);
+        return V == nullptr ? TRegValueKind::Missing : V->Kind;
+    }
+    std::optional<std::string> ReadString(std::string_view Key,
+                                          std::string_view Name) const override {
+        const TRegValue* V = FindValue(Key, Name);
+        if (V == nullptr || V->Kind != TRegValueKind::String) return std::nullopt;
+        return V->Text;
+    }
+    std::optional<uint32_t> ReadDword(std::string_view Key, std::string_view Name) const override {
+        const TRegValue* V = FindValue(Key, Name);
+        if (V == nullptr || V->Kind != TRegValueKind::Dword) return std::nullopt;
+        return V->Dword;
+    }
+
+    void CreateKey(std::string_view Key) override {
+        const std::string Path = FullPath(Key);
+        if (Path == kRoot || KeyIn(Doc, Path)) return;
+        EnsureKey(Doc, Path);
+        Changed = true;
+    }
+    void WriteString(std::string_view Key, std::string_view Name, std::string_view Value) override {
+        TRegValue& V = EnsureValue(EnsureKey(Doc, FullPath(Key)), Name);
+        if (V.Kind == TRegValueKind::String && V.Text == Value) return;
+        V.Kind = TRegValueKind::String;
+        V.Text.assign(Value);
+        Changed = true;
+    }
+    void WriteDword(std::string_view Key, std::string_view Name, uint32_t Value) override {
+        TRegValue& V = EnsureValue(EnsureKey(Doc, FullPath(Key)), Name);
+        if (V.Kind == TRegValueKind::Dword && V.Dword == Value) return;
+        V.Kind = TRegValueKind::Dword;
+        V.Text.clear();
+        V.Dword = Value;
+        Changed = true;
+    }
+    void DeleteValue(std::string_view Key, std::string_view Name) override {
+        TRegKey* K = FindKeyIn(Doc, FullPath(Key));
+        if (K == nullptr) return;
+        if (std::erase_if(K->Values,
+                          [&](const TRegValue& V) { return SameRegName(V.Name, Name); }) > 0)
+            Changed = true;
+    }
+    void DeleteKey(std::string_view Key) override {
+        const std::string Path = FullPath(Key);
+        if (Path == kRoot) throw TRegistryError("The root of the registry cannot be deleted");
+        if (std::erase_if(Doc.Keys, [&](const TRegKey& K) { return AtOrBelow(K.Path, Path); }) > 0)
+            Changed = true;
+    }
+    void Update(const std::function<void(TUserRegistry&)>& Changes) override { Changes(*this); }
+
+  private:
+    const TRegValue* FindValue(std::string_view Key, std::string_view Name) const {
+        const TRegKey* K = FindKeyIn(Doc, FullPath(Key));
+        if (K == nullptr) return nullptr;
+        auto It = std::find_if(K->Values.begin(), K->Values.end(),
+                               [&](const TRegValue& V) { return SameRegName(V.Name, Name); });
+        return It == K->Values.end() ? nullptr : &*It;
+    }
+
+    TRegDocument& Doc;
+};
 
 // Keeps the file at Path as Copy (replacing an older copy): a hard link, or a copy where the
 // folder takes no links. 0, or the error that stopped it.
@@ -120,17 +191,79 @@ int KeepCopy(const std::filesystem::path& Path, const std::filesystem::path& Cop
     return Ec.value();
 }
 
+// The advisory lock every store of the file holds, on a lock file of its own beside it, so that
+// the file itself is still replaced by a rename. The lock file is removed, while the lock is
+// still held, when the store ends; a program that was waiting on it sees that and locks anew.
+class TStoreLock {
+  public:
+    // Takes the lock, waiting at most kLockWait for a program that holds it; throws
+    // TRegistryError with the reason when it cannot be had.
+    explicit TStoreLock(std::filesystem::path LockPath) : Path(std::move(LockPath)) {
+        const auto Deadline = std::chrono::steady_clock::now() + kLockWait;
+        for (;;) {
+            Fd = ::open(Path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+            if (Fd < 0) {
+                // A lock file of another user's that this one may only read locks all the same.
+                const int Error = errno;
+                if (Error == EACCES) Fd = ::open(Path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+                if (Fd < 0) throw TRegistryError(std::strerror(Error));
+            }
+            if (::flock(Fd, LOCK_EX | LOCK_NB) == 0) {
+                // Still the lock file of the path, and not one its last holder removed?
+                struct stat Held {
+                }, Named{};
+                if (::fstat(Fd, &Held) == 0 && ::stat(Path.c_str(), &Named) == 0 &&
+                    Held.st_dev == Named.st_dev && Held.st_ino == Named.st_ino)
+                    return;
+            } else if (errno != EWOULDBLOCK && errno != EINTR) {
+                const int Error = errno;
+                ::close(Fd);
+                throw TRegistryError(std::strerror(Error));
+            }
+            ::close(Fd);
+            if (std::chrono::steady_clock::now() > Deadline)
+                throw TRegistryError("another program keeps it locked");
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    }
+    ~TStoreLock() {
+        ::unlink(Path.c_str());
+        ::close(Fd);
+    }
+    TStoreLock(const TStoreLock&) = delete;
+    TStoreLock& operator=(const TStoreLock&) = delete;
+
+  private:
+    // A store takes milliseconds; a program that holds the lock this long has stopped.
+    static constexpr std::chrono::seconds kLockWait{10};
+
+    std::filesystem::path Path;
+    int Fd = -1;
+};
+
 }  // namespace
 
 TRegFileRegistry::TRegFileRegistry(std::filesystem::path FilePath, TOpenMode Mode)
     : Path(std::move(FilePath)) {
     Refresh();
-    if (Mode == TOpenMode::Create && !Stamp.Exists) Store(Doc);
+    if (Mode == TOpenMode::Create && !Stamp.Exists) {
+        LockedChange([this](TRegDocument&) { return !Stamp.Exists; });
+    }
 }
 
 bool TRegFileRegistry::Damaged() const {
     Refresh();
     return Doc.Damaged;
+}
+
+bool TRegFileRegistry::NotRegular() const {
+    Refresh();
+    return FNotRegular;
+}
+
+std::string TRegFileRegistry::NotRegularMessage() const {
+    return "The settings file " + CleanForMessage(Path.string(), kMaxPathInMessage) +
+           " is not a regular file";
 }
 
 TRegFileRegistry::TFileStamp TRegFileRegistry::StampOf(const struct stat& St) {
@@ -142,7 +275,7 @@ TRegFileRegistry::TFileStamp TRegFileRegistry::StampOf(const struct stat& St) {
                       static_cast<int64_t>(St.st_mtim.tv_nsec)};
 }
 
-void TRegFileRegistry::Refresh() const {
+void TRegFileRegistry::Refresh(bool Force) const {
     struct stat St {};
     if (::stat(Path.c_str(), &St) != 0) {
         // A file that is gone is an empty registry; one that cannot be looked at now keeps what
@@ -150,14 +283,30 @@ void TRegFileRegistry::Refresh() const {
         if (errno == ENOENT || errno == ENOTDIR) {
             Doc = TRegDocument{};
             Stamp = TFileStamp{};
+            FNotRegular = false;
         }
         return;
     }
-    const TFileStamp Now = StampOf(St);
-    if (Now == Stamp) return;
-    const int Fd = ::open(Path.c_str(), O_RDONLY | O_CLOEXEC);
+    // A device, a FIFO or a folder is no registry: never opened (a FIFO would keep the read
+    // waiting for a writer), and read as empty.
+    const auto NotAFile = [this] {
+        Doc = TRegDocument{};
+        Stamp = TFileStamp{};
+        FNotRegular = true;
+    };
+    if (!S_ISREG(St.st_mode)) return NotAFile();
+    FNotRegular = false;
+    if (!Force && StampOf(St) == Stamp) return;
+    // Without blocking, should it have turned into a FIFO since it was looked at.
+    const int Fd = ::open(Path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (Fd < 0) return;
+    struct stat Opened {};
+    if (::fstat(Fd, &Opened) != 0 || !S_ISREG(Opened.st_mode)) {
+        ::close(Fd);
+        return NotAFile();
+    }
     std::string Bytes;
+    Bytes.reserve(std::min(static_cast<size_t>(Opened.st_size), kMaxFileBytes) + 1);
     std::vector<char> Piece(64 * 1024);
     bool Failed = false;
     while (Bytes.size() <= kMaxFileBytes) {
@@ -173,138 +322,113 @@ void TRegFileRegistry::Refresh() const {
     if (Cut) Bytes.resize(kMaxFileBytes);
     Doc = ParseRegText(Bytes);
     Doc.Damaged = Doc.Damaged || Cut;
-    Stamp = Now;
-}
-
-const TRegValue* TRegFileRegistry::FindValue(std::string_view Key, std::string_view Name) const {
-    Refresh();
-    const TRegKey* K = FindKeyIn(Doc, FullPath(Key));
-    if (K == nullptr) return nullptr;
-    auto It = std::find_if(K->Values.begin(), K->Values.end(),
-                           [&](const TRegValue& V) { return SameRegName(V.Name, Name); });
-    return It == K->Values.end() ? nullptr : &*It;
+    Stamp = StampOf(Opened);
 }
 
 bool TRegFileRegistry::KeyExists(std::string_view Key) const {
     Refresh();
-    const std::string Path = FullPath(Key);
-    return Path == kRoot || KeyIn(Doc, Path);
+    return TDocumentRegistry(Doc).KeyExists(Key);
 }
 
 TRegValueKind TRegFileRegistry::ValueKind(std::string_view Key, std::string_view Name) const {
-    const TRegValue* V = FindValue(Key, Name);
-    return V == nullptr ? TRegValueKind::Missing : V->Kind;
+    Refresh();
+    return TDocumentRegistry(Doc).ValueKind(Key, Name);
 }
 
 std::optional<std::string> TRegFileRegistry::ReadString(std::string_view Key,
                                                         std::string_view Name) const {
-    const TRegValue* V = FindValue(Key, Name);
-    if (V == nullptr || V->Kind != TRegValueKind::String) return std::nullopt;
-    return V->Text;
+    Refresh();
+    return TDocumentRegistry(Doc).ReadString(Key, Name);
 }
 
 std::optional<uint32_t> TRegFileRegistry::ReadDword(std::string_view Key,
                                                     std::string_view Name) const {
-    const TRegValue* V = FindValue(Key, Name);
-    if (V == nullptr || V->Kind != TRegValueKind::Dword) return std::nullopt;
-    return V->Dword;
+    Refresh();
+    return TDocumentRegistry(Doc).ReadDword(Key, Name);
 }
 
 void TRegFileRegistry::CreateKey(std::string_view Key) {
-    Change([&](TRegDocument& D) {
-        const std::string Path = FullPath(Key);
-        if (Path == kRoot || KeyIn(D, Path)) return false;
-        EnsureKey(D, Path);
-        return true;
-    });
+    Update([&](TUserRegistry& R) { R.CreateKey(Key); });
 }
 
 void TRegFileRegistry::WriteString(std::string_view Key, std::string_view Name,
                                    std::string_view Value) {
-    Change([&](TRegDocument& D) {
-        TRegValue& V = EnsureValue(EnsureKey(D, FullPath(Key)), Name);
-        if (V.Kind == TRegValueKind::String && V.Text == Value) return false;
-        V.Kind = TRegValueKind::String;
-        V.Text.assign(Value);
-        return true;
-    });
+    Update([&](TUserRegistry& R) { R.WriteString(Key, Name, Value); });
 }
 
 void TRegFileRegistry::WriteDword(std::string_view Key, std::string_view Name, uint32_t Value) {
-    Change([&](TRegDocument& D) {
-        TRegValue& V = EnsureValue(EnsureKey(D, FullPath(Key)), Name);
-        if (V.Kind == TRegValueKind::Dword && V.Dword == Value) return false;
-        V.Kind = TRegValueKind::Dword;
-        V.Text.clear();
-        V.Dword = Value;
-        return true;
-    });
+    Update([&](TUserRegistry& R) { R.WriteDword(Key, Name, Value); });
 }
 
 void TRegFileRegistry::DeleteValue(std::string_view Key, std::string_view Name) {
-    Change([&](TRegDocument& D) {
-        TRegKey* K = FindKeyIn(D, FullPath(Key));
-        if (K == nullptr) return false;
-        const auto Before = K->Values.size();
-        std::erase_if(K->Values, [&](const TRegValue& V) { return SameRegName(V.Name, Name); });
-        return K->Values.size() != Before;
-    });
+    Update([&](TUserRegistry& R) { R.DeleteValue(Key, Name); });
 }
 
 void TRegFileRegistry::DeleteKey(std::string_view Key) {
-    const std::string Path = FullPath(Key);
-    if (Path == kRoot) throw TRegistryError("The root of the registry cannot be deleted");
-    Change([&](TRegDocument& D) {
-        return std::erase_if(D.Keys, [&](const TRegKey& K) { return AtOrBelow(K.Path, Path); }) > 0;
+    Update([&](TUserRegistry& R) { R.DeleteKey(Key); });
+}
+
+void TRegFileRegistry::Update(const std::function<void(TUserRegistry&)>& Changes) {
+    // A first run on the file as last read says whether there is anything to store at all: a
+    // change of nothing takes no lock and writes nothing.
+    Refresh();
+    {
+        TRegDocument Trial = Doc;
+        TDocumentRegistry View(Trial);
+        Changes(View);
+        if (!View.Changed) return;
+    }
+    LockedChange([&](TRegDocument& Next) {
+        TDocumentRegistry View(Next);
+        Changes(View);
+        return View.Changed;
     });
 }
 
-void TRegFileRegistry::Change(const std::function<bool(TRegDocument&)>& Edit) {
-    Refresh();  // take in what another program stored meanwhile
+void TRegFileRegistry::LockedChange(const std::function<bool(TRegDocument&)>& Edit) {
+    if (FNotRegular) throw TRegistryError(NotRegularMessage());
+    std::filesystem::path Target;
+    try {
+        Target = FollowLinks(Path);
+    } catch (const std::filesystem::filesystem_error& E) {
+        Fail(E.code().message());
+    }
+    if (const std::filesystem::path Folder = Target.parent_path(); !Folder.empty()) {
+        std::error_code Ec;
+        std::filesystem::create_directories(Folder, Ec);
+        if (Ec) Fail(Ec.message());
+    }
+    std::optional<TStoreLock> Lock;
+    try {
+        Lock.emplace(Target.string() + ".lock");
+    } catch (const TRegistryError& E) {
+        Fail(E.what());
+    }
+    // Under the lock, the file as it is now: what another program stored is kept.
+    Refresh(true);
+    if (FNotRegular) throw TRegistryError(NotRegularMessage());
     TRegDocument Next = Doc;
     if (!Edit(Next)) return;
-    Store(Next);
+    RemoveStaleTemporaries(Target, kStaleTemporaryAge);
+    Store(Target, Next);
     Doc = std::move(Next);
     Doc.Damaged = false;
 }
 
-void TRegFileRegistry::Store(const TRegDocument& Next) {
-    const std::string Text = FormatRegText(Next);
-    const std::filesystem::path Folder = Path.parent_path();
-    auto Fail = [&](int Error) {
-        throw TRegistryError("Cannot write the registry file " + Path.string() + ": " +
-                             Reason(Error));
+void TRegFileRegistry::Fail(const std::string& Why) const {
+    throw TRegistryError("Cannot write the registry file " + Path.string() + ": " + Why);
+}
+
+void TRegFileRegistry::Store(const std::filesystem::path& Target, const TRegDocument& Next) {
+    TReplaceOptions Options;
+    Options.NewFileMode = 0600;  // the user's own settings
+    Options.BeforeRename = [&]() -> int {
+        return Doc.Damaged && Stamp.Exists ? KeepCopy(Target, Target.string() + ".bad") : 0;
     };
-    if (!Folder.empty()) {
-        std::error_code Ec;
-        std::filesystem::create_directories(Folder, Ec);
-        if (Ec) Fail(Ec.value());
-    }
-    std::string Temp = Path.string() + ".new-XXXXXX";
-    const int Fd = ::mkostemp(Temp.data(), O_CLOEXEC);
-    if (Fd < 0) Fail(errno);
-    struct stat Old {};
-    // The new file keeps the permissions of the one it replaces (mkostemp gives 0600).
-    if (::stat(Path.c_str(), &Old) == 0) ::fchmod(Fd, Old.st_mode & 07777);
-    int Error = WriteAll(Fd, Text);
-    if (Error == 0 && ::fsync(Fd) != 0) Error = errno;
-    struct stat New {};
-    if (Error == 0 && ::fstat(Fd, &New) != 0) Error = errno;
-    if (::close(Fd) != 0 && Error == 0) Error = errno;
-    if (Error == 0 && Doc.Damaged && Stamp.Exists) Error = KeepCopy(Path, Path.string() + ".bad");
-    if (Error == 0 && ::rename(Temp.c_str(), Path.c_str()) != 0) Error = errno;
-    if (Error != 0) {
-        ::unlink(Temp.c_str());
-        Fail(Error);
-    }
-    // The rename itself reaches the disk with the folder.
-    const int Dir =
-        ::open(Folder.empty() ? "." : Folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (Dir >= 0) {
-        ::fsync(Dir);
-        ::close(Dir);
-    }
-    Stamp = StampOf(New);
+    if (const int Error = ReplaceFile(Target, FormatRegText(Next), Options); Error != 0)
+        Fail(std::strerror(Error));
+    struct stat St {};
+    Stamp = ::stat(Target.c_str(), &St) == 0 ? StampOf(St) : TFileStamp{};
 }
 
 std::filesystem::path UserRegistryPath(const TEnvLookup& GetEnv) {

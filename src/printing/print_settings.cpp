@@ -45,33 +45,40 @@ TKelStatus::TKelStatus(TUserRegistry& Registry, TPrintOptions& Options,
 }
 
 void TKelStatus::VersionCheck() {
-    // The product key comes into being with the first section written below it; loading
-    // options that are stored writes nothing.
-    const std::string Version =
-        Registry.ReadString(SectionKey(kVersionSection), kVersionValue).value_or("");
-    if (Version.empty()) {
-        WriteValue(kVersionSection, kVersionValue, kSettingsVersion);
-        SyncPrintOptions(kSyncWrite, true);
-    } else if (Version != kSettingsVersion) {
-        WriteValue(kVersionSection, kVersionValue, kSettingsVersion);
-        SyncSection(kPrintOptionSection, kSyncWrite, true);
+    // The check and what it stores are one store: a first run, or another version, writes the
+    // stamp and the six defaults together (creating the product key and its sections); the
+    // current version reads the six values and writes nothing.
+    bool Reset = false;
+    StoreAs(kVersionSection, [&](TUserRegistry& R) {
+        const std::string Version =
+            R.ReadString(SectionKey(kVersionSection), kVersionValue).value_or("");
+        Reset = Version != kSettingsVersion;
+        if (!Reset) return;
+        WriteValue(R, kVersionSection, kVersionValue, kSettingsVersion);
+        WriteOptions(R, TPrintOptions{});
+    });
+    if (Reset) {
+        FOptions = TPrintOptions{};
     } else {
         SyncSection(kPrintOptionSection, kSyncRead, false);
     }
 }
 
 void TKelStatus::SyncPrintOptions(int Mode, bool Reset) {
+    if (Mode != kSyncRead) {
+        // The six values are one store; the options change only once it is made.
+        const TPrintOptions Next = Reset ? TPrintOptions{} : FOptions;
+        StoreAs(kPrintOptionSection, [&](TUserRegistry& R) { WriteOptions(R, Next); });
+        FOptions = Next;
+        return;
+    }
     if (Reset) FOptions = TPrintOptions{};
     const TPrintOptions Defaults;
     const std::string Key = SectionKey(kPrintOptionSection);
     for (const TOptionField& F : kOptionFields) {
-        if (Mode == kSyncRead) {
-            const std::optional<std::string> Text = Registry.ReadString(Key, F.Name);
-            const std::optional<int32_t> Value = Text ? ParseDecimal(*Text) : std::nullopt;
-            FOptions.*F.Field = Value.value_or(Defaults.*F.Field);
-        } else {
-            WriteValue(kPrintOptionSection, F.Name, std::to_string(FOptions.*F.Field));
-        }
+        const std::optional<std::string> Text = Registry.ReadString(Key, F.Name);
+        const std::optional<int32_t> Value = Text ? ParseDecimal(*Text) : std::nullopt;
+        FOptions.*F.Field = Value.value_or(Defaults.*F.Field);
     }
 }
 
@@ -79,19 +86,29 @@ void TKelStatus::SyncSection(std::string_view Section, int Mode, bool Reset) {
     if (Section == kPrintOptionSection) SyncPrintOptions(Mode, Reset);
 }
 
-std::string TKelStatus::SectionKey(std::string_view Section) const {
+std::string TKelStatus::SectionKey(std::string_view Section) {
     return std::string(kPrintProductKey) + "\\" + std::string(Section);
 }
 
-void TKelStatus::WriteValue(std::string_view Section, std::string_view Name,
-                            std::string_view Text) {
+void TKelStatus::StoreAs(std::string_view Section,
+                         const std::function<void(TUserRegistry&)>& Changes) {
     try {
-        const std::string Key = SectionKey(Section);
-        Registry.CreateKey(Key);
-        Registry.WriteString(Key, Name, Text);
+        Registry.Update(Changes);
     } catch (const TRegistryError& E) {
         throw TPrintSettingsError("Failed to create key " + std::string(Section), E.what());
     }
+}
+
+void TKelStatus::WriteOptions(TUserRegistry& R, const TPrintOptions& Options) {
+    for (const TOptionField& F : kOptionFields)
+        WriteValue(R, kPrintOptionSection, F.Name, std::to_string(Options.*F.Field));
+}
+
+void TKelStatus::WriteValue(TUserRegistry& R, std::string_view Section, std::string_view Name,
+                            std::string_view Text) {
+    const std::string Key = SectionKey(Section);
+    R.CreateKey(Key);
+    R.WriteString(Key, Name, Text);
 }
 
 }  // namespace xvexo

@@ -4,6 +4,7 @@
 // stamp under "Version Info" that resets them to their defaults when it changes.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -77,8 +78,10 @@ class TKelStatus {
     TKelStatus& operator=(const TKelStatus&) = delete;
 
     // Reset first restores the defaults; then mode 1 reads the six values, any other mode
-    // writes them (tmargin, lmargin, gogrid, splitno, perpage, method, as decimal text).
-    // A value that is missing, not a string or not a decimal number reads as its default.
+    // writes them (tmargin, lmargin, gogrid, splitno, perpage, method, as decimal text) as one
+    // store. A value that is missing, not a string or not a decimal number reads as its
+    // default. A write that fails throws TPrintSettingsError and leaves the options as they
+    // were.
     void SyncPrintOptions(int Mode, bool Reset);
     // SyncPrintOptions when Section is exactly "Print Option Info" (letter case counts);
     // nothing for any other name.
@@ -88,8 +91,14 @@ class TKelStatus {
 
   private:
     void VersionCheck();
-    std::string SectionKey(std::string_view Section) const;
-    void WriteValue(std::string_view Section, std::string_view Name, std::string_view Text);
+    static std::string SectionKey(std::string_view Section);
+    // Runs Changes as one store of the registry; a store that fails throws TPrintSettingsError
+    // "Failed to create key SECTION" with the registry's reason.
+    void StoreAs(std::string_view Section, const std::function<void(TUserRegistry&)>& Changes);
+    // The six values in their order, each as its decimal text.
+    static void WriteOptions(TUserRegistry& R, const TPrintOptions& Options);
+    static void WriteValue(TUserRegistry& R, std::string_view Section, std::string_view Name,
+                           std::string_view Text);
 
     TUserRegistry& Registry;
     TPrintOptions& FOptions;

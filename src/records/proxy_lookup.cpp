@@ -68,16 +68,27 @@ std::optional<TProxySetting> ParseEnvironmentProxy(std::string_view Value) {
 
 void LookupProxy(const TUserRegistry& Registry, TProxySetting& Proxy, const TEnvLookup& GetEnv) {
     std::optional<TProxySetting> Found;
+    // A port that is no number is told with the setting it came from, which the user can mend.
+    const auto From = [](std::string_view Setting, const auto& Parse) {
+        try {
+            return Parse();
+        } catch (const TRecordError& E) {
+            throw TRecordError(std::string(E.what()) + " (the proxy port of " +
+                               std::string(Setting) + ")");
+        }
+    };
     if (Registry.KeyExists(kInternetSettingsKey)) {
         if (Registry.ReadDword(kInternetSettingsKey, "ProxyEnable") != 1u) return;
         const auto Server = Registry.ReadString(kInternetSettingsKey, "ProxyServer");
         if (!Server || Server->empty()) return;
-        Found = ParseProxyServer(*Server);
+        Found =
+            From("ProxyServer in the Internet settings", [&] { return ParseProxyServer(*Server); });
     } else {
-        const char* Value = ReadEnv(GetEnv, "http_proxy");
-        if (Value == nullptr) Value = ReadEnv(GetEnv, "HTTP_PROXY");
+        const char* Name = "http_proxy";
+        const char* Value = ReadEnv(GetEnv, Name);
+        if (Value == nullptr) Value = ReadEnv(GetEnv, Name = "HTTP_PROXY");
         if (Value == nullptr) return;
-        Found = ParseEnvironmentProxy(Value);
+        Found = From(Name, [&] { return ParseEnvironmentProxy(Value); });
     }
     if (Found) Proxy = std::move(*Found);
 }

@@ -31,8 +31,10 @@ inline constexpr std::string_view kInternetSettingsKey =
 // such entry: no proxy). When the registry has no Internet settings key at all, the environment
 // variable http_proxy (or HTTP_PROXY) stands in for it: "host:port" or "http://host:port/"
 // (user information and path dropped, port 80 when none is given; a proxy of another scheme is
-// not used). Throws TRecordError "\"TEXT\" is not a decimal number" when the port is not a
-// decimal number (also when there is no ":" and no port at all); Proxy is then left unchanged.
+// not used). Throws TRecordError "\"TEXT\" is not a decimal number (the proxy port of
+// SETTING)" when the port is not a decimal number (also when there is no ":" and no port at
+// all), SETTING "ProxyServer in the Internet settings", "http_proxy" or "HTTP_PROXY"; Proxy is
+// then left unchanged.
 void LookupProxy(const TUserRegistry& Registry, TProxySetting& Proxy,
                  const TEnvLookup& GetEnv = {});
 

@@ -201,6 +201,17 @@ TLocalAddress LocalPathOfAddress(std::string_view Address) {
         Address.size() >= kFileScheme.size() &&
         EqualsIgnoringCase(Address.substr(0, kFileScheme.size()), kFileScheme);
     if (!IsFileAddress) {
+        // An address of another kind is never taken for a relative path: "ftp://host/x" and
+        // "javascript:..." would open files of those names.
+        if (const std::string_view Scheme = SchemeOfAddress(Address); !Scheme.empty()) {
+            for (const std::string_view Ours : {"file", "http", "https"}) {
+                if (EqualsIgnoringCase(Scheme, Ours)) return Refuse("no \"//\" after the scheme");
+            }
+            std::string Lower(Scheme);
+            for (char& C : Lower)
+                if (C >= 'A' && C <= 'Z') C = static_cast<char>(C - 'A' + 'a');
+            return Refuse("the scheme \"" + CleanForMessage(Lower) + "\" is not supported");
+        }
         if (Address.find('\0') != std::string_view::npos)
             return Refuse("the address holds a NUL byte");
         L.Path = Address;
@@ -229,6 +240,17 @@ TLocalAddress LocalPathOfAddress(std::string_view Address) {
     if (Path.find('\0') != std::string::npos) return Refuse("the address holds a NUL byte");
     L.Path = std::move(Path);
     return L;
+}
+
+std::string_view SchemeOfAddress(std::string_view Address) {
+    const auto IsLetter = [](char C) { return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z'); };
+    if (Address.empty() || !IsLetter(Address[0])) return {};
+    for (size_t i = 1; i < Address.size(); ++i) {
+        const char C = Address[i];
+        if (C == ':') return Address.substr(0, i);
+        if (!IsLetter(C) && !(C >= '0' && C <= '9') && C != '+' && C != '-' && C != '.') break;
+    }
+    return {};
 }
 
 int32_t FormatOfAddress(std::string_view Address) {

@@ -30,10 +30,17 @@ struct TLocalAddress {
     std::string Error;  // why the address names no local file; empty when Path holds
 };
 
+// The scheme Address begins with: a letter, then letters, digits, "+", "-" or ".", up to the
+// first ":" ("ftp" of "ftp://host/x", "javascript" of "javascript:..."); empty when it has none.
+std::string_view SchemeOfAddress(std::string_view Address);
+
 // The local path of Address. A file:// address has an empty host or "localhost" (in any case),
-// then its path, with %XX decoded to the byte XX. Anything else is a path as it stands.
+// then its path, with %XX decoded to the byte XX. An address that begins with another scheme is
+// no path (a local file of such a name opens as "./NAME"). Anything else is a path as it stands.
 // Errors: "Empty URL" (no address, or file:// without a path), "Cannot open ADDRESS: not a local
-// file" (another host), "Cannot open ADDRESS: the address holds a NUL byte".
+// file" (another host), "Cannot open ADDRESS: the address holds a NUL byte", "Cannot open
+// ADDRESS: the scheme "SCHEME" is not supported" (SCHEME in lower case), "Cannot open ADDRESS:
+// no "//" after the scheme" (file:, http: or https: without it).
 TLocalAddress LocalPathOfAddress(std::string_view Address);
 
 // The format an address chooses: for http(s), FormatForAddress; for a local address, the name

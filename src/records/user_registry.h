@@ -6,6 +6,7 @@
 // in for the platform's registry (a .reg text file on Linux).
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -54,6 +55,15 @@ class TUserRegistry {
     virtual void DeleteValue(std::string_view Key, std::string_view Name) = 0;
     // Removes Key with its values and every key below it; nothing when it is missing.
     virtual void DeleteKey(std::string_view Key) = 0;
+
+    // Runs Changes as one store, what one action of the user changes: Changes reads and
+    // changes the registry it is given, and what it changed is stored all together when it
+    // returns, or nothing of it when it throws (TRegistryError or any other exception, which
+    // goes on to the caller). Nothing is stored when it changed nothing. Another program
+    // storing at the same time cannot come between what Changes read and what it stores: so
+    // Changes may run again, on what that other program stored, and must take everything it
+    // changes from the registry it is given. An Update inside Changes joins the outer one.
+    virtual void Update(const std::function<void(TUserRegistry&)>& Changes) = 0;
 };
 
 // Reads another registry and drops every change without an error, so code that stores what it
@@ -79,6 +89,7 @@ class TReadOnlyRegistry final : public TUserRegistry {
     void WriteDword(std::string_view, std::string_view, uint32_t) override {}
     void DeleteValue(std::string_view, std::string_view) override {}
     void DeleteKey(std::string_view) override {}
+    void Update(const std::function<void(TUserRegistry&)>& Changes) override { Changes(*this); }
 
   private:
     const TUserRegistry& Source;

@@ -110,11 +110,15 @@ TEST(Download, AProxyPortThatIsNotDecimalFailsBeforeAnyRequest) {
     ASSERT_EQ(V.Get(Server.Url("/tag3")), "");
     for (const std::string Setting : {"cache.example", "ftp=a:21;http=cache.example"}) {
         V.SetProxy(Setting);
-        EXPECT_EQ(V.Get(Server.Url("/tag9")), "\"cache.example\" is not a decimal number")
+        EXPECT_EQ(V.Get(Server.Url("/tag9")),
+                  "\"cache.example\" is not a decimal number (the proxy port of ProxyServer in "
+                  "the Internet settings)")
             << Setting;
     }
     V.SetProxy("cache.example:80x");
-    EXPECT_EQ(V.Get(Server.Url("/tag9")), "\"80x\" is not a decimal number");
+    EXPECT_EQ(V.Get(Server.Url("/tag9")),
+              "\"80x\" is not a decimal number (the proxy port of ProxyServer in the Internet "
+              "settings)");
     EXPECT_EQ(Server.Requests().size(), 1u);
     EXPECT_EQ(V.MoveIndex(), 3);  // the game stays
     EXPECT_FALSE(V->proxy().IsSet());

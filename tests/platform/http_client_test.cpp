@@ -388,5 +388,108 @@ TEST(HttpClient, FetchesOverTlsWithTheSameRequest) {
         << Error;
 }
 
+// A server that sends a byte now and then never trips the silence bound; the bound on the whole
+// download ends it (here shortened from its five minutes).
+TEST(HttpClient, ADripFeedEndsAtTheBoundOfTheWholeDownload) {
+    TScriptedServer Drip([](TPeer& P) {
+        if (!P.Send("HTTP/1.0 200 OK\r\n\r\n")) return;
+        while (!P.StopFlag() && P.Send("x"))
+            std::this_thread::sleep_for(50ms);
+    });
+    TCountingHook Hook;
+    THttpClient Client(Hook);
+    EXPECT_EQ(Client.Limits.Whole, 300s);
+    Client.Limits.Silence = 10s;
+    Client.Limits.Whole = 700ms;
+    const auto Start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Fetch(Client, Drip.Url("/")).Error, "Timed out");
+    const auto Took = std::chrono::steady_clock::now() - Start;
+    EXPECT_GE(Took, 650ms);
+    EXPECT_LT(Took, 3s);
+}
+
+// A header line that comes in many pieces is scanned once: 48 MiB of it take about as long as
+// 48 MiB of body (once 15 s for 64 MiB, with the line searched again from its start after every
+// piece).
+TEST(HttpClient, AHugeHeaderLineIsReadInLinearTime) {
+    TScriptedServer Server([](TPeer& P) {
+        if (!P.Send("HTTP/1.0 200 OK\r\nX-Filler: ")) return;
+        const std::string Piece(16 * 1024, 'h');
+        for (int i = 0; i < 48 * 64; ++i) {
+            if (!P.Send(Piece)) return;
+        }
+        P.Send("\r\n\r\nthe record");
+    });
+    TCountingHook Hook;
+    THttpClient Client(Hook);
+    const auto Start = std::chrono::steady_clock::now();
+    EXPECT_EQ(Fetch(Client, Server.Url("/")).Body, "the record");
+    const auto Took = std::chrono::steady_clock::now() - Start;
+    std::printf("a 48 MiB header line: %lld ms\n",
+                static_cast<long long>(
+                    std::chrono::duration_cast<std::chrono::milliseconds>(Took).count()));
+    EXPECT_LT(Took, 5s);
+}
+
+// A proxy's own refusal is the proxy's, said with its name, never a page shown as the game: 407
+// to a request or to the CONNECT of an https tunnel, and an error the proxy marks as its own.
+// The same statuses from the server itself, or from a proxy that only passes them on, are
+// answers like any other.
+TEST(HttpClient, AProxysOwnRefusalNamesTheProxy) {
+    testing::TTempFolder Dir;
+    testing::TTlsIdentity Identity(Dir.Path);
+    TScriptedServer Refusing([](TPeer& P) {
+        const bool Lost = P.Request.find("/lost") != std::string::npos;
+        P.Send(Lost ? "HTTP/1.1 502 Bad Gateway\r\nProxy-Status: cache; error=dns_timeout\r\n\r\n"
+                      "<html>the proxy's page</html>"
+                    : "HTTP/1.1 407 Proxy Authentication Required\r\n"
+                      "Proxy-Authenticate: Basic realm=\"office\"\r\n\r\n<html>log in</html>");
+    });
+    TScriptedServer Server([](TPeer& P) {
+        P.Send(P.Request.find("/gateway") != std::string::npos
+                   ? "HTTP/1.1 502 Bad Gateway\r\n\r\nthe server's own page"
+                   : "HTTP/1.1 407 Proxy Authentication Required\r\n\r\nthe server's own page");
+    });
+    TScriptedServer Secure([](TPeer& P) { P.Send(Answer(200, "secret game")); }, &Identity);
+    TCountingHook Hook;
+    THttpClient Client(Hook);
+    Client.CaFile = Identity.CertFile;
+    Client.Proxy = {"127.0.0.1", Refusing.Port()};
+    const std::string Proxy = "The proxy 127.0.0.1:" + std::to_string(Refusing.Port());
+    EXPECT_EQ(Fetch(Client, Server.Url("/game.sgf")).Error,
+              Proxy + " refused the request: 407 Proxy Authentication Required");
+    EXPECT_EQ(Fetch(Client, Server.Url("/lost.sgf")).Error,
+              Proxy + " refused the request: 502 Bad Gateway");
+    EXPECT_EQ(Fetch(Client, Secure.Url("/game.sgf")).Error,
+              Proxy + " refused the request: 407 Proxy Authentication Required");
+    EXPECT_TRUE(Client.Body.empty());
+
+    TScriptedServer Passing(testing::ProxyScript());
+    Client.Proxy = {"127.0.0.1", Passing.Port()};
+    EXPECT_EQ(Fetch(Client, Server.Url("/gateway")).Body, "the server's own page");
+    Client.Proxy = {};
+    EXPECT_EQ(Fetch(Client, Server.Url("/auth")).Body, "the server's own page");
+}
+
+// A host name in a message is cut as any text quoted from outside: a 100 KB host gives a short
+// line.
+TEST(HttpClient, AHugeHostNameIsCutInMessages) {
+    const std::string Host(100'000, 'a');
+    TCountingHook Hook;
+    THttpClient Client(Hook);
+    Client.Limits.Connect = 2s;
+    const std::string Cut = std::string(32, 'a') + "...";
+    const std::string Direct = Fetch(Client, "http://" + Host + "/game.sgf").Error;
+    EXPECT_TRUE(Direct.starts_with("Cannot connect to " + Cut + ":80")) << Direct.substr(0, 200);
+    EXPECT_LT(Direct.size(), 400u);
+    testing::TRefusingPort Closed;
+    Client.Proxy = {Host, Closed.Port};
+    const std::string ViaProxy = Fetch(Client, "http://127.0.0.1/game.sgf").Error;
+    EXPECT_TRUE(ViaProxy.starts_with("Cannot connect to the proxy " + Cut + ":" +
+                                     std::to_string(Closed.Port)))
+        << ViaProxy.substr(0, 200);
+    EXPECT_LT(ViaProxy.size(), 400u);
+}
+
 }  // namespace
 }  // namespace xvexo

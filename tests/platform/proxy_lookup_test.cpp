@@ -79,25 +79,27 @@ TEST(ProxyLookup, ReadsBothFormsOfTheServerText) {
     }
 }
 
+// The message names the setting the port came from, so the user knows what to mend.
 TEST(ProxyLookup, APortThatIsNotDecimalFailsAndChangesNothing) {
     const struct {
         std::string Server;
-        std::string Error;
+        std::string Text;
     } Cases[] = {
-        {"proxy.example", "\"proxy.example\" is not a decimal number"},
-        {"proxy.example:", "\"\" is not a decimal number"},
-        {"proxy.example:80x", "\"80x\" is not a decimal number"},
-        {"http=proxy.example;https=secure.example:443",
-         "\"proxy.example\" is not a decimal number"},
-        {"http=proxy.example:;ftp=f:21", "\"\" is not a decimal number"},
+        {"proxy.example", "\"proxy.example\""},
+        {"proxy.example:", "\"\""},
+        {"proxy.example:80x", "\"80x\""},
+        {"http=proxy.example;https=secure.example:443", "\"proxy.example\""},
+        {"http=proxy.example:;ftp=f:21", "\"\""},
         // A port that would put control bytes or a page of text into the message.
-        {"p:\x1b[31m" + std::string(40, '9'),
-         "\"?[31m999999999999999999999999999...\" is not a decimal number"},
+        {"p:\x1b[31m" + std::string(40, '9'), "\"?[31m999999999999999999999999999...\""},
     };
     const TProxySetting Earlier{"earlier.example", 8000};
     for (const auto& C : Cases) {
         const TLookup L = Lookup(Enabled(C.Server), {}, Earlier);
-        EXPECT_EQ(L.Error, C.Error) << C.Server;
+        EXPECT_EQ(L.Error, C.Text +
+                               " is not a decimal number (the proxy port of ProxyServer in "
+                               "the Internet settings)")
+            << C.Server;
         EXPECT_EQ(L.Proxy, Earlier) << C.Server;
     }
 }
@@ -133,7 +135,12 @@ TEST(ProxyLookup, TheEnvironmentStandsInWhenTheRegistryHasNoInternetSettings) {
         {{{"http_proxy", ""}, {"HTTP_PROXY", "upper.example:2"}}, {"upper.example", 2}, ""},
         {{{"http_proxy", "socks5://cache.example:1080"}}, {}, ""},
         {{{"https_proxy", "cache.example:3128"}}, {}, ""},
-        {{{"http_proxy", "cache.example:port"}}, {}, "\"port\" is not a decimal number"},
+        {{{"http_proxy", "cache.example:port"}},
+         {},
+         "\"port\" is not a decimal number (the proxy port of http_proxy)"},
+        {{{"HTTP_PROXY", "cache.example:port"}},
+         {},
+         "\"port\" is not a decimal number (the proxy port of HTTP_PROXY)"},
         {{}, {}, ""},
     };
     for (const auto& C : Cases) {

@@ -1,11 +1,14 @@
 // The registry file: typed values, names without regard to case, the file forms Windows writes,
-// damaged files, and changes that cannot be stored.
+// damaged files, changes that cannot be stored, programs sharing the file, links, and paths that
+// name no regular file.
 
 #include "platform/reg_file_registry.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -275,6 +278,32 @@ TEST(RegFileRegistry, DamagedFilesReadAsFarAsTheyGoAndStayUntouched) {
     EXPECT_EQ(FileNames(Dir.Path), (std::vector<std::string>{"user.reg", "user.reg.bad"}));
 }
 
+// A key named again goes on where it was first named, and a value named again (in any case)
+// replaces the earlier one in its place: in a key of a few values, and in one of many, whose
+// values are found another way.
+TEST(RegFileRegistry, NamesGivenAgainInTheFileAreOneKeyAndOneValue) {
+    for (const int Count : {3, 15, 16, 17, 60}) {
+        SCOPED_TRACE(Count);
+        std::string Text = "[HKEY_CURRENT_USER\\A]\n";
+        for (int i = 0; i < Count; ++i)
+            Text += "\"v" + std::to_string(i) + "\"=dword:00000001\n";
+        Text += "[HKEY_CURRENT_USER\\B]\n\"x\"=\"b\"\n[hkey_current_user\\a]\n";
+        for (int i = 0; i < Count; i += 2)
+            Text += "\"V" + std::to_string(i) + "\"=dword:00000002\n";
+        Text += "\"new\"=\"n\"\n";
+        const TRegDocument Doc = ParseRegText(Text);
+        ASSERT_EQ(Doc.Keys.size(), 2u);
+        EXPECT_EQ(Doc.Keys[0].Path, "HKEY_CURRENT_USER\\A");
+        const auto& Values = Doc.Keys[0].Values;
+        ASSERT_EQ(Values.size(), static_cast<size_t>(Count + 1));
+        for (int i = 0; i < Count; ++i) {
+            EXPECT_EQ(Values[i].Dword, i % 2 == 0 ? 2u : 1u) << i;
+            EXPECT_TRUE(SameRegName(Values[i].Name, "v" + std::to_string(i)));
+        }
+        EXPECT_EQ(Values.back().Text, "n");
+    }
+}
+
 TEST(RegFileRegistry, ChangesOfAnotherWriterAreSeenAndKept) {
     TTempFolder Dir;
     TRegFileRegistry A(Dir / "user.reg");
@@ -419,6 +448,190 @@ TEST(RegFileRegistry, AWriteCutShortLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(FileNames(Dir.Path), std::vector<std::string>{"user.reg"});
     EXPECT_EQ(Reg.ValueKind("Software\\X", "Large"), TRegValueKind::Missing);
     EXPECT_EQ(Reg.ReadString("Software\\X", "Small"), "kept");
+}
+
+// An update is one store: all of its changes, or none when it throws; and one that changes
+// nothing writes nothing.
+TEST(RegFileRegistry, AnUpdateStoresAllOfItsChangesOrNone) {
+    TTempFolder Dir;
+    const auto File = Dir / "user.reg";
+    TRegFileRegistry Reg(File);
+    Reg.WriteString("Software\\X", "Kept", "1");
+    const std::string Before = ReadBytes(File);
+    EXPECT_THROW(Reg.Update([](TUserRegistry& R) {
+        R.WriteString("Software\\X", "Kept", "2");
+        R.WriteDword("Software\\Y", "New", 3);
+        throw TRegistryError("stopped part-way");
+    }),
+                 TRegistryError);
+    EXPECT_EQ(ReadBytes(File), Before);
+    EXPECT_EQ(Reg.ReadString("Software\\X", "Kept"), "1");
+    EXPECT_FALSE(Reg.KeyExists("Software\\Y"));
+
+    struct stat Old {};
+    ::stat(File.c_str(), &Old);
+    Reg.Update([](TUserRegistry& R) { R.WriteString("Software\\X", "Kept", "1"); });
+    struct stat Same {};
+    ::stat(File.c_str(), &Same);
+    EXPECT_EQ(Same.st_ino, Old.st_ino) << "nothing changed, nothing written";
+
+    Reg.Update([](TUserRegistry& R) {
+        for (int i = 0; i < 10; ++i)
+            R.WriteString("Software\\X", std::to_string(i), std::to_string(i * i));
+        R.Update([](TUserRegistry& Inner) { Inner.DeleteValue("Software\\X", "Kept"); });
+        // The changes so far are seen inside.
+        if (R.ReadString("Software\\X", "9") != "81") throw TRegistryError("not seen");
+    });
+    const TRegFileRegistry Fresh(File);
+    EXPECT_EQ(Fresh.ReadString("Software\\X", "9"), "81");
+    EXPECT_EQ(Fresh.ValueKind("Software\\X", "Kept"), TRegValueKind::Missing);
+    EXPECT_EQ(FileNames(Dir.Path), std::vector<std::string>{"user.reg"});
+}
+
+// Two programs storing in the same file at once, each its own values, one store at a time in a
+// bounded loop: every value of both is there at the end (each store read the file, changed it
+// and renamed it over the file under the lock), and no lock or temporary file stays behind.
+TEST(RegFileRegistry, TwoProgramsStoringAtOnceLoseNothing) {
+    TTempFolder Dir;
+    const auto File = Dir / "user.reg";
+    constexpr int kStores = 120;
+    std::vector<pid_t> Children;
+    for (const std::string Name : {"A", "B"}) {
+        const pid_t Child = ::fork();
+        if (Child == 0) {
+            ::alarm(120);  // a child that hangs ends all the same
+            int Status = 0;
+            try {
+                TRegFileRegistry Reg(File);
+                for (int i = 0; i < kStores; ++i)
+                    Reg.WriteDword("Software\\Shared", Name + std::to_string(i),
+                                   static_cast<uint32_t>(i));
+            } catch (const std::exception&) {
+                Status = 1;
+            }
+            ::_exit(Status);
+        }
+        Children.push_back(Child);
+    }
+    for (const pid_t Child : Children) {
+        int Status = 0;
+        ASSERT_EQ(::waitpid(Child, &Status, 0), Child);
+        EXPECT_TRUE(WIFEXITED(Status) && WEXITSTATUS(Status) == 0) << Status;
+    }
+    const TRegFileRegistry Reg(File);
+    std::vector<std::string> Lost;
+    for (const std::string Name : {"A", "B"}) {
+        for (int i = 0; i < kStores; ++i) {
+            if (Reg.ReadDword("Software\\Shared", Name + std::to_string(i)) !=
+                static_cast<uint32_t>(i))
+                Lost.push_back(Name + std::to_string(i));
+        }
+    }
+    EXPECT_EQ(Lost, std::vector<std::string>{});
+    EXPECT_EQ(FileNames(Dir.Path), std::vector<std::string>{"user.reg"});
+}
+
+// A settings file kept elsewhere (a dotfiles folder) and linked to: the link stays, and the file
+// it leads to (through a chain of links, relative or not) takes the changes; a link to a file
+// not yet there makes it where it points.
+TEST(RegFileRegistry, ALinkStaysALinkAndTheFileItLeadsToIsChanged) {
+    namespace fs = std::filesystem;
+    TTempFolder Dir;
+    fs::create_directories(Dir / "dotfiles");
+    fs::create_directories(Dir / "config");
+    WriteBytes(Dir / "dotfiles/user.reg",
+               "[HKEY_CURRENT_USER\\Software\\X]\n\"Old\"=dword:00000001\n");
+    fs::permissions(Dir / "dotfiles/user.reg", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("../dotfiles/user.reg", Dir / "config/user.reg");
+    fs::create_symlink(Dir / "config/user.reg", Dir / "user.reg");
+
+    TRegFileRegistry(Dir / "config/user.reg").WriteDword("Software\\X", "New", 2);
+    TRegFileRegistry(Dir / "user.reg").WriteDword("Software\\X", "Newer", 3);
+    EXPECT_TRUE(fs::is_symlink(Dir / "config/user.reg"));
+    EXPECT_TRUE(fs::is_symlink(Dir / "user.reg"));
+    const TRegFileRegistry Target(Dir / "dotfiles/user.reg");
+    EXPECT_EQ(Target.ReadDword("Software\\X", "Old"), 1u);
+    EXPECT_EQ(Target.ReadDword("Software\\X", "New"), 2u);
+    EXPECT_EQ(Target.ReadDword("Software\\X", "Newer"), 3u);
+    EXPECT_EQ(fs::status(Dir / "dotfiles/user.reg").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(FileNames(Dir / "dotfiles"), std::vector<std::string>{"user.reg"});
+    EXPECT_EQ(FileNames(Dir / "config"), std::vector<std::string>{"user.reg"});
+
+    fs::create_symlink("../dotfiles/later.reg", Dir / "config/later.reg");
+    TRegFileRegistry(Dir / "config/later.reg", TRegFileRegistry::TOpenMode::Create);
+    EXPECT_TRUE(fs::is_symlink(Dir / "config/later.reg"));
+    EXPECT_EQ(ReadBytes(Dir / "dotfiles/later.reg"), "Windows Registry Editor Version 5.00\n");
+}
+
+// A FIFO, a folder, a character device (made with mknod when the test runs as root), or a link
+// to one, named as the settings file: never opened for reading (a FIFO would hang every
+// program), read as empty, and never replaced by a file; every change says why.
+TEST(RegFileRegistry, APathThatNamesNoRegularFileIsNeitherReadNorWritten) {
+    namespace fs = std::filesystem;
+    TTempFolder Dir;
+    ASSERT_EQ(::mkfifo((Dir / "fifo.reg").c_str(), 0600), 0);
+    fs::create_directory(Dir / "folder.reg");
+    fs::create_symlink("fifo.reg", Dir / "link.reg");
+    std::vector<std::string> Names = {"fifo.reg", "folder.reg", "link.reg"};
+    if (::geteuid() == 0 &&
+        ::mknod((Dir / "null.reg").c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0) {
+        Names.push_back("null.reg");
+    } else {
+        std::printf(
+            "not root, or no right to make device nodes: the character device is left out\n");
+    }
+    const auto Kind = [&](const std::string& Name) {
+        struct stat St {};
+        ::lstat((Dir / Name).c_str(), &St);
+        return St.st_mode & S_IFMT;
+    };
+    for (const std::string& Name : Names) {
+        SCOPED_TRACE(Name);
+        const auto Before = Kind(Name);
+        const std::string Message =
+            "The settings file " + (Dir / Name).string() + " is not a regular file";
+        TRegFileRegistry Reg(Dir / Name);
+        EXPECT_TRUE(Reg.NotRegular());
+        EXPECT_EQ(Reg.NotRegularMessage(), Message);
+        EXPECT_FALSE(Reg.KeyExists("Software"));
+        try {
+            Reg.WriteString("Software\\X", "V", "1");
+            ADD_FAILURE() << "the change was taken";
+        } catch (const TRegistryError& E) {
+            EXPECT_EQ(E.what(), Message);
+        }
+        EXPECT_THROW(TRegFileRegistry(Dir / Name, TRegFileRegistry::TOpenMode::Create),
+                     TRegistryError);
+        EXPECT_EQ(Kind(Name), Before);
+    }
+    std::vector<std::string> All = Names;
+    std::sort(All.begin(), All.end());
+    EXPECT_EQ(FileNames(Dir.Path), All);
+}
+
+// A store that was stopped (a program killed mid-write) leaves its temporary file; the next
+// store removes it: only a file of that very name, and only once it is old.
+TEST(RegFileRegistry, TheNextStoreRemovesTheTemporaryFileOfAStoppedOne) {
+    namespace fs = std::filesystem;
+    TTempFolder Dir;
+    const auto Old = fs::file_time_type::clock::now() - std::chrono::hours(2);
+    const struct {
+        const char* Name;
+        bool Aged;
+        bool Stays;
+    } Files[] = {
+        {"user.reg.new-Ab12Cd", true, false},    {"user.reg.new-Xy34Zw", false, true},
+        {"other.reg.new-Ab12Cd", true, true},    {"user.reg.new-Ab12C", true, true},
+        {"user.reg.new-Ab12Cd.pdf", true, true},
+    };
+    for (const auto& F : Files) {
+        WriteBytes(Dir / F.Name, "left behind");
+        if (F.Aged) fs::last_write_time(Dir / F.Name, Old);
+    }
+    TRegFileRegistry(Dir / "user.reg").WriteDword("Software\\X", "V", 1);
+    for (const auto& F : Files)
+        EXPECT_EQ(fs::exists(Dir / F.Name), F.Stays) << F.Name;
 }
 
 }  // namespace

@@ -55,6 +55,24 @@ TEST(RecordSource, AddressesAndTheirLocalPaths) {
         {"file://localhost", "", "Empty URL"},
         // Control bytes of an address never reach a message.
         {"file://\x1b[2J/x", "", "Cannot open file://?[2J/x: not a local file"},
+        // An address of a scheme not read here is refused as such, never opened as a relative
+        // path; a colon after a "/" or a leading digit makes no scheme.
+        {"ftp://example.org/game.sgf", "",
+         "Cannot open ftp://example.org/game.sgf: the scheme \"ftp\" is not supported"},
+        {"javascript:alert(1)", "",
+         "Cannot open javascript:alert(1): the scheme \"javascript\" is not supported"},
+        {"data:text/plain,(;GM[1])", "",
+         "Cannot open data:text/plain,(;GM[1]): the scheme \"data\" is not supported"},
+        {"SVN+SSH://host/x", "",
+         "Cannot open SVN+SSH://host/x: the scheme \"svn+ssh\" is not supported"},
+        {std::string(100, 'a') + ":x", "",
+         "Cannot open " + std::string(100, 'a') + ":x: the scheme \"" + std::string(32, 'a') +
+             "...\" is not supported"},
+        {"file:/tmp/game.txt", "", "Cannot open file:/tmp/game.txt: no \"//\" after the scheme"},
+        {"HTTP:game.txt", "", "Cannot open HTTP:game.txt: no \"//\" after the scheme"},
+        {"./ftp:game.txt", "./ftp:game.txt", ""},
+        {"games/a:b.txt", "games/a:b.txt", ""},
+        {"2024:final.sgf", "2024:final.sgf", ""},
     };
     for (const auto& C : Cases) {
         const TLocalAddress L = LocalPathOfAddress(C.Address);

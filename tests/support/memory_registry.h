@@ -1,10 +1,12 @@
 #pragma once
 // A user registry held in memory, for tests of the code that reads and writes it. Key paths and
 // value names compare without regard to letter case. With ReadOnly set every change throws, as
-// a store in a folder that cannot be written does; Changes counts the changes made.
+// a store in a folder that cannot be written does; Changes counts the changes made, and Stores
+// the stores: each change outside an Update, and each Update that changed something.
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -28,6 +30,7 @@ class TMemoryRegistry : public TUserRegistry {
     TKeys Keys;
     bool ReadOnly = false;
     int Changes = 0;
+    int Stores = 0;
 
     static std::string Fold(std::string_view S) {
         std::string Out(S);
@@ -96,11 +99,32 @@ class TMemoryRegistry : public TUserRegistry {
         }
     }
 
+    void Update(const std::function<void(TUserRegistry&)>& Edit) override {
+        if (Updating) return Edit(*this);
+        // All or nothing: the keys as they were come back when Edit throws.
+        const TKeys Before = Keys;
+        const int ChangesBefore = Changes;
+        Updating = true;
+        try {
+            Edit(*this);
+        } catch (...) {
+            Updating = false;
+            Keys = Before;
+            Changes = ChangesBefore;
+            throw;
+        }
+        Updating = false;
+        if (Changes != ChangesBefore) ++Stores;
+    }
+
   private:
     void Change() {
         if (ReadOnly) throw TRegistryError("The registry cannot be written");
         ++Changes;
+        if (!Updating) ++Stores;
     }
+
+    bool Updating = false;
 
     const TValue* Find(std::string_view Key, std::string_view Name) const {
         auto K = Keys.find(Fold(Key));

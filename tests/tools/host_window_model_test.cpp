@@ -1,8 +1,12 @@
 #include "host_window_model.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include "platform/reg_file_registry.h"
 #include "support/memory_registry.h"
+#include "support/temp_folder.h"
 
 namespace xvexo {
 namespace {
@@ -57,6 +61,70 @@ TEST(HostWindowModel, RecentFilesNewestFirstWithoutRepeatsAndAtMostTen) {
     EXPECT_EQ(Recent.Entries()[1], "/r/11.sgf");
     ASSERT_TRUE(Recent.Clear());
     EXPECT_TRUE(Recent.Entries().empty());
+}
+
+// Opening a record is one store of the whole list, however many entries move.
+TEST(HostWindowModel, EachChangeOfTheListIsOneStore) {
+    testing::TMemoryRegistry Registry;
+    TRecentFiles Recent(Registry);
+    for (int i = 1; i <= 10; ++i)
+        ASSERT_TRUE(Recent.Add("/r/" + std::to_string(i) + ".sgf"));
+    const int Before = Registry.Stores;
+    ASSERT_TRUE(Recent.Add("/r/new.sgf"));
+    EXPECT_EQ(Registry.Stores, Before + 1);
+    ASSERT_TRUE(Recent.Remove("/r/3.sgf"));
+    ASSERT_TRUE(Recent.Clear());
+    EXPECT_EQ(Registry.Stores, Before + 3);
+}
+
+// The viewer opening records while a host registers the control and takes the registration
+// away again, two processes on one settings file: the list ends as the last ten records opened,
+// newest first, and the registration's own values come and go whole.
+TEST(HostWindowModel, TheListSurvivesAnotherProgramStoringAtOnce) {
+    testing::TTempFolder Dir;
+    const auto File = Dir / "user.reg";
+    constexpr int kOpened = 40;
+    const auto Run = [](const std::function<void()>& Work) {
+        const pid_t Child = ::fork();
+        if (Child == 0) {
+            ::alarm(120);
+            try {
+                Work();
+            } catch (const std::exception&) {
+                ::_exit(1);
+            }
+            ::_exit(0);
+        }
+        return Child;
+    };
+    const pid_t Viewer = Run([&] {
+        TRegFileRegistry Registry(File);
+        TRecentFiles Recent(Registry);
+        for (int i = 1; i <= kOpened; ++i) {
+            if (!Recent.Add("/games/" + std::to_string(i) + ".sgf")) ::_exit(1);
+        }
+    });
+    const pid_t Host = Run([&] {
+        TRegFileRegistry Registry(File);
+        for (int i = 0; i < kOpened; ++i) {
+            Registry.Update([](TUserRegistry& R) {
+                for (int k = 0; k < 15; ++k)
+                    R.WriteString("Software\\Classes\\Test\\" + std::to_string(k), "", "x");
+            });
+            Registry.DeleteKey("Software\\Classes\\Test");
+        }
+    });
+    for (const pid_t Child : {Viewer, Host}) {
+        int Status = 0;
+        ASSERT_EQ(::waitpid(Child, &Status, 0), Child);
+        EXPECT_TRUE(WIFEXITED(Status) && WEXITSTATUS(Status) == 0) << Status;
+    }
+    TRegFileRegistry Registry(File);
+    std::vector<std::string> Expected;
+    for (int i = kOpened; i > kOpened - TRecentFiles::kMaxEntries; --i)
+        Expected.push_back("/games/" + std::to_string(i) + ".sgf");
+    EXPECT_EQ(TRecentFiles(Registry).Entries(), Expected);
+    EXPECT_FALSE(Registry.KeyExists("Software\\Classes\\Test"));
 }
 
 TEST(HostWindowModel, DamagedEntriesAreSkippedAndWrittenOver) {

@@ -114,7 +114,9 @@ TEST(XvexoNetwork, TheProxyOfTheSettingsAndFailures) {
     R = RunTool("fetch '" + Server.Url("/game.txt") + "'", Registry(Dir, "cache.example"));
     EXPECT_EQ(R.Status, 1);
     EXPECT_EQ(R.Out, "");
-    EXPECT_EQ(R.Err, "\"cache.example\" is not a decimal number\n");
+    EXPECT_EQ(R.Err,
+              "\"cache.example\" is not a decimal number (the proxy port of ProxyServer in the "
+              "Internet settings)\n");
 
     xvexo::testing::TRefusingPort Refusing;
     const std::string Refused = "http://127.0.0.1:" + std::to_string(Refusing.Port) + "/g.txt";

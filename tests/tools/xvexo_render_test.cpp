@@ -6,6 +6,12 @@
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/full_folder.h"
 
 namespace {
 
@@ -167,6 +173,37 @@ TEST(RenderCommand, AFailedWriteIsOneLineOfOurs) {
         EXPECT_EQ(P.exitCode(), 1) << C.Out;
         EXPECT_EQ(P.readAllStandardError().toStdString(), C.Line);
     }
+}
+
+// An output on a disk that fills up: the picture or document that stood at the path stays
+// whole, and nothing else is left there (the new file is written beside it and renamed over it
+// only once complete). A small tmpfs, filled to the brim, where the test may mount one.
+TEST(RenderCommand, AnOutputOnAFullDiskLeavesTheFileThatStoodThere) {
+    xvexo::testing::TFullFolder Full;
+    if (!Full.Mounted()) GTEST_SKIP() << "no tmpfs can be mounted here (root only)";
+    const struct {
+        const char* Command;
+        const char* Name;
+    } Cases[] = {{"render", "board.png"}, {"print", "game.pdf"}};
+    for (const auto& C : Cases)
+        xvexo::testing::WriteBytes(Full / C.Name, std::string("yesterday's ") + C.Name);
+    Full.Fill();
+    for (const auto& C : Cases) {
+        QProcess P;
+        P.start(QStringLiteral(XVEXO_PROGRAM),
+                {QString::fromLatin1(C.Command), Sample("sample.tag.txt"), QStringLiteral("-o"),
+                 QString::fromStdString((Full / C.Name).string())});
+        P.waitForFinished(60000);
+        EXPECT_EQ(P.exitCode(), 1) << C.Command;
+        EXPECT_EQ(P.readAllStandardError().toStdString(),
+                  "Cannot write the output: No space left on device\n");
+        EXPECT_EQ(xvexo::testing::ReadBytes(Full / C.Name), std::string("yesterday's ") + C.Name);
+    }
+    std::vector<std::string> Names;
+    for (const auto& Entry : std::filesystem::directory_iterator(Full.Path))
+        Names.push_back(Entry.path().filename().string());
+    std::sort(Names.begin(), Names.end());
+    EXPECT_EQ(Names, (std::vector<std::string>{"board.png", "filler", "game.pdf"}));
 }
 
 }  // namespace

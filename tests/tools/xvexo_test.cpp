@@ -224,6 +224,13 @@ TEST(XvexoSources, LocalAddressesOnlyAndNamesAsBytes) {
     EXPECT_EQ(R.Err, "Cannot open file://" + Samples +
                          "/short_move.NGF%00.txt: the address holds a NUL byte\n");
     EXPECT_EQ(RunTool("record file://").Err, "Empty URL\n");
+    // An address of another scheme is refused as such, not taken for a missing file.
+    for (const std::string Command : {"record", "replay", "fetch"}) {
+        R = RunTool(Command + " ftp://example.org/game.sgf");
+        EXPECT_EQ(R.Status, 1);
+        EXPECT_EQ(R.Err,
+                  "Cannot open ftp://example.org/game.sgf: the scheme \"ftp\" is not supported\n");
+    }
     // A file name that is no valid UTF-8 opens, as a path and as an address.
     const std::string Name = WriteTemp("\xB6\xD4\xBE\xD6\xFF.tag.txt", "(;EV[x];B[pd])\n");
     EXPECT_EQ(RunTool("replay '" + Name + "' --to 1").Status, 0);

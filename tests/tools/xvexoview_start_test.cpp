@@ -1,9 +1,13 @@
 // Starting the viewer program loads the print options: on a first run it stores the settings
-// stamp and the defaults; when they cannot be stored it says so and goes on.
+// stamp and the defaults; when they cannot be stored, or the settings file is no regular file,
+// it says so once and goes on.
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -87,6 +91,34 @@ TEST(ViewerStart, SettingsThatCannotBeStoredAreReportedAndTheViewerGoesOn) {
                              "Version Info: Cannot write the registry file %1: Not a directory); "
                              "printing uses the default options.\n")
                   .arg(Registry));
+}
+
+// A FIFO (which once kept every program waiting for a writer) or a character device (made with
+// mknod when the test runs as root) where the settings file should be: the viewer starts, says
+// so once, and leaves it as it was.
+TEST(ViewerStart, ASettingsPathThatIsNoRegularFileIsReportedOnceAndLeftAlone) {
+    QTemporaryDir Dir;
+    QStringList Paths = {Dir.filePath(QStringLiteral("fifo.reg"))};
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Paths[0]).constData(), 0600), 0);
+    const QString Device = Dir.filePath(QStringLiteral("null.reg"));
+    if (::geteuid() == 0 &&
+        ::mknod(QFile::encodeName(Device).constData(), S_IFCHR | 0666, ::makedev(1, 3)) == 0)
+        Paths << Device;
+    for (const QString& Path : Paths) {
+        const TStart S = StartViewer(Path, Dir);
+        EXPECT_EQ(S.Exit, 0) << Path.toStdString();
+        EXPECT_FALSE(S.Shot.isNull());
+        EXPECT_EQ(S.Errors, QStringLiteral("xvexoview: The settings file %1 is not a regular file; "
+                                           "nothing is stored in it, and printing uses the "
+                                           "default options.\n")
+                                .arg(Path));
+        struct stat St {};
+        ASSERT_EQ(::lstat(QFile::encodeName(Path).constData(), &St), 0);
+        EXPECT_TRUE(S_ISFIFO(St.st_mode) || S_ISCHR(St.st_mode)) << Path.toStdString();
+    }
+    EXPECT_EQ(QDir(Dir.path()).entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot).size(),
+              Paths.size() + 1)  // and the screenshot
+        << QDir(Dir.path()).entryList(QDir::AllEntries | QDir::System).join(' ').toStdString();
 }
 
 }  // namespace

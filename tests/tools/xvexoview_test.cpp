@@ -19,6 +19,7 @@
 #include "control/reference_window.h"
 #include "control/view_fixture.h"
 #include "platform/qt_print_surface.h"
+#include "support/full_folder.h"
 #include "support/memory_registry.h"
 #include "support/record_text.h"
 #include "support/temp_folder.h"
@@ -264,6 +265,12 @@ TEST(ViewerProgram, AddressesAndScreenshots) {
     EXPECT_NE(Errors().find("/no-such-record.txt: No such file or directory\n"), std::string::npos)
         << Errors();
     EXPECT_EQ(Run("--bogus"), 2);
+    EXPECT_EQ(Run("--screenshot '" + Folder + "/a.png' 'javascript:alert(1)'"), 1);
+    EXPECT_NE(Errors().find(
+                  "xvexoview: Cannot open javascript:alert(1): the scheme \"javascript\" is not "
+                  "supported\n"),
+              std::string::npos)
+        << Errors();
 
     {
         std::ofstream Out(Folder + "/\xB6\xD4\xFF.NGF", std::ios::binary);
@@ -280,6 +287,27 @@ TEST(ViewerProgram, AddressesAndScreenshots) {
               std::string::npos)
         << Errors();
     EXPECT_EQ(Errors().find("libpng"), std::string::npos) << Errors();
+}
+
+// A screenshot on a disk that fills up: the picture that stood at the path stays whole.
+TEST(ViewerProgram, AScreenshotOnAFullDiskLeavesTheOldPicture) {
+    testing::TFullFolder Full;
+    if (!Full.Mounted()) GTEST_SKIP() << "no tmpfs can be mounted here (root only)";
+    const testing::TTempFolder Dir;
+    testing::WriteBytes(Full / "shot.png", "yesterday's picture");
+    Full.Fill();
+    const std::string Err = (Dir / "err.txt").string();
+    const std::string Command = "QT_QPA_PLATFORM=offscreen XVEXOVIEW_REGISTRY='" +
+                                (Dir / "user.reg").string() +
+                                "' '" XVEXOVIEW_PROGRAM "' --screenshot '" +
+                                (Full / "shot.png").string() + "' 2>'" + Err + "'";
+    const int Status = std::system(Command.c_str());
+    EXPECT_TRUE(WIFEXITED(Status) && WEXITSTATUS(Status) == 1) << Status;
+    EXPECT_NE(testing::ReadBytes(Err).find(
+                  "xvexoview: Cannot write the output: No space left on device\n"),
+              std::string::npos)
+        << testing::ReadBytes(Err);
+    EXPECT_EQ(testing::ReadBytes(Full / "shot.png"), "yesterday's picture");
 }
 
 }  // namespace

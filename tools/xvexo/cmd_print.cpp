@@ -176,6 +176,8 @@ int RunPrint(const TArgs& Args) {
 
     // The stored options, loaded as the viewer loads them, through a view that stores nothing.
     const auto Registry = OpenUserRegistry();
+    if (Registry->NotRegular())
+        PrintError(Registry->NotRegularMessage() + "; the default print options are used");
     TReadOnlyRegistry Unwritten(*Registry);
     TPrintOptions Options;
     TKelStatus Status(Unwritten, Options);

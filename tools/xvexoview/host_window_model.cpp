@@ -69,9 +69,13 @@ std::string StorableAddress(std::string_view Address) {
 }
 
 std::vector<std::string> TRecentFiles::Entries() const {
+    return EntriesIn(Registry);
+}
+
+std::vector<std::string> TRecentFiles::EntriesIn(const TUserRegistry& From) {
     std::vector<std::string> List;
     for (int i = 0; i < kMaxEntries; ++i) {
-        const std::optional<std::string> Value = Registry.ReadString(kRecentFilesKey, ValueName(i));
+        const std::optional<std::string> Value = From.ReadString(kRecentFilesKey, ValueName(i));
         if (!Value || Value->empty() || !IsValidUtf8(*Value) || HasControlByte(*Value)) continue;
         if (std::find(List.begin(), List.end(), *Value) != List.end()) continue;
         List.push_back(*Value);
@@ -82,32 +86,36 @@ std::vector<std::string> TRecentFiles::Entries() const {
 bool TRecentFiles::Add(std::string_view Address) {
     const std::string Stored = StorableAddress(Address);
     if (Stored.empty()) return true;
-    std::vector<std::string> List = Entries();
-    std::erase(List, Stored);
-    List.insert(List.begin(), Stored);
-    if (List.size() > static_cast<size_t>(kMaxEntries)) List.resize(kMaxEntries);
-    return Store(List);
+    return Change([&Stored](std::vector<std::string>& List) {
+        std::erase(List, Stored);
+        List.insert(List.begin(), Stored);
+        if (List.size() > static_cast<size_t>(kMaxEntries)) List.resize(kMaxEntries);
+    });
 }
 
 bool TRecentFiles::Remove(std::string_view Address) {
-    std::vector<std::string> List = Entries();
-    std::erase(List, std::string(Address));
-    return Store(List);
+    return Change([Address](std::vector<std::string>& List) { std::erase(List, Address); });
 }
 
 bool TRecentFiles::Clear() {
-    return Store({});
+    return Change([](std::vector<std::string>& List) { List.clear(); });
 }
 
-bool TRecentFiles::Store(const std::vector<std::string>& List) {
-    // Every value name is written or removed, so no entry of an older list stays behind.
+bool TRecentFiles::Change(const std::function<void(std::vector<std::string>&)>& Edit) {
+    // The list as stored now, changed, and written back whole in one store: every value name
+    // is written or removed, so no entry of an older list stays behind, and a program storing
+    // at the same time loses nothing.
     try {
-        for (int i = 0; i < kMaxEntries; ++i) {
-            if (static_cast<size_t>(i) < List.size())
-                Registry.WriteString(kRecentFilesKey, ValueName(i), List[i]);
-            else
-                Registry.DeleteValue(kRecentFilesKey, ValueName(i));
-        }
+        Registry.Update([&Edit](TUserRegistry& R) {
+            std::vector<std::string> List = EntriesIn(R);
+            Edit(List);
+            for (int i = 0; i < kMaxEntries; ++i) {
+                if (static_cast<size_t>(i) < List.size())
+                    R.WriteString(kRecentFilesKey, ValueName(i), List[i]);
+                else
+                    R.DeleteValue(kRecentFilesKey, ValueName(i));
+            }
+        });
         return true;
     } catch (const TRegistryError&) {
         return false;

@@ -4,6 +4,7 @@
 // keys' help. The Qt window (viewer_window.h) only shows what this computes.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,7 +35,8 @@ std::string WindowTitle(const TViewerStatus& Status, std::string_view FileName);
 
 // The recently opened records, newest first, as string values "1".."10" under
 // kRecentFilesKey. What cannot be an address (another value type, empty text, control bytes,
-// a repeat) is skipped on reading, so a damaged entry never reaches the menu.
+// a repeat) is skipped on reading, so a damaged entry never reaches the menu. Each change is
+// one store of the whole list (TUserRegistry::Update).
 class TRecentFiles {
   public:
     static constexpr const char* kRecentFilesKey = "Software\\XVexoView\\Recent Files";
@@ -54,7 +56,9 @@ class TRecentFiles {
     bool Clear();
 
   private:
-    bool Store(const std::vector<std::string>& List);
+    static std::vector<std::string> EntriesIn(const TUserRegistry& From);
+    // Edits the list as stored and stores it, as one store; false when it cannot be stored.
+    bool Change(const std::function<void(std::vector<std::string>&)>& Edit);
 
     TUserRegistry& Registry;
 };

@@ -92,9 +92,11 @@ int main(int argc, char** argv) {
     // With --screenshot nobody is there to read a box: notices go to standard error.
     std::function<void(const QString&)> Report;
     if (Screenshot) Report = PrintError;
-    // The recent files live in the user's registry; a screenshot leaves them as they are.
-    const std::unique_ptr<xvexo::TRegFileRegistry> Registry =
+    // The recent files live in the user's registry; a screenshot leaves them as they are, and
+    // a settings file that is no regular file keeps none (the notice above said so).
+    std::unique_ptr<xvexo::TRegFileRegistry> Registry =
         Screenshot ? nullptr : xvexo::OpenUserRegistry();
+    if (Registry && Registry->NotRegular()) Registry.reset();
     xvexo::TViewerWindow Window(std::move(Control), nullptr, Report);
     Window.SetRecentRegistry(Registry.get());
     Window.show();

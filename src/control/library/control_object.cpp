@@ -102,6 +102,31 @@ class TControl {
     uint32_t AddRef() { return ++Refs; }
     uint32_t Release();
 
+    // Holds a reference to the control while the library calls out to the host, which may give
+    // up its last reference meanwhile (close the viewer on a key, in OnPaint): the control
+    // outlives the call. Made where a call of the host's comes in (a member, SendChar,
+    // ProcessEvents, the widget interface), the control is freed as the call returns when it
+    // was the last reference; made where Qt delivers an event (the event filter, a change of
+    // the form), whose dispatch goes on after the guard, it is freed once that dispatch is over.
+    class TCallOutGuard {
+      public:
+        enum TKind { HostCall, QtEvent };
+        TCallOutGuard(TControl& Control, TKind Kind) : Control(Control), Kind(Kind) {
+            Control.AddRef();
+            if (Kind == QtEvent) ++Control.QtEvents;
+        }
+        ~TCallOutGuard() {
+            Control.Release();
+            if (Kind == QtEvent) --Control.QtEvents;
+        }
+        TCallOutGuard(const TCallOutGuard&) = delete;
+        TCallOutGuard& operator=(const TCallOutGuard&) = delete;
+
+      private:
+        TControl& Control;
+        TKind Kind;
+    };
+
     XVHRESULT Invoke(int32_t Id, uint16_t Flags, XVDispParams* Params, XVVariant* Result,
                      XVExcepInfo* Excep);
     // Fires event Id on the sink, if one is connected, with Args (the last one first).
@@ -132,6 +157,11 @@ class TControl {
     void ApplyColor();
 
     uint32_t Refs = 1;
+    // Qt events being delivered through a guard: a control given up inside one is freed after.
+    int QtEvents = 0;
+    // The host gave up its last reference inside a Qt event; the control waits to be freed and
+    // sends no event but OnDestroy.
+    bool Released = false;
     XVDispatch* Sink = nullptr;
     uint32_t SinkCookie = 0;
     uint32_t NextCookie = 1;
@@ -213,10 +243,8 @@ XVHRESULT DispInvoke(XVDispatch* This, int32_t Id, const XVGUID*, uint32_t, uint
                      XVDispParams* Params, XVVariant* Result, XVExcepInfo* Excep, uint32_t*) {
     TControl* C = OwnerOf(This);
     // The host's reference may be the last one it gives up from inside an event of this call.
-    C->AddRef();
-    const XVHRESULT R = C->Invoke(Id, Flags, Params, Result, Excep);
-    C->Release();
-    return R;
+    const TControl::TCallOutGuard Guard(*C, TControl::TCallOutGuard::HostCall);
+    return C->Invoke(Id, Flags, Params, Result, Excep);
 }
 
 constexpr XVDispatchVtbl kDispatchVtbl = {
@@ -305,9 +333,11 @@ uint32_t WinRelease(XVexoViewWindow* This) {
     return OwnerOf(This)->Release();
 }
 XVHRESULT WinProcessEvents(XVexoViewWindow* This, int32_t Milliseconds) {
+    const TControl::TCallOutGuard Guard(*OwnerOf(This), TControl::TCallOutGuard::HostCall);
     return OwnerOf(This)->ProcessEvents(Milliseconds);
 }
 XVHRESULT WinSendChar(XVexoViewWindow* This, int32_t Char, int32_t* Delivered) {
+    const TControl::TCallOutGuard Guard(*OwnerOf(This), TControl::TCallOutGuard::HostCall);
     return OwnerOf(This)->SendChar(Char, Delivered);
 }
 constexpr XVexoViewWindowVtbl kWindowVtbl = {WinQueryInterface, WinAddRef, WinRelease,
@@ -362,12 +392,20 @@ XVHRESULT TControl::QueryInterface(const XVGUID* Iid, void** Out) {
 
 uint32_t TControl::Release() {
     const uint32_t Left = --Refs;
-    if (Left == 0) {
-        // A sink that calls the control from OnDestroy must not free it a second time.
-        Refs = 1;
+    if (Left != 0) return Left;
+    // A sink that calls the control from OnDestroy must not free it a second time.
+    Refs = 1;
+    if (QtEvents == 0) {
         delete this;
+        return 0;
     }
-    return Left;
+    // Given up inside an event that Qt still delivers to the form: freed once it is over.
+    if (!Released) {
+        Released = true;
+        QMetaObject::invokeMethod(
+            qApp, [this] { delete this; }, Qt::QueuedConnection);
+    }
+    return 0;
 }
 
 XVHRESULT TControl::Advise(XVUnknown* NewSink, uint32_t* Cookie) {
@@ -395,7 +433,7 @@ XVHRESULT TControl::Unadvise(uint32_t Cookie) {
 }
 
 void TControl::Fire(int32_t Id, XVVariant* Args, uint32_t Count) {
-    if (!Sink) return;
+    if (!Sink || (Released && Id != XV_DISPID_ONDESTROY)) return;
     XVDispatch* S = Sink;
     // The sink may disconnect itself while it handles the event.
     S->lpVtbl->AddRef(S);
@@ -554,7 +592,7 @@ void TControl::Put(int32_t Id, const XVVariant& Value, bool ByReference) {
                     Target->lpVtbl->Invoke(Target, Property, nullptr, 0, XV_DISPATCH_PROPERTYPUT,
                                            &One, nullptr, nullptr, nullptr);
                 }
-                SetEmpty(&Got);
+                ClearVariant(&Got);
             }
             Target->lpVtbl->Release(Target);
             break;
@@ -625,7 +663,7 @@ XVHRESULT TControl::Invoke(int32_t Id, uint16_t Flags, XVDispParams* Params, XVV
             if (Args != 0) return XV_DISP_E_BADPARAMCOUNT;
             XVVariant Ignored{};
             Get(Id, Result ? Result : &Ignored);
-            SetEmpty(&Ignored);
+            ClearVariant(&Ignored);
             return XV_S_OK;
         }
         return XV_DISP_E_MEMBERNOTFOUND;
@@ -656,6 +694,8 @@ XVHRESULT TControl::Invoke(int32_t Id, uint16_t Flags, XVDispParams* Params, XVV
 bool TEventForwarder::eventFilter(QObject* Watched, QEvent* Event) {
     QWidget* Form = Control.Form.data();
     if (!Form) return false;
+    // Every event sent on to the host below may be the one in which it lets the control go.
+    const TControl::TCallOutGuard Guard(Control, TControl::TCallOutGuard::QtEvent);
     if (Event->type() == QEvent::KeyPress)
         return KeyPress(Watched, *static_cast<QKeyEvent*>(Event));
     if (Event->type() == QEvent::Paint) {
@@ -736,6 +776,7 @@ QSize TWidgetFace::LeastSize() {
 }
 
 IXVexoViewWidget::TOpenResult TWidgetFace::Open(const std::string& Address, QString* Error) {
+    const TControl::TCallOutGuard Guard(Control, TControl::TCallOutGuard::HostCall);
     TXVexoView& F = *Control.Form;
     const QPointer<TXVexoView> Alive(&F);
     const bool Loaded = F.LoadAddress(Address, Error);
@@ -763,10 +804,12 @@ TXVexoViewStatus TWidgetFace::Status() {
 }
 
 void TWidgetFace::Print() {
+    const TControl::TCallOutGuard Guard(Control, TControl::TCallOutGuard::HostCall);
     Control.Form->printBtnClick();
 }
 
 void TWidgetFace::Step(TStep Step) {
+    const TControl::TCallOutGuard Guard(Control, TControl::TCallOutGuard::HostCall);
     Control.Form->ArrowClick(static_cast<int>(Step));
 }
 
@@ -782,7 +825,15 @@ QString TWidgetFace::StartNotice() {
 }
 
 void TWidgetFace::SetOnChange(std::function<void()> Change) {
-    Control.Form->OnChange = std::move(Change);
+    if (!Change) {
+        Control.Form->OnChange = nullptr;
+        return;
+    }
+    // A change of the form reaches the host from inside the form's own handlers.
+    Control.Form->OnChange = [this, Change = std::move(Change)] {
+        const TControl::TCallOutGuard Guard(Control, TControl::TCallOutGuard::QtEvent);
+        Change();
+    };
 }
 
 static_assert(static_cast<int>(IXVexoViewWidget::ToStart) == TXVexoView::kToStart);

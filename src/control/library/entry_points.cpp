@@ -146,11 +146,12 @@ void Unregister(TUserRegistry& R) {
 
 XVHRESULT ChangeRegistry(void (*Change)(TUserRegistry&)) {
     try {
-        Change(*OpenUserRegistry());
+        // The whole registration is one store: it is there whole or not at all.
+        OpenUserRegistry()->Update(Change);
         return XV_S_OK;
     } catch (const std::exception&) {
-        // The registry file cannot be written (a folder without rights, a full disk): nothing
-        // of the change was stored.
+        // The registry file cannot be written (a folder without rights, a full disk, no regular
+        // file): nothing of the change was stored.
         return XV_SELFREG_E_CLASS;
     }
 }

@@ -49,7 +49,10 @@ void StartPrinting() {
     if (ProgramPrintStatus() != nullptr) return;
     std::optional<TPrintSettingsError> Error;
     StartPrintStatus(&Error);
-    if (Error) {
+    if (!SettingsFileProblem().empty()) {
+        Notice = SettingsFileProblem() +
+                 "; nothing is stored in it, and printing uses the default options.";
+    } else if (Error) {
         Notice = "The print settings cannot be stored (" + Error->Details() +
                  "); printing uses the default options.";
     }

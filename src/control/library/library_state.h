@@ -21,8 +21,9 @@ bool CanUnload();
 bool EnsureApplication();
 
 // Loads the print options from the user's registry, once (on a first run, or a new settings
-// version, storing the defaults). When they cannot be stored, printing goes on with the defaults
-// and PrintSettingsNotice says why; empty otherwise.
+// version, storing the defaults). When they cannot be stored, or the settings file is no
+// regular file, printing goes on with the defaults and PrintSettingsNotice says why, once;
+// empty otherwise.
 void StartPrinting();
 const std::string& PrintSettingsNotice();
 

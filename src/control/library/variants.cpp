@@ -27,10 +27,14 @@ bool ParseInteger(std::string_view T, int64_t& Out) {
         T.remove_prefix(1);
     }
     if (T.empty()) return false;
+    // Nineteen digits may pass the range: each step is checked before it is taken.
+    constexpr int64_t kMax = std::numeric_limits<int64_t>::max();
     int64_t N = 0;
     for (const char C : T) {
         if (C < '0' || C > '9') return false;
-        N = N * 10 + (C - '0');
+        const int Digit = C - '0';
+        if (N > (kMax - Digit) / 10) return false;
+        N = N * 10 + Digit;
     }
     Out = Negative ? -N : N;
     return true;
@@ -185,8 +189,15 @@ double ToDouble(const XVVariant& Arg) {
 
 void SetEmpty(XVVariant* Result) {
     if (!Result) return;
-    if (Result->vt == XV_VT_BSTR) std::free(Result->u.bstrVal);
     std::memset(Result, 0, sizeof *Result);
+}
+
+void ClearVariant(XVVariant* Owned) {
+    if (!Owned) return;
+    if (Owned->vt == XV_VT_BSTR) std::free(Owned->u.bstrVal);
+    if (Owned->vt == XV_VT_DISPATCH && Owned->u.pdispVal)
+        Owned->u.pdispVal->lpVtbl->Release(Owned->u.pdispVal);
+    std::memset(Owned, 0, sizeof *Owned);
 }
 
 void SetBool(XVVariant* Result, bool Value) {

@@ -31,7 +31,9 @@ bool ToBool(const XVVariant& V);
 int32_t ToInt(const XVVariant& V, int32_t Min, int32_t Max);
 double ToDouble(const XVVariant& V);
 
-// Results; each first clears what Result held (a string it held is freed).
+// Results. A result is an output only, as the dispatch convention has it: what Result held when
+// the call came is the host's and is never read or freed (a host may free a string it was
+// given and use the same variant again); each of these sets Result whole.
 void SetEmpty(XVVariant* Result);
 void SetBool(XVVariant* Result, bool Value);
 void SetI2(XVVariant* Result, int16_t Value);
@@ -40,6 +42,10 @@ void SetR8(XVVariant* Result, double Value);
 void SetText(XVVariant* Result, std::string_view Value);
 // Stores Value, whose reference the caller passes on to Result.
 void SetDispatch(XVVariant* Result, XVDispatch* Value);
+
+// Frees what a variant of the library's own holds (a string, a reference) and empties it; for
+// a result the library asked for and is done with, never for one the host handed in.
+void ClearVariant(XVVariant* Owned);
 
 bool SameGuid(const XVGUID& A, const XVGUID& B);
 // "{xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}" in upper case, as the registry writes identifiers.
