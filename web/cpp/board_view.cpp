@@ -22,9 +22,10 @@ TBoardView::TBoardView(TPaintBox& Box, TImageSource& Pictures)
       Base(Pictures.Load("baseb")),
       Edge(Pictures.Load("bedge")),
       Painter(Box, *Base, *Edge) {
-    // Every point event of the engine reaches the picture, as on the desktop's board.
+    // Every point event of the engine reaches the picture, as on the desktop's board, but for
+    // those of a whole record being replayed: its last position is drawn once.
     const auto ToPainter = [this](TGoBoard&, int32_t X, int32_t Y, int32_t Value, uint8_t Colour) {
-        Painter.SetPoint(Colour, X, Y, Value);
+        if (!Replaying) Painter.SetPoint(Colour, X, Y, Value);
     };
     Board.OnPutStone = ToPainter;
     Board.OnRedrawPoint = ToPainter;
@@ -49,21 +50,34 @@ void TBoardView::ApplyRecord() {
         Painter.SetLines(Lines);
         Resize(BoxWidth, BoxHeight);
     }
-    Painter.LoadPosition({});
+    // The record is replayed silently, as the desktop replays it, and its last position drawn
+    // in one pass, as the desktop's events leave it: the stones, then the last move's mark or
+    // every stone's number, then the record's marks.
+    Replaying = true;
     Board.Reset(Lines);
     // With numbers shown, the moves replayed show their own numbers.
     if (NumbersShown) Board.SetNumbering({0, 0, 1});
     Board.SetHandicap(static_cast<uint8_t>(Record.HandicapStones & 0xFF), 1);
-    if (ApplyStartSetup(Record, Board)) {
-        // The setup went in without point events: the picture takes the board's points.
-        TKelGoPB::TStoneGrid Start{};
-        for (int32_t Row = 1; Row <= Lines; ++Row) {
-            for (int32_t Col = 1; Col <= Lines; ++Col)
-                Start[Row - 1][Col - 1] = Board.PointColour(Col, Row);
-        }
-        Painter.LoadPosition(Start);
-    }
+    ApplyStartSetup(Record, Board);
     PlayRecordMoves(Record, Board);
+    Replaying = false;
+    TKelGoPB::TStoneGrid Stones{};
+    for (int32_t Row = 1; Row <= Lines; ++Row) {
+        for (int32_t Col = 1; Col <= Lines; ++Col)
+            Stones[Row - 1][Col - 1] = Board.PointColour(Col, Row);
+    }
+    Painter.LoadPosition(Stones);
+    if (NumbersShown) {
+        TNumberGrid Numbers{};
+        Board.GetStoneNumbers(Numbers);
+        Painter.LoadValues(Numbers);
+    } else {
+        int32_t X = 0;
+        int32_t Y = 0;
+        uint8_t Colour = 0;
+        Board.GetLastMove(X, Y, Colour);
+        if (X > 0) Painter.SetPoint(Colour, X, Y, kLastMoveMark);
+    }
     ShowMarks();
 }
 

@@ -61,6 +61,7 @@ class TBoardView {
     TTextEncoding Encoding = TTextEncoding::Utf8;
     bool NumbersShown = false;
     bool Shown = false;
+    bool Replaying = false;
     int BoxWidth = 0;
     int BoxHeight = 0;
 };

@@ -118,10 +118,14 @@ export class CanvasPlayer {
           break;
         case Command.FontColour: this.fontColour = hex(w[i + 1]); i += 2; break;
         case Command.CopyMode: this.copyMode = w[i + 1]; i += 2; break;
-        case Command.CopyRect:
-          this.copyRect(w[i + 1], w[i + 2], w[i + 3], w[i + 4], w[i + 5], w[i + 6], w[i + 7]);
-          i += 8;
+        case Command.CopyRect: {
+          const n = this.run(w, i);
+          const [x, y, width, height, id, sx, sy] = w.subarray(i + 1, i + 8);
+          this.copyRect(x, y, width, height, id, sx, sy, height === 1 ? n : 1,
+                        height === 1 ? 1 : n);
+          i += 8 * n;
           break;
+        }
         case Command.Line: this.line(w[i + 1], w[i + 2], w[i + 3], w[i + 4]); i += 5; break;
         case Command.Ellipse: this.ellipse(w[i + 1], w[i + 2], w[i + 3], w[i + 4]); i += 5; break;
         case Command.Rectangle: this.rectangle(w[i + 1], w[i + 2], w[i + 3], w[i + 4]); i += 5; break;
@@ -165,27 +169,45 @@ export class CanvasPlayer {
     c.fillRect(x, y, this.device(x2) - x, this.device(y2) - y);
   }
 
-  copyRect(x, y, w, h, id, sx, sy) {
+  // How many CopyRect commands from I on copy the same one-pixel row each one line lower (or
+  // the same one-pixel column each one further right), as the board's edges are drawn.
+  run(w, i) {
+    const [x, y, width, height, id, sx, sy] = w.subarray(i + 1, i + 8);
+    if (height !== 1 && width !== 1) return 1;
+    let n = 1;
+    for (let j = i + 8; j + 8 <= w.length && w[j] === Command.CopyRect; j += 8, ++n) {
+      const same = w[j + 3] === width && w[j + 4] === height && w[j + 5] === id &&
+        w[j + 6] === sx && w[j + 7] === sy;
+      const next = height === 1 ? w[j + 1] === x && w[j + 2] === y + n
+                                : w[j + 2] === y && w[j + 1] === x + n;
+      if (!same || !next) break;
+    }
+    return n;
+  }
+
+  // Copies the W x H block at (SX, SY) of a picture to (X, Y), Down times one under the other
+  // (or Across times side by side) when the block is one pixel high (wide): one copy stretched
+  // without smoothing, the same pixels.
+  copyRect(x, y, w, h, id, sx, sy, down = 1, across = 1) {
     const picture = this.sheet.pictures[id];
     if (!picture || w <= 0 || h <= 0) return;
-    // Only the part inside both pictures is copied, as on the desktop (the sheet's neighbours
-    // lie beyond).
-    const x0 = Math.max(0, -sx, -x);
-    const y0 = Math.max(0, -sy, -y);
-    const x1 = Math.min(w, picture.w - sx, this.width - x);
-    const y1 = Math.min(h, picture.h - sy, this.height - y);
+    // Only the part inside the picture is copied, as on the desktop (the sheet's neighbours lie
+    // beyond); what falls off the canvas is not drawn.
+    const x0 = Math.max(0, -sx);
+    const y0 = Math.max(0, -sy);
+    const x1 = Math.min(w, picture.w - sx);
+    const y1 = Math.min(h, picture.h - sy);
     if (x0 >= x1 || y0 >= y1) return;
     const dx = this.device(x + x0);
     const dy = this.device(y + y0);
-    const dw = this.device(x + x1) - dx;
-    const dh = this.device(y + y1) - dy;
-    let source = picture;
+    const dw = this.device(x + x0 + (x1 - x0) * across) - dx;
+    const dh = this.device(y + y0 + (y1 - y0) * down) - dy;
     let [srcX, srcY, srcW, srcH] = [picture.x + sx + x0, picture.y + sy + y0, x1 - x0, y1 - y0];
     // A whole stone or mask on a denser screen: the generator's picture for the device size,
     // pixel for pixel, where there is one.
     if (dw !== srcW && sx === 0 && sy === 0 && srcW === picture.w && srcH === picture.h) {
       const sharp = dw === dh ? this.sheet.sameKind(picture, dw) : null;
-      if (sharp) [source, srcX, srcY, srcW, srcH] = [sharp, sharp.x, sharp.y, dw, dh];
+      if (sharp) [srcX, srcY, srcW, srcH] = [sharp.x, sharp.y, dw, dh];
     }
     const c = this.context;
     // AND of a black-and-white mask is a product, OR of a stone on black a sum.
@@ -196,9 +218,9 @@ export class CanvasPlayer {
 
   line(x1, y1, x2, y2) {
     if (this.penWidth === 1 && (x1 === x2 || y1 === y2)) {
-      // The pixels from the start up to, not including, the end, one device pixel (or the
-      // ratio's whole number of them) thick.
-      const t = Math.max(1, Math.round(this.scale));
+      // The pixels from the start up to, not including, the end, as many device pixels thick
+      // as whole ones fit in one of the core's (one at a ratio of 1.5).
+      const t = Math.max(1, Math.floor(this.scale));
       const c = this.context;
       c.globalCompositeOperation = 'source-over';
       c.fillStyle = this.pen;

@@ -1,8 +1,7 @@
 // The core compiled to WebAssembly and the board pictures, loaded once for the page and shared
-// by every <xvexo-view>. The module's loader finds its .wasm beside itself; the picture sheet
-// and its index are fetched from the same folder, all at the same time.
+// by every <xvexo-view>: the module's loader, its .wasm, the picture sheet and its index are
+// fetched from dist/ all at the same time, the .wasm compiled as it arrives.
 
-import createXVexoCore from '../dist/xvexo-core.mjs';
 import { CanvasPlayer, PictureSheet, measureText } from './canvas-player.js';
 
 const distUrl = (name) => new URL(`../dist/${name}`, import.meta.url);
@@ -60,11 +59,37 @@ class Core {
   }
 }
 
+// The .wasm compiled as it streams in (or, served with another type than application/wasm,
+// once it has arrived).
+async function instantiate(wasm, imports) {
+  const response = await wasm;
+  try {
+    return await WebAssembly.instantiateStreaming(response.clone(), imports);
+  } catch {
+    return WebAssembly.instantiate(await response.arrayBuffer(), imports);
+  }
+}
+
+async function loadModule() {
+  const wasm = fetchOk(distUrl('xvexo-core.wasm'));
+  wasm.catch(() => {});  // its failure is reported when it is instantiated
+  const { default: createXVexoCore } = await import('../dist/xvexo-core.mjs');
+  let failed;
+  const failure = new Promise((resolve, reject) => { failed = reject; });
+  const ready = createXVexoCore({
+    instantiateWasm(imports, receive) {
+      instantiate(wasm, imports).then(({ instance }) => receive(instance), failed);
+      return {};
+    },
+  });
+  return Promise.race([ready, failure]);
+}
+
 let core = null;
 
 // The page's core, loading it on the first call.
 export function loadCore() {
-  core ??= Promise.all([createXVexoCore(), loadSheet()]).then(
+  core ??= Promise.all([loadModule(), loadSheet()]).then(
     ([module, sheet]) => new Core(module, sheet),
     (error) => {
       core = null;  // the next element tries again

@@ -20,16 +20,22 @@ const Types = new Map([
   ['.css', 'text/css; charset=utf-8'],
 ]);
 
-// Starts serving Root on 127.0.0.1 (Port 0: any free port): {url, close()}.
-export async function startServer(root, port = 0) {
+// Starts serving Root on 127.0.0.1 (Port 0: any free port), and Extra's texts at their paths
+// ("/bench/game.txt": text): {url, close()}.
+export async function startServer(root, port = 0, extra = {}) {
   const base = path.resolve(root);
   const server = createServer(async (request, response) => {
     try {
       const { pathname } = new URL(request.url, 'http://localhost');
       let file = path.resolve(base, `.${decodeURIComponent(pathname)}`);
       if (file !== base && !file.startsWith(base + path.sep)) throw new Error('outside the root');
-      if ((await stat(file)).isDirectory()) file = path.join(file, 'index.html');
-      const body = await readFile(file);
+      let body;
+      if (Object.hasOwn(extra, pathname)) {
+        body = Buffer.from(extra[pathname]);
+      } else {
+        if ((await stat(file)).isDirectory()) file = path.join(file, 'index.html');
+        body = await readFile(file);
+      }
       response.writeHead(200, {
         'Content-Type': Types.get(path.extname(file).toLowerCase()) ?? 'application/octet-stream',
         'Content-Length': body.length,
