@@ -1,10 +1,14 @@
 // The <xvexo-view> element in Debian's Chromium, headless, on pages served from 127.0.0.1: the
 // sample shows its last position, a standard SGF file its own board size, a bad record the
-// desktop's message, and the board takes the size of its box. XVEXO_SHOTS=FOLDER also keeps
+// desktop's message, the board takes the size of its box, and the npm package works on a site
+// of its own. XVEXO_SHOTS=FOLDER also keeps
 // screenshots of the demo at two sizes there.
 
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launchChromium } from '../tools/chromium.mjs';
@@ -23,12 +27,13 @@ function expectedBoard(width, height, lines) {
 let server;
 let chrome;
 let page;
+const pageErrors = [];
 
 before(async () => {
   server = await startServer(root);
   chrome = await launchChromium();
   page = await chrome.browser.newPage();
-  page.on('pageerror', (error) => console.error('page error:', error.message));
+  page.on('pageerror', (error) => pageErrors.push(error.message));
 });
 
 after(async () => {
@@ -43,7 +48,7 @@ async function show(src, width, height, { keep = false, scale = 1 } = {}) {
     await page.setViewport({ width: 900, height: 900, deviceScaleFactor: scale });
     await page.goto(`${server.url}web/test/fixtures/page.html`);
   }
-  return page.evaluate((src, width, height) => new Promise((resolve) => {
+  const result = await page.evaluate((src, width, height) => new Promise((resolve) => {
     let viewer = document.querySelector('xvexo-view');
     if (!viewer) {
       viewer = document.createElement('xvexo-view');
@@ -60,6 +65,8 @@ async function show(src, width, height, { keep = false, scale = 1 } = {}) {
     viewer.addEventListener('error', done);
     viewer.src = src;
   }), src, width, height);
+  assert.deepEqual(pageErrors, [], 'no uncaught error on the page');
+  return result;
 }
 
 // The board canvas's CSS box within the element, and its pixel size.
@@ -143,6 +150,39 @@ test('the board takes the size of its box and stays centred in it', async () => 
   await page.waitForFunction(
     (size) => document.querySelector('xvexo-view').shadowRoot.querySelector('canvas')
       .getBoundingClientRect().width === size, {}, expectedBoard(400, 460, 19).size);
+  // A box too small for any board: nothing to draw, and nothing breaks.
+  assert.equal((await show('../../../resources/samples/sample.tag.txt', 12, 12)).type, 'load');
+});
+
+test('the package npm packs shows a record on a page that adds it with one module script',
+     async () => {
+  const site = mkdtempSync(path.join(tmpdir(), 'xvexo-site-'));
+  try {
+    const tarball = execFileSync('npm', ['pack', '--silent', '--pack-destination', site],
+                                 { cwd: path.join(root, 'web'), encoding: 'utf8' }).trim();
+    execFileSync('tar', ['-xzf', path.join(site, tarball), '-C', site]);
+    const siteServer = await startServer(site, 0, {
+      // The element's events reach the document in their capture phase.
+      '/index.html': `<!doctype html><script>
+        window.result = new Promise((resolve) => {
+          const seen = (event) => event.target.localName === 'xvexo-view' &&
+            resolve(event.type === 'load' ? 'load' : event.detail.message);
+          document.addEventListener('load', seen, true);
+          document.addEventListener('error', seen, true);
+        });
+        </script><script type="module" src="/package/src/xvexo-view.js"></script>
+        <xvexo-view src="game.sgf"></xvexo-view>`,
+      '/game.sgf': readFileSync(path.join(root, 'tests/data/records/thirteen.sgf')),
+    });
+    try {
+      await page.goto(`${siteServer.url}index.html`);
+      assert.equal(await page.evaluate(() => window.result), 'load');
+    } finally {
+      await siteServer.close();
+    }
+  } finally {
+    rmSync(site, { recursive: true, force: true });
+  }
 });
 
 test('the demo page at two sizes', { skip: !process.env.XVEXO_SHOTS }, async () => {
