@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests, the fuzzers and the benchmarks need.
+# Installs every Debian package the build, the tests, the fuzzers and the benchmarks need, and the
+# node packages of the web element's browser tests (web/package-lock.json, with npm ci).
 # Idempotent: when everything is present it only checks and returns.
 set -euo pipefail
+cd "$(dirname "$0")/.."
 
 packages=(
   build-essential cmake ninja-build pkg-config git
@@ -13,6 +15,7 @@ packages=(
   fonts-noto-cjk fonts-nanum fonts-liberation fontconfig
   xvfb xauth poppler-utils
   cups-daemon cups-client
+  emscripten chromium
 )
 
 missing=()
@@ -22,13 +25,19 @@ for p in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "install-deps: installing ${missing[*]}"
+  SUDO=""
+  if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-echo "install-deps: installing ${missing[*]}"
-SUDO=""
-if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
-export DEBIAN_FRONTEND=noninteractive
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+# The browser tests' packages, as locked; again only when the lock file changed since.
+stamp=web/node_modules/.xvexo-installed-lock
+if ! cmp -s web/package-lock.json "$stamp" 2>/dev/null; then
+  echo "install-deps: installing the web element's node packages"
+  (cd web && npm ci --no-audit --no-fund --loglevel=error)
+  cp web/package-lock.json "$stamp"
+fi

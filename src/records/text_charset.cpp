@@ -94,6 +94,16 @@ bool KeepsAscii(const char* Converter) {
     return ConvertToUtf8(kProbe, Converter, true, 1, Out) && Out == kProbe;
 }
 
+// Opens iconv's converter from From to UTF-8. A C library without the Windows name of Shift_JIS
+// (the web build's) takes its plain name, whose 0x5C is a backslash too.
+iconv_t OpenToUtf8(const char* From) {
+    iconv_t Cd = iconv_open("UTF-8", From);
+    if (Cd == reinterpret_cast<iconv_t>(-1) && std::string_view(From) == "CP932") {
+        Cd = iconv_open("UTF-8", "SHIFT_JIS");
+    }
+    return Cd;
+}
+
 }  // namespace
 
 std::string FindDeclaredCharset(std::string_view Raw) {
@@ -157,7 +167,7 @@ std::string ConverterForCharset(std::string_view Declared) {
 bool ConvertToUtf8(std::string_view Bytes, const char* From, bool Strict, size_t Unit,
                    std::string& Out) {
     Out.clear();
-    iconv_t Cd = iconv_open("UTF-8", From);
+    iconv_t Cd = OpenToUtf8(From);
     if (Cd == reinterpret_cast<iconv_t>(-1)) return false;
     if (Unit == 0) Unit = 1;
     Out.reserve(Bytes.size() + Bytes.size() / 2 + 4);
