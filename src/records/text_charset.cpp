@@ -128,13 +128,27 @@ bool KeepsAscii(const char* Converter) {
 }
 
 // The converter of Name that keeps ASCII (a system without the Windows table of Big5 still has
-// the plain one); "" when there is none.
+// the plain one); "" when there is none. The sets of the alias table keep it: only other names
+// are tried.
 std::string UsableConverter(std::string_view Name) {
     const std::string Converter = ConverterForCharset(Name);
     if (Converter.empty()) return {};
+    const std::string Key = AliasKey(Name);
+    for (const TAlias& A : kAliases) {
+        if (A.Key == Key && Converter != "CP950") return Converter;
+    }
     if (KeepsAscii(Converter.c_str())) return Converter;
     if (Converter == "CP950" && KeepsAscii("BIG5")) return "BIG5";
     return {};
+}
+
+// What the detector is given: the text from its first byte above ASCII on (what comes before
+// tells nothing of the set), at most 64 KiB of it.
+std::string_view DetectionSample(std::string_view Bytes) {
+    size_t First = 0;
+    while (First < Bytes.size() && static_cast<unsigned char>(Bytes[First]) < 0x80)
+        ++First;
+    return Bytes.substr(First, size_t{64} << 10);
 }
 
 }  // namespace
@@ -256,26 +270,28 @@ TSgfSource PrepareSgfText(std::string_view Raw, std::string& Buffer) {
         return S;
     }
     if (ValidUtf8) return S;
-    const std::string Guess = DetectCharset(Raw);
+    const std::string Guess = DetectCharset(DetectionSample(Raw));
     const std::string Detected = IsLatinGuess(AliasKey(Guess)) ? kLatin1 : UsableConverter(Guess);
     S.Charset.Converter = Detected.empty() ? kLatin1 : Detected;
     S.Charset.Detected = !Detected.empty();
     return S;
 }
 
-TValueDecoder::TValueDecoder(const std::string& Converter) {
-    if (Converter == "UTF-8") return;
-    const iconv_t Cd = iconv_open("UTF-8", Converter.c_str());
-    Utf8 = Cd == reinterpret_cast<iconv_t>(-1);  // no such converter: the bytes as UTF-8
-    if (!Utf8) this->Converter = Cd;
-}
+TValueDecoder::TValueDecoder(const std::string& Converter)
+    : Utf8(Converter == "UTF-8"), Set(Converter) {}
 
 TValueDecoder::~TValueDecoder() {
-    if (!Utf8) iconv_close(static_cast<iconv_t>(Converter));
+    if (Converter != nullptr) iconv_close(static_cast<iconv_t>(Converter));
 }
 
 std::string TValueDecoder::Decode(std::string_view Bytes) {
     if (!HasHighByte(Bytes)) return std::string(Bytes);
+    if (!Utf8 && Converter == nullptr) {
+        // Opened at the first value that needs it (a text of ASCII alone needs none).
+        const iconv_t Cd = iconv_open("UTF-8", Set.c_str());
+        Utf8 = Cd == reinterpret_cast<iconv_t>(-1);  // no such converter: the bytes as UTF-8
+        if (!Utf8) Converter = Cd;
+    }
     if (Utf8) return DecodeText(Bytes, TTextEncoding::Utf8);
     std::string Out;
     AppendConverted(static_cast<iconv_t>(Converter), Bytes, false, 1, Out);

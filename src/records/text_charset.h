@@ -105,7 +105,8 @@ class TValueDecoder {
 
   private:
     bool Utf8 = true;
-    void* Converter = nullptr;  // the iconv descriptor of another set
+    std::string Set;
+    void* Converter = nullptr;  // the iconv descriptor of another set, once a value needs it
 };
 
 }  // namespace xvexo

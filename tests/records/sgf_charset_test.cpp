@@ -3,13 +3,13 @@
 // standard's default). The structure is read on the bytes, each value decoded on its own.
 
 #include <gtest/gtest.h>
-#include <iconv.h>
 
 #include <string>
 
 #include "record_fixture.h"
 #include "records/charset_detection.h"
 #include "records/text_charset.h"
+#include "support/record_text.h"
 
 namespace xvexo {
 namespace {
@@ -17,21 +17,6 @@ namespace {
 using testing::LoadSgf;
 using testing::MovesOf;
 using testing::TMoves;
-
-// Utf8 in the character set To, as a site would write the file.
-std::string Encoded(const std::string& Utf8, const char* To) {
-    iconv_t Cd = iconv_open(To, "UTF-8");
-    EXPECT_NE(Cd, reinterpret_cast<iconv_t>(-1)) << To;
-    std::string Out(Utf8.size() * 4, '\0');
-    char* In = const_cast<char*>(Utf8.data());
-    size_t InLeft = Utf8.size();
-    char* OutPtr = Out.data();
-    size_t OutLeft = Out.size();
-    EXPECT_NE(iconv(Cd, &In, &InLeft, &OutPtr, &OutLeft), static_cast<size_t>(-1)) << To;
-    iconv_close(Cd);
-    Out.resize(Out.size() - OutLeft);
-    return Out;
-}
 
 TEST(SgfCharset, ABrokenSequenceUnderCaUtf8SpoilsOneValueOnly) {
     // A name cut in the middle of its last character (李柯 and the lead byte of a third): read
@@ -49,7 +34,7 @@ TEST(SgfCharset, ABrokenSequenceUnderCaUtf8SpoilsOneValueOnly) {
 }
 
 TEST(SgfCharset, FilesWithoutCaAreReadInTheSetTheyAreWrittenIn) {
-    if (DetectCharset(Encoded("(;PB[黒の勝ち。白の負け。])", "SHIFT_JIS")).empty()) {
+    if (DetectCharset(testing::InCharset("(;PB[黒の勝ち。白の負け。])", "SHIFT_JIS")).empty()) {
         GTEST_SKIP() << "built without character set detection";
     }
     const struct {
@@ -78,7 +63,8 @@ TEST(SgfCharset, FilesWithoutCaAreReadInTheSetTheyAreWrittenIn) {
          "René Dupont", "Jérôme Lefèvre", "Fichier SGF créé par un programme."},
     };
     for (const auto& C : Cases) {
-        const std::string Raw = Encoded(C.Utf8, C.Set);
+        const std::string Raw = testing::InCharset(C.Utf8, C.Set);
+        ASSERT_FALSE(Raw.empty()) << C.Set;
         const auto L = LoadSgf(Raw);
         EXPECT_EQ(L->Info.BlackName, C.Black) << C.Set;
         EXPECT_EQ(L->Info.WhiteName, C.White) << C.Set;
@@ -88,7 +74,7 @@ TEST(SgfCharset, FilesWithoutCaAreReadInTheSetTheyAreWrittenIn) {
         EXPECT_EQ(L->RecordText, Raw);
     }
     // The Japanese fixture holds the trail bytes it is meant to.
-    EXPECT_NE(Encoded(Cases[0].Utf8, "SHIFT_JIS").find("\x8F\x5C"), std::string::npos);
+    EXPECT_NE(testing::InCharset(Cases[0].Utf8, "SHIFT_JIS").find("\x8F\x5C"), std::string::npos);
 }
 
 TEST(SgfCharset, WhatTheTextIsReadInAndWhy) {
