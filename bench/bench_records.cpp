@@ -1,8 +1,13 @@
-// Record readers: tag-format and standard SGF throughput on large records, NGF reading, and
-// loading plus replaying a 300-move game.
+// Record readers: tag-format and standard SGF throughput on large records, NGF reading,
+// loading plus replaying a 300-move game, and standard SGF files as they are found (a large
+// commented game; 500 small files of every character set) read from disk and applied.
 
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <utility>
@@ -10,6 +15,7 @@
 
 #include "records/ngf_parser.h"
 #include "records/record_loader.h"
+#include "records/record_source.h"
 #include "records/sgf_reader.h"
 #include "records/tag_parser.h"
 #include "support/large_records.h"
@@ -191,6 +197,145 @@ void BM_LoadAndApplySgf300(benchmark::State& State) {
     LoadAndApply(State, SgfGame(testing::MakeRandomGame(300), false));
 }
 BENCHMARK(BM_LoadAndApplySgf300)->Unit(benchmark::kMicrosecond);
+
+// Standard SGF files as servers, programs and problem books write them, read from disk and
+// applied, one after the other in one process.
+
+// The language of a file's texts, and the set it is written in.
+struct TFileKind {
+    const char* Set;  // iconv name of the file's character set
+    const char* Ca;   // its CA value, or nullptr for a file that names none
+    const char* Comment;
+};
+
+constexpr TFileKind kKinds[] = {
+    {"UTF-8", "UTF-8", "黑棋这一手很重要，白棋应该在右上角应对。"},
+    {"SHIFT_JIS", nullptr, "黒の好手。白は右上に受けるべきだった。十分な形。"},
+    {"EUC-KR", nullptr, "흑의 좋은 수. 백은 우상귀에서 받아야 했다."},
+    {"GB18030", "GB2312", "黑棋这一手很重要，白棋应该在右上角应对。"},
+    {"ISO-8859-1", nullptr, "Coup très fort de Noir ; Blanc aurait dû répondre en haut à droite."},
+};
+
+// A record of Count moves of a random game (Seed): a root of game information with a long game
+// comment, a comment of Repeat sentences on every third move, every fifteenth move a variation
+// of ten moves with labels, marks and comments, a setup node of its own now and then, and two
+// passes at the end; written in the set of Kind.
+std::string RealisticSgf(const TFileKind& Kind, uint32_t Seed, int Count, int Repeat) {
+    const testing::TMoveList Moves = testing::MakeRandomGame(Count, Seed);
+    std::string Comment;
+    for (int k = 0; k < Repeat; ++k)
+        Comment += Kind.Comment;
+    const auto Move = [&](size_t i) {
+        return (i % 2 ? ";W[" : ";B[") + TagPoint(Moves[i].first, Moves[i].second) + "]";
+    };
+    std::string T = "(;GM[1]FF[4]AP[Bench:1.0]";
+    if (Kind.Ca) T += std::string("CA[") + Kind.Ca + "]";
+    T += "SZ[19]KM[6.5]HA[0]RU[Japanese]TM[10800]OT[5x60 byo-yomi]\nEV[" +
+         std::string(Kind.Comment) +
+         "]RO[3]DT[2026-12-10]PC[Tokyo]PB[Black player]BR[9p]PW[White player]WR[9p]RE[W+2.5]\n"
+         "GC[";
+    for (int k = 0; k < 20; ++k)
+        T += Kind.Comment;
+    T += "]\n";
+    std::vector<std::string> Variations;
+    for (size_t i = 0; i < Moves.size(); ++i) {
+        T += Move(i);
+        if (i % 3 == 0) T += "C[" + Comment + "]";
+        T += "\n";
+        if (i % 40 == 39) T += ";AB[aa]AE[aa]C[" + std::string(Kind.Comment) + "]\n";
+        if (i % 15 == 14 && i + 1 < Moves.size()) {
+            T += "(";
+            std::string V = "(";
+            for (size_t k = i + 1; k <= i + 10 && k < Moves.size(); ++k)
+                V += Move(k) + "C[" + Kind.Comment + "]";
+            V += "LB[" + TagPoint(Moves[i].first, Moves[i].second) + ":A]TR[" +
+                 TagPoint(Moves[i].first, Moves[i].second) + "])\n";
+            Variations.push_back(std::move(V));
+        }
+    }
+    T += ";B[]C[" + std::string(Kind.Comment) + "];W[]";
+    for (auto It = Variations.rbegin(); It != Variations.rend(); ++It)
+        T += ")" + *It;
+    return testing::InCharset(T + ")\n", Kind.Set);
+}
+
+// Files written once for the process, removed at its end.
+class TBenchFiles {
+  public:
+    TBenchFiles()
+        : Folder(std::filesystem::temp_directory_path() /
+                 ("bench_records_" + std::to_string(::getpid()))) {
+        std::filesystem::create_directories(Folder);
+    }
+    ~TBenchFiles() { std::filesystem::remove_all(Folder); }
+    std::string Write(const std::string& Name, const std::string& Text) {
+        const std::filesystem::path Path = Folder / Name;
+        std::ofstream(Path, std::ios::binary) << Text;
+        return Path.string();
+    }
+
+  private:
+    std::filesystem::path Folder;
+};
+
+TBenchFiles& BenchFiles() {
+    static TBenchFiles Files;
+    return Files;
+}
+
+// Reads Path as the viewer reads a local file, loads it (the text choosing its reader) and
+// applies it; the number of bytes read.
+size_t ReadAndApply(const std::string& Path, TGameRecord& Record, TGoBoard& Board) {
+    std::string Body;
+    std::string Error;
+    if (!ReadRecordSource(Path, Body, Error)) return 0;
+    const size_t Bytes = Body.size();
+    const TLoadResult R = LoadRecordText(Record, std::move(Body), kFormatTag);
+    if (R.Shown) ReplayRecord(Record, Board);
+    return Bytes;
+}
+
+// One large commented game with its variations: 300 moves, long comments. Arg 0: UTF-8 under
+// CA; 1: Shift_JIS naming no set (the set guessed, its two-byte characters stepped over).
+void BM_ReadAndApplyLargeSgf(benchmark::State& State) {
+    const TFileKind& Kind = kKinds[State.range(0) != 0 ? 1 : 0];
+    const std::string Path = BenchFiles().Write("large" + std::to_string(State.range(0)) + ".sgf",
+                                                RealisticSgf(Kind, 777, 300, 40));
+    auto Record = std::make_unique<TGameRecord>();
+    auto Board = std::make_unique<TGoBoard>();
+    size_t Bytes = 0;
+    for (auto _ : State)
+        Bytes = ReadAndApply(Path, *Record, *Board);
+    State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Bytes));
+    State.counters["bytes"] = static_cast<double>(Bytes);
+    State.counters["steps"] = Board->MoveIndex();
+    State.counters["notes"] = Record->NoteCount;
+    State.SetLabel(Kind.Set);
+}
+BENCHMARK(BM_ReadAndApplyLargeSgf)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// 500 different small files (40 to 240 moves, every set of kKinds, half naming none), each read
+// and applied in turn: the time for all 500.
+void BM_ReadAndApply500Files(benchmark::State& State) {
+    std::vector<std::string> Paths;
+    size_t Total = 0;
+    for (uint32_t i = 0; i < 500; ++i) {
+        const std::string Text = RealisticSgf(kKinds[i % std::size(kKinds)], 1000 + i,
+                                              40 + static_cast<int>(i % 201), 1);
+        Total += Text.size();
+        Paths.push_back(BenchFiles().Write("small" + std::to_string(i) + ".sgf", Text));
+    }
+    auto Record = std::make_unique<TGameRecord>();
+    auto Board = std::make_unique<TGoBoard>();
+    for (auto _ : State) {
+        for (const std::string& Path : Paths)
+            benchmark::DoNotOptimize(ReadAndApply(Path, *Record, *Board));
+    }
+    State.SetBytesProcessed(static_cast<int64_t>(State.iterations() * Total));
+    State.counters["files"] = static_cast<double>(Paths.size());
+    State.counters["bytes"] = static_cast<double>(Total);
+}
+BENCHMARK(BM_ReadAndApply500Files)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

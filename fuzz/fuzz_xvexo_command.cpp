@@ -95,7 +95,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     }
     Check(J.is_object());
     if (Replay) {
-        Check(J["Points"].size() == 19 && J["Numbers"].size() == 19);
+        // A row of each line: 19 but for a standard SGF record, which names its size.
+        const size_t Lines = J.contains("BoardSize") ? J["BoardSize"].get<size_t>() : 19;
+        Check(J["Points"].size() == Lines && J["Numbers"].size() == Lines);
         for (const auto& Row : J["Points"])
             Check(Row.get<std::string>().find_first_not_of(".XO") == std::string::npos);
     } else {

@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
   qt6-qpa-plugins libgl-dev
-  libcurl4-openssl-dev libssl-dev
+  libcurl4-openssl-dev libssl-dev libuchardet-dev
   fonts-noto-cjk fonts-nanum fonts-liberation fontconfig
   xvfb xauth poppler-utils
   cups-daemon cups-client

@@ -135,13 +135,12 @@ int32_t TXVexoView::CommentMove() const {
 }
 
 bool TXVexoView::shownMoveIsPass(uint8_t* Colour) const {
-    // The board gives 0/0 for the point of a pass (-1/0 before the first move).
     int32_t X = -1;
     int32_t Y = 0;
     uint8_t Who = 0;
     Board->GetLastMove(X, Y, Who);
     if (Colour) *Colour = Who;
-    return Board->MoveIndex() > 0 && X == 0 && Y == 0;
+    return Board->LastIsPass();
 }
 
 void TXVexoView::ShowComment() {

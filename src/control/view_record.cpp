@@ -156,7 +156,8 @@ void TXVexoView::ApplyRecord() {
         SetInfoText(4, QStringLiteral("读秒 : ") + Byoyomi);
     }
     SetInfoText(5, (Record.KomiMode == 1 ? QStringLiteral("贴目 : ") : QStringLiteral("方式 : ")) +
-                       Field(TInfoKind::Komi));
+                       (Sgf ? ElideText(QString::fromStdString(SgfKomiText(Record)), kMaxTipChars)
+                            : Field(TInfoKind::Komi)));
     SetInfoText(6, QStringLiteral("结果 : ") + Field(TInfoKind::Result));
     if (Record.FormatMode == kFormatTag) {
         SetWrappedFieldText(*bPlayerL, Field(TInfoKind::BlackName) + QLatin1Char(' ') +
@@ -181,7 +182,7 @@ void TXVexoView::ApplyRecord() {
     // An empty comment box.
     commentM->clearLines();
 
-    // The starting setup and every move, silently; a refused move is lost.
+    // The starting setup and every move, silently; then the move the record opens at.
     if (ApplyStartSetup(Record, *Board)) {
         // The setup went in without point events: the picture takes the board's points.
         TKelGoPB::TStoneGrid Start{};
@@ -192,10 +193,11 @@ void TXVexoView::ApplyRecord() {
         Painter->LoadPosition(Start);
     }
     PlayRecordMoves(Record, *Board);
+    StepBackTo(*Board, OpeningMove(Record, *Board));
     Loading = false;
     ShowMarks();
 
-    // The notes of the last move, or the whole-game comment.
+    // The notes of the move shown, or the whole-game comment.
     ShowComment();
     if (Record.Info.CommentMode == "1") commentM->addLine(Display(TInfoKind::GameComment));
     RecordShown = true;

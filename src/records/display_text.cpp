@@ -199,4 +199,10 @@ TTextEncoding InfoFieldEncoding(const TGameRecord& Record, TInfoKind Kind, TText
     return Record.FormatMode == kFormatNgf && ReaderText ? TTextEncoding::Gbk : Source;
 }
 
+std::string SgfKomiText(const TGameRecord& Record) {
+    if (Record.DeclaredHandicap < 2) return Record.Info.Komi;
+    const std::string Handicap = std::to_string(Record.DeclaredHandicap) + "子让子棋";
+    return Record.Info.Komi.empty() ? Handicap : Record.Info.Komi + " (" + Handicap + ")";
+}
+
 }  // namespace xvexo

@@ -32,4 +32,9 @@ std::string EncodeGbk(std::string_view Utf8);
 // they always decode as GBK; a standard SGF record's are UTF-8.
 TTextEncoding InfoFieldEncoding(const TGameRecord& Record, TInfoKind Kind, TTextEncoding Source);
 
+// What the information panel shows after the komi label of a standard SGF record (UTF-8): the
+// komi as written (KM), and the handicap HA names from 2 stones on, in the words the panel
+// uses for an NGF handicap game: "0.5 (3子让子棋)", "3子让子棋" without a komi.
+std::string SgfKomiText(const TGameRecord& Record);
+
 }  // namespace xvexo

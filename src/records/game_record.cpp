@@ -95,6 +95,13 @@ void TGameRecord::AddMove(uint8_t X, uint8_t Y, uint8_t Colour) {
     ++MoveCount;
 }
 
+void TGameRecord::AddStep() {
+    if (MoveCount < 0) MoveCount = 0;
+    if (MoveCount >= MaxMoves) return;
+    Moves[MoveCount] = {0, 0, 0, true};
+    ++MoveCount;
+}
+
 void TGameRecord::AddNote(uint16_t Kind, std::string Text) {
     if (NoteCount >= MaxNotes) return;
     TNoteRec& N = Notes[NoteCount];

@@ -61,11 +61,13 @@ const char* InfoFieldName(TInfoKind Kind);
 
 // One recorded move: X = 0 is a pass (Y then ignored). No range check: the board refuses
 // points outside 1..19. Colour is the side the record names for the move (1 black, 2 white);
-// 0, as the tag and NGF readers leave it, means the side whose turn it is.
+// 0, as the tag and NGF readers leave it, means the side whose turn it is. NoMove marks a step
+// without a move (standard SGF: a node that sets stones up or comments), with X, Y and Colour 0.
 struct TMoveRec {
     uint8_t X = 0;
     uint8_t Y = 0;
     uint8_t Colour = 0;
+    bool NoMove = false;
 };
 
 constexpr uint16_t nkComment = 1;
@@ -136,7 +138,7 @@ struct TGameRecord {
     static constexpr int32_t MaxMarks = 4000;
     int32_t BoardSize = 19;        // lines, kMinBoardSize..kMaxBoardSize
     uint8_t FirstPlayer = 0;       // side to play first: 1 black, 2 white, 0 by the board's rule
-    int32_t DeclaredHandicap = 0;  // the handicap the record names; its stones are in Setup
+    int32_t DeclaredHandicap = 0;  // the handicap the record names (HA); its stones are in Setup
     std::array<TSetupRec, MaxSetup> Setup{};  // Setup[i - 1] is entry i, 1 <= i <= SetupCount
     int32_t SetupCount = 0;
     std::array<TMarkRec, MaxMarks> Marks{};  // Marks[i - 1] is entry i, 1 <= i <= MarkCount
@@ -151,6 +153,8 @@ struct TGameRecord {
 
     // Appends a move; beyond MaxMoves it is ignored and MoveCount stays at MaxMoves.
     void AddMove(uint8_t X, uint8_t Y, uint8_t Colour = 0);
+    // Appends a step without a move (NoMove), as AddMove appends a move.
+    void AddStep();
     // Appends a note tied to the current MoveCount; beyond MaxNotes it is ignored.
     void AddNote(uint16_t Kind, std::string Text);
     // Append a setup stone or a mark tied to the current MoveCount; false, storing nothing,

@@ -12,6 +12,19 @@
 
 namespace xvexo {
 
+namespace {
+
+// Nothing read: no move, note, setup stone, mark or handicap, every text empty.
+bool IsEmptyRecord(const TGameRecord& R) {
+    for (const TInfoKind Kind : kInfoKinds) {
+        if (!InfoField(R.Info, Kind)->empty()) return false;
+    }
+    return R.MoveCount == 0 && R.NoteCount == 0 && R.SetupCount == 0 && R.MarkCount == 0 &&
+           R.HandicapStones == 0;
+}
+
+}  // namespace
+
 TLoadResult LoadRecordText(TGameRecord& Record, std::string Text, int32_t FormatMode, bool Forced) {
     if (!Forced) FormatMode = ChooseRecordFormat(Text, FormatMode);
     TLoadResult Result;
@@ -24,16 +37,20 @@ TLoadResult LoadRecordText(TGameRecord& Record, std::string Text, int32_t Format
             ParseNgfRecord(Record);
             Result.Shown = true;
         } else if (FormatMode == kFormatSgf) {
-            ParseSgfRecord(Record, Record.RecordText);
-            Result.Shown = true;
+            Result.Shown = ParseSgfRecord(Record, Record.RecordText);
         } else {
-            Result.Shown = ParseTagRecord(Record, Record.RecordText);
+            // A text the tag reader takes nothing from (an image, a web page) is no record.
+            Result.Shown = ParseTagRecord(Record, Record.RecordText) && !IsEmptyRecord(Record);
         }
     } catch (const TRecordError& E) {
         Result.Shown = false;
         Result.Error = E.what();
     }
     return Result;
+}
+
+std::string NoGameMessage(std::string_view Name) {
+    return std::string(Name) + " holds no game record";
 }
 
 int32_t FormatForAddress(std::string_view Address) {
@@ -44,16 +61,17 @@ int32_t FormatForFileName(std::string_view Name) {
     return Name.ends_with("NGF") ? kFormatNgf : kFormatTag;
 }
 
-uint8_t ReplayRecord(const TGameRecord& Record, TGoBoard& Board) {
+uint8_t ReplayRecord(const TGameRecord& Record, TGoBoard& Board, std::vector<TRuleBreak>* Breaks) {
     const auto Handicap = static_cast<uint8_t>(Record.HandicapStones & 0xFF);
     Board.Reset(std::clamp(Record.BoardSize, kMinBoardSize, kMaxBoardSize));
     Board.SetHandicap(Handicap, 1);
     ApplyStartSetup(Record, Board);
-    PlayRecordMoves(Record, Board);
+    PlayRecordMoves(Record, Board, Breaks);
     return Handicap;
 }
 
-void PlayRecordMoves(const TGameRecord& Record, TGoBoard& Board) {
+void PlayRecordMoves(const TGameRecord& Record, TGoBoard& Board, std::vector<TRuleBreak>* Breaks) {
+    const bool Standard = Record.FormatMode == kFormatSgf;
     const int32_t Count = Record.StoredMoves();
     const int32_t SetupCount = std::clamp(Record.SetupCount, 0, TGameRecord::MaxSetup);
     // The setup entries come by move; those of move 0 are the starting position's.
@@ -64,8 +82,13 @@ void PlayRecordMoves(const TGameRecord& Record, TGoBoard& Board) {
         const TMoveRec& M = Record.Moves[i];
         // A move that names its colour is played in it (tag and NGF moves alternate).
         if (M.Colour == kBlack || M.Colour == kWhite) Board.SetSideToMove(M.Colour);
-        if (M.X == 0) {
+        if (M.NoMove && Standard) {
+            Board.AddStep();
+        } else if (M.X == 0) {
             Board.PassMove();
+        } else if (Standard) {
+            const TForcedMove What = Board.ForceMove(M.X, M.Y);
+            if (What != TForcedMove::Legal && Breaks) Breaks->push_back({i + 1, What});
         } else {
             Board.PlayMove(M.X, M.Y);
         }
@@ -75,6 +98,12 @@ void PlayRecordMoves(const TGameRecord& Record, TGoBoard& Board) {
             if (E.MoveNo == i + 1) Board.SetupPoint(E.X, E.Y, E.Colour);
         }
     }
+    // The passes that end a standard SGF record are moves too: the board steps to them.
+    if (Standard) Board.SetEndIndex(Board.MoveIndex());
+}
+
+int32_t OpeningMove(const TGameRecord& Record, const TGoBoard& Board) {
+    return Record.FormatMode == kFormatSgf ? 0 : Board.MoveIndex();
 }
 
 TMoveNumberCheck CheckMoveNumber(std::string_view Text) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
 #include <span>
 #include <string>
 #include <utility>
@@ -10,6 +11,8 @@
 
 #include "records/diagram_code.h"
 #include "records/record_error.h"
+#include "records/record_format.h"
+#include "records/record_loader.h"
 #include "records/sgf_values.h"
 #include "records/text_charset.h"
 
@@ -45,18 +48,36 @@ std::string Plural(int64_t N, const char* One, const char* Many) {
     return std::to_string(N) + " " + (N == 1 ? One : Many);
 }
 
+// "Move 5", "Moves 5 and 9", "Moves 5, 9 and 12"; past ten numbers the rest are counted.
+std::string MoveList(const std::vector<int32_t>& Moves) {
+    constexpr size_t kShown = 10;
+    const size_t Shown = std::min(Moves.size(), kShown);
+    std::string Text = Moves.size() == 1 ? "Move " : "Moves ";
+    for (size_t K = 0; K < Shown; ++K) {
+        if (K > 0) Text += K + 1 == Moves.size() ? " and " : ", ";
+        Text += std::to_string(Moves[K]);
+    }
+    if (Moves.size() > Shown) Text += " and " + std::to_string(Moves.size() - Shown) + " more";
+    return Text;
+}
+
 class TSgfReader {
   public:
-    TSgfReader(TGameRecord& Record, std::string_view Text) : R(Record), T(Text) {}
+    TSgfReader(TGameRecord& Record, const TSgfSource& Source)
+        : R(Record),
+          T(Source.Bytes),
+          Lead(LeadBytesOf(Source.Charset.Converter)),
+          Decoder(Source.Charset.Converter) {}
 
-    void Run() {
-        I = T.find('(');
-        if (I == std::string_view::npos) {
-            throw TRecordError("SGF record: no game tree (no \"(\" in the text)");
-        }
+    // False when the text holds no game tree.
+    bool Run() {
+        I = FindGameTreeStart(T);
+        if (I == std::string_view::npos) return false;
         ReadFirstTree();
+        if (!AnyProperty) return false;  // "(;;)" in a script is no game
         CountFurtherGames();
         Finish();
+        return true;
     }
 
   private:
@@ -95,9 +116,14 @@ class TSgfReader {
             while (I < T.size() && IsBlank(T[I]))
                 ++I;
             if (I >= T.size()) {
-                Fail(T.size(), "the record ends before its game tree is closed (\")\" missing)");
+                // Cut short (an interrupted download): what was read stands.
+                CloseAtEnd();
+                return;
             }
             const char C = T[I];
+            // A root node written without its ";" (as some sites export): its properties
+            // follow the "(" at once.
+            if (IsLetter(C) && Last == TLast::Open && !RootRead && !NodeOpen) StartNode();
             if (C == '(') {
                 Open();
                 ++I;
@@ -113,8 +139,17 @@ class TSgfReader {
             } else if (C == '[') {
                 Fail(I, "a value without a property name");
             } else {
-                Fail(I, "unexpected " + QuoteForMessage(T.substr(I, CharLength(I))));
+                Fail(I, "unexpected " + Quote(T.substr(I, CharLengthAt(T, I, Lead))));
             }
+        }
+    }
+
+    // The end of the text with trees still open: each is closed as if its ")" stood there.
+    void CloseAtEnd() {
+        Truncated = true;
+        while (!Frames.empty()) {
+            Last = TLast::Node;  // a tree cut right after its "(" closes empty
+            Close();
         }
     }
 
@@ -168,6 +203,7 @@ class TSgfReader {
             ++I;
         }
         const std::string_view Name = T.substr(At, I - At);
+        if (I >= T.size()) return;  // the text ends in the name: the property is left out
         if (UpperCount == 0) Fail(At, "property name " + QuoteForMessage(Name) + " has no capital");
         const uint16_t PropId = UpperCount == 1   ? Id(Upper[0])
                                 : UpperCount == 2 ? Id(Upper[0], Upper[1])
@@ -182,19 +218,34 @@ class TSgfReader {
                 Fail(ValueAt, "a node with more than 100000 values");
             const size_t K = ValueEnd(ValueAt + 1);
             if (K >= T.size()) {
-                Fail(ValueAt, "a value of " + QuoteForMessage(Name) + " that is not closed");
+                // The text ends in the value: the property is left out.
+                Values.resize(P.First);
+                I = T.size();
+                return;
             }
             Values.push_back(T.substr(ValueAt + 1, K - ValueAt - 1));
             ++P.Count;
             I = K + 1;
         }
-        if (P.Count == 0) Fail(At, "property " + QuoteForMessage(Name) + " has no value");
+        if (P.Count == 0) {
+            if (I >= T.size()) return;  // the text ends before its value: left out
+            Fail(At, "property " + QuoteForMessage(Name) + " has no value");
+        }
         Properties.push_back(P);
+        AnyProperty = true;
     }
 
     // The index of the "]" that closes the value from From on (T.size() when none does): the
-    // first "]" that an odd run of "\\" does not escape.
+    // first "]" that an odd run of "\\" does not escape, and that is no trail byte of a
+    // two-byte character.
     size_t ValueEnd(size_t From) const {
+        if (Lead != TLeadBytes::None) {
+            for (size_t K = From; K < T.size(); K += CharLengthAt(T, K, Lead)) {
+                if (T[K] == ']') return K;
+                if (T[K] == '\\' && K + 1 < T.size()) ++K;  // the escaped character
+            }
+            return T.size();
+        }
         while (From < T.size()) {
             const void* Found = std::memchr(T.data() + From, ']', T.size() - From);
             if (Found == nullptr) break;
@@ -226,11 +277,12 @@ class TSgfReader {
         }
     }
 
-    size_t CharLength(size_t At) const {
-        size_t N = 1;
-        while (At + N < T.size() && N < 4 && (static_cast<unsigned char>(T[At + N]) & 0xC0) == 0x80)
-            ++N;
-        return N;
+    // A value quoted in a message, in UTF-8.
+    std::string Quote(std::string_view Raw) const { return QuoteForMessage(Decoder.Decode(Raw)); }
+
+    // A text value in UTF-8, its escapes resolved (sgf_values.h).
+    std::string Text(std::string_view Raw, bool Simple) {
+        return SgfText(Decoder.Decode(Raw), Simple);
     }
 
     [[noreturn]] void Fail(size_t At, const std::string& What) const {
@@ -276,7 +328,7 @@ class TSgfReader {
             const auto Columns = SgfNumber(A);
             const auto Rows = A.size() == V.size() ? Columns : SgfNumber(B);
             if (!Columns || !Rows) {
-                Fail(Size->At, "board size " + QuoteForMessage(V) + " is not a number");
+                Fail(Size->At, "board size " + Quote(V) + " is not a number");
             }
             if (*Columns != *Rows) {
                 Fail(Size->At, "rectangular boards (" + std::to_string(*Columns) + "x" +
@@ -292,7 +344,7 @@ class TSgfReader {
             const auto Kind = SgfNumber(ValuesOf(*Game)[0]);
             if (!Kind || *Kind != 1) {
                 Fail(Game->At, "the record is of another game than Go (GM " +
-                                   QuoteForMessage(ValuesOf(*Game)[0]) + ")");
+                                   Quote(ValuesOf(*Game)[0]) + ")");
             }
         }
         if (const TProperty* Handicap = Find(Id('H', 'A'))) {
@@ -304,13 +356,12 @@ class TSgfReader {
             if (V == "B" || V == "b") R.FirstPlayer = 1;
             if (V == "W" || V == "w") R.FirstPlayer = 2;
         }
-        RootHasBlackSetup = Find(Id('A', 'B')) != nullptr;
     }
 
     // The point rectangle of a value that must lie on the board.
     TSgfRectangle PointsOrFail(const TProperty& P, std::string_view V) const {
         const auto Rect = SgfPointRectangle(V, R.BoardSize);
-        if (!Rect) Fail(P.At, QuoteForMessage(V) + " is not a point of the board" + SizeText());
+        if (!Rect) Fail(P.At, Quote(V) + " is not a point of the board" + SizeText());
         return *Rect;
     }
 
@@ -324,9 +375,7 @@ class TSgfReader {
             if (P.Id != Id('B') && P.Id != Id('W')) continue;
             const std::string_view V = ValuesOf(P)[0];
             const auto M = SgfMove(V, R.BoardSize);
-            if (!M)
-                Fail(P.At,
-                     "move " + QuoteForMessage(V) + " is not a point of the board" + SizeText());
+            if (!M) Fail(P.At, "move " + Quote(V) + " is not a point of the board" + SizeText());
             return TMoveRec{M->X, M->Y, static_cast<uint8_t>(P.Id == Id('B') ? 1 : 2)};
         }
         return std::nullopt;
@@ -337,11 +386,32 @@ class TSgfReader {
         ++PathMoves;
     }
 
+    bool HasSetup() const { return Find(Id('A', 'B')) || Find(Id('A', 'W')) || Find(Id('A', 'E')); }
+
     void MainNode() {
+        const std::optional<TMoveRec> Move = MoveOf();
+        const bool Root = !RootDone;
+        RootDone = true;
+        const bool Shows = HasSetup() || Find(Id('C')) != nullptr;
+        // A node that sets stones up or comments without a move is a step of its own, so its
+        // position and comment are seen. The root is the start; so are the nodes after it
+        // before any move while the start shows nothing of its own (a root of game
+        // information alone, the problem set up in the next node).
+        const bool Step = !Move && Shows && !Root && (R.MoveCount > 0 || StartShows);
         if (MainStopped) {
-            if (MoveOf()) ++MovesLeftOut;
+            if (Move || Step) ++MovesLeftOut;
             return;
         }
+        if ((Move || Step) && R.MoveCount >= TGameRecord::MaxMoves) {
+            MainStopped = true;
+            ++MovesLeftOut;
+            return;
+        }
+        if (Step) {
+            R.AddStep();
+            AddToPath(R.Moves[static_cast<size_t>(R.MoveCount - 1)]);
+        }
+        if (R.MoveCount == 0 && Shows) StartShows = true;
         // Setup comes before the node's move.
         for (const TProperty& P : Properties) {
             const uint8_t Colour = P.Id == Id('A', 'B')   ? 1
@@ -358,66 +428,61 @@ class TSgfReader {
                 }
             }
         }
-        if (const auto M = MoveOf()) {
-            if (R.MoveCount >= TGameRecord::MaxMoves) {
-                MainStopped = true;
-                ++MovesLeftOut;
-                return;
-            }
-            R.AddMove(M->X, M->Y, M->Colour);
-            AddToPath(*M);
+        if (Move) {
+            R.AddMove(Move->X, Move->Y, Move->Colour);
+            AddToPath(*Move);
         }
         for (const TProperty& P : Properties) {
             const std::span<const std::string_view> V = ValuesOf(P);
             switch (P.Id) {
                 case Id('C'):
                     AddNoteAt(R.MoveCount, nkComment,
-                              "[" + std::to_string(R.MoveCount) + "] " + SgfText(V[0], false));
+                              "[" + std::to_string(R.MoveCount) + "] " + Text(V[0], false));
                     break;
                 case Id('G', 'C'):
-                    GameComment = SgfText(V[0], false);
+                    GameComment = Text(V[0], false);
                     break;
                 case Id('E', 'V'):
-                    Event = SgfText(V[0], true);
+                    Event = Text(V[0], true);
                     break;
                 case Id('G', 'N'):
-                    GameName = SgfText(V[0], true);
+                    GameName = Text(V[0], true);
                     break;
                 case Id('T', 'M'):
-                    TimeLimit = SgfText(V[0], true);
+                    TimeLimit = Text(V[0], true);
                     break;
                 case Id('O', 'T'):
-                    Overtime = SgfText(V[0], true);
+                    Overtime = Text(V[0], true);
                     break;
                 case Id('D', 'T'):
-                    R.Info.Date = SgfText(V[0], true);
+                    R.Info.Date = Text(V[0], true);
                     break;
                 case Id('P', 'C'):
-                    R.Info.Place = SgfText(V[0], true);
+                    R.Info.Place = Text(V[0], true);
                     break;
                 case Id('P', 'B'):
-                    R.Info.BlackName = SgfText(V[0], true);
+                    R.Info.BlackName = Text(V[0], true);
                     break;
                 case Id('P', 'W'):
-                    R.Info.WhiteName = SgfText(V[0], true);
+                    R.Info.WhiteName = Text(V[0], true);
                     break;
                 case Id('B', 'R'):
-                    R.Info.BlackRank = SgfText(V[0], true);
+                    R.Info.BlackRank = Text(V[0], true);
                     break;
                 case Id('W', 'R'):
-                    R.Info.WhiteRank = SgfText(V[0], true);
+                    R.Info.WhiteRank = Text(V[0], true);
                     break;
                 case Id('R', 'E'):
-                    R.Info.Result = SgfText(V[0], true);
+                    R.Info.Result = Text(V[0], true);
                     break;
                 case Id('K', 'M'):
-                    R.Info.Komi = SgfText(V[0], true);
+                    R.Info.Komi = Text(V[0], true);
                     break;
                 case Id('L', 'B'):
                     for (std::string_view L : V) {
                         const auto [Where, What] = SgfSplitCompose(L);
                         const auto Pt = SgfPoint(Where, R.BoardSize);
-                        const int16_t Code = SgfLabelCode(SgfText(What, true));
+                        const int16_t Code = SgfLabelCode(Text(What, true));
                         if (Pt && Code > 0) Mark(Pt->X, Pt->Y, Code);
                     }
                     break;
@@ -467,18 +532,18 @@ class TSgfReader {
         for (const TProperty& P : Properties) {
             const std::span<const std::string_view> V = ValuesOf(P);
             if (P.Id == Id('C')) {
-                const std::string Text = SgfText(V[0], false);
+                const std::string Comment = Text(V[0], false);
                 if (!Line.Comment.empty()) {
                     Line.Comment += '\n';
                     Line.PlainComment += '\n';
                 }
-                Line.Comment += "[" + std::to_string(PathMoves - BranchMoves) + "] " + Text;
-                Line.PlainComment += Text;
+                Line.Comment += "[" + std::to_string(PathMoves - BranchMoves) + "] " + Comment;
+                Line.PlainComment += Comment;
             } else if (P.Id == Id('L', 'B')) {
                 for (std::string_view L : V) {
                     const auto [Where, What] = SgfSplitCompose(L);
                     const auto Pt = SgfPoint(Where, R.BoardSize);
-                    const int16_t Code = SgfLabelCode(SgfText(What, true));
+                    const int16_t Code = SgfLabelCode(Text(What, true));
                     if (Pt && Code > 0) {
                         AddLineLabel({Pt->X, Pt->Y, Code}, PathMoves - BranchMoves);
                     }
@@ -576,11 +641,13 @@ class TSgfReader {
             if (!R.Info.TimeText.empty()) R.Info.TimeText += " + ";
             R.Info.TimeText += Overtime;
         }
-        if (R.FirstPlayer == 0 && R.MoveCount > 0) R.FirstPlayer = R.Moves[0].Colour;
-        if (!RootHasBlackSetup && R.BoardSize == 19 && R.DeclaredHandicap >= 2 &&
-            R.DeclaredHandicap <= 9) {
-            R.HandicapStones = R.DeclaredHandicap;
-        }
+        // The first to play: PL, else the colour of the first move. HA sets no stone of its
+        // own: the record's AB stones are the handicap.
+        for (int32_t K = 0; R.FirstPlayer == 0 && K < R.StoredMoves(); ++K)
+            R.FirstPlayer = R.Moves[static_cast<size_t>(K)].Colour;
+        // The moves the rules refuse are played as the record has them: say which.
+        auto Board = std::make_unique<TGoBoard>();
+        ReplayRecord(R, *Board, &Breaks);
 
         std::string Comment = GameComment;
         const bool Full = R.NoteCount >= TGameRecord::MaxNotes;
@@ -601,6 +668,32 @@ class TSgfReader {
 
     std::string Notices() const {
         std::vector<std::string> Lines;
+        if (Truncated) {
+            Lines.push_back(
+                "The file ends before its game tree is closed; it is read as far as it "
+                "goes.");
+        }
+        const auto Said = [&](TForcedMove What, const char* One, const char* Many) {
+            std::vector<int32_t> Moves;
+            for (const TRuleBreak& B : Breaks) {
+                if (B.What == What) Moves.push_back(B.MoveNo);
+            }
+            if (!Moves.empty()) Lines.push_back(MoveList(Moves) + (Moves.size() == 1 ? One : Many));
+        };
+        Said(TForcedMove::OnStone,
+             " is played on a point that holds a stone, as the record has it: "
+             "the stone there is replaced.",
+             " are played on points that hold a stone, as the record has them: the stones there "
+             "are replaced.");
+        Said(TForcedMove::Suicide,
+             " leaves its own group without liberty, as the record has it: the group leaves the "
+             "board.",
+             " leave their own groups without liberty, as the record has them: the groups leave "
+             "the board.");
+        Said(TForcedMove::KoRetake, " retakes a ko at once, as the record has it.",
+             " retake a ko at once, as the record has them.");
+        Said(TForcedMove::Refused, " cannot be played: the board's logs are full.",
+             " cannot be played: the board's logs are full.");
         if (MovesLeftOut > 0) {
             Lines.push_back("Only the first 500 moves are shown; " +
                             Plural(MovesLeftOut, "more move is", "more moves are") + " left out.");
@@ -643,6 +736,8 @@ class TSgfReader {
 
     TGameRecord& R;
     std::string_view T;
+    TLeadBytes Lead;
+    mutable TValueDecoder Decoder;
     size_t I = 0;
     TLast Last = TLast::None;
     std::vector<TFrame> Frames;
@@ -662,13 +757,17 @@ class TSgfReader {
     bool MainStopped = false;
     TLine Line;
 
-    bool RootHasBlackSetup = false;
+    bool RootDone = false;     // the root node was read
+    bool StartShows = false;   // the start has setup stones or a comment of its own
+    bool Truncated = false;    // the text ended inside its game tree
+    bool AnyProperty = false;  // the tree held a property
     std::string Event;
     std::string GameName;
     std::string TimeLimit;
     std::string Overtime;
     std::string GameComment;
 
+    std::vector<TRuleBreak> Breaks;  // the moves the rules refuse, as the replay met them
     int64_t MovesLeftOut = 0;
     int64_t VariationsLeftOut = 0;
     int64_t NotesLeftOut = 0;
@@ -681,10 +780,10 @@ class TSgfReader {
 
 }  // namespace
 
-void ParseSgfRecord(TGameRecord& Record, std::string_view Text) {
+bool ParseSgfRecord(TGameRecord& Record, std::string_view Text) {
     std::string Converted;
-    const TDecodedText Decoded = DecodeSgfText(Text, Converted);
-    TSgfReader(Record, Decoded.Utf8).Run();
+    const TSgfSource Source = PrepareSgfText(Text, Converted);
+    return TSgfReader(Record, Source).Run();
 }
 
 }  // namespace xvexo

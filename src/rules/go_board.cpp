@@ -161,6 +161,103 @@ void TGoBoard::PassMove() {
     AppendPass();
 }
 
+TForcedMove TGoBoard::ForceMove(int32_t PX, int32_t PY) {
+    X = PX;
+    Y = PY;
+    KoX = 0;
+    KoY = 0;
+    CaptureStack.Clear();
+    if (IsLegal()) {
+        if (FMoveIndex < NumberFrom) NumberFrom = FMoveIndex;
+        SetupCount = SetupNow;
+        ApplyLegalMove();
+        FEndIndex = FMoveIndex;
+        CaptureStack.Clear();
+        return TForcedMove::Legal;
+    }
+    CaptureStack.Clear();
+    KoX = 0;
+    KoY = 0;
+    FEndIndex = FMoveIndex;
+    if (!OnBoard(PX, PY) || FMoveIndex >= kMaxMoves) return TForcedMove::Refused;
+    // What the stone would do, to see that the logs hold it; the board is left as it was.
+    const int Move = CellOf(X, Y);
+    const uint8_t Covered = Cells[Move];
+    ReserveFloodStamps();
+    PutColour(Move, FSideToMove);
+    const bool Captures = CaptureGroups();
+    const int32_t Taken = CaptureStack.Count();
+    const bool Suicide = !Captures && HasNoLiberty();
+    const int32_t Group = Suicide ? FloodGroup.Count : 0;
+    PutColour(Move, Covered);
+    CaptureStack.Clear();
+    if (CaptureCount + Taken > kMaxCaptures || SetupNow + Group > kMaxSetup) {
+        return TForcedMove::Refused;
+    }
+    if (FMoveIndex < NumberFrom) NumberFrom = FMoveIndex;
+    SetupCount = SetupNow;  // the setup of the line left behind
+    ApplyForcedMove(true);
+    FEndIndex = FMoveIndex;
+    if (Covered != kEmpty) return TForcedMove::OnStone;
+    return Suicide ? TForcedMove::Suicide : TForcedMove::KoRetake;
+}
+
+void TGoBoard::ApplyForcedMove(bool Fresh) {
+    const uint8_t Covered = Cells[CellOf(X, Y)];
+    PrepareNumber();
+    PlaceStone(X, Y, FSideToMove);
+    ReserveFloodStamps();
+    KoX = 0;
+    KoY = 0;
+    CaptureStack.Clear();
+    const bool Captures = CaptureGroups();
+    if (CaptureStack.Count() == 1) {
+        KoX = CaptureStack.TopX();
+        KoY = CaptureStack.TopY();
+    }
+    RemoveCaptured();
+    PushHistory();
+    History[FMoveIndex].Kind = kForcedEntry;
+    History[FMoveIndex].Covered = Covered;
+    if (Fresh && !Captures && HasNoLiberty()) {
+        // The group, the new stone first, goes as setup after this move.
+        for (int I = 0; I < FloodGroup.Count; ++I) {
+            const int C = FloodGroup.Items[I];
+            Setup[SetupCount] = {static_cast<uint8_t>(C % kStride),
+                                 static_cast<uint8_t>(C / kStride), FSideToMove, kEmpty,
+                                 FMoveIndex};
+            ++SetupCount;
+        }
+        SetupNow = SetupCount;
+        for (int I = 0; I < FloodGroup.Count; ++I) {
+            const int C = FloodGroup.Items[I];
+            RemoveStone(C % kStride, C / kStride);
+        }
+    }
+    SwapTurn();
+    RedoSetup();
+    RaiseMove();
+}
+
+void TGoBoard::AddStep() {
+    if (FMoveIndex >= kMaxMoves) return;  // the history is full: nothing changes
+    SetupCount = SetupNow;
+    AppendStep();
+    FEndIndex = FMoveIndex;
+}
+
+void TGoBoard::AppendStep() {
+    X = 0;
+    Y = 0;
+    KoX = 0;
+    KoY = 0;
+    PrepareNumber();
+    ++FMoveIndex;
+    History[FMoveIndex] = {kEmpty, 0, 0, 0, 0, kBareStep, kEmpty};
+    RedoSetup();
+    RaiseMove();
+}
+
 void TGoBoard::AppendPass() {
     X = 0;
     Y = 0;
@@ -222,6 +319,10 @@ bool TGoBoard::StepForward() {
     const THistoryEntry& Next = History[FMoveIndex + 1];
     // The entry's own colour (a record may have one side play twice).
     if (Next.Colour == kBlack || Next.Colour == kWhite) SetSideToMove(Next.Colour);
+    if (Next.Kind == kBareStep) {
+        AppendStep();
+        return true;
+    }
     if (Next.X == 0) {
         AppendPass();
         return true;
@@ -231,7 +332,11 @@ bool TGoBoard::StepForward() {
     KoX = 0;
     KoY = 0;
     CaptureStack.Clear();
-    if (IsLegal()) ApplyLegalMove();
+    if (Next.Kind == kForcedEntry && OnBoard(X, Y)) {
+        ApplyForcedMove(false);
+    } else if (IsLegal()) {
+        ApplyLegalMove();
+    }
     CaptureStack.Clear();
     return true;
 }
@@ -239,8 +344,16 @@ bool TGoBoard::StepForward() {
 void TGoBoard::StepBack() {
     if (FMoveIndex < 1 || History[FMoveIndex].X < 0) return;
     UndoSetup();
-    const int32_t TakenX = History[FMoveIndex].X;
-    const int32_t TakenY = History[FMoveIndex].Y;
+    const THistoryEntry Taken = History[FMoveIndex];
+    if (Taken.Kind == kBareStep) {
+        // No stone and no turn to give back.
+        --FMoveIndex;
+        MarkLastStone();
+        RaiseMove();
+        return;
+    }
+    const int32_t TakenX = Taken.X;
+    const int32_t TakenY = Taken.Y;
     // The side that made the move: the entry's colour (the side not to move for an entry
     // without one, as every move alternated then); the stones it took were of the other.
     const uint8_t Made = History[FMoveIndex].Colour;
@@ -265,12 +378,23 @@ void TGoBoard::StepBack() {
         } else {
             BlackPrisoners -= Restored;
         }
+        // A stone played on a taken point gives the point back to the stone it replaced.
+        if (Taken.Kind == kForcedEntry && (Taken.Covered == kBlack || Taken.Covered == kWhite)) {
+            PendingNumber = NumberingOn ? FindStoneNumber(TakenX, TakenY) : 0;
+            PlaceStone(TakenX, TakenY, Taken.Covered);
+        }
     }
     SwapTurn();
-    const THistoryEntry& Last = History[FMoveIndex];
-    if (!NumberingOn && Last.X >= 1 && OnBoard(Last.X, Last.Y))
-        SetPointNumber(Last.X, Last.Y, kLastMoveMark);
+    MarkLastStone();
     RaiseMove();
+}
+
+void TGoBoard::MarkLastStone() {
+    // A stone that has left its point (a record's setup, a suicide) leaves no mark behind.
+    const THistoryEntry& Last = History[FMoveIndex];
+    if (!NumberingOn && Last.X >= 1 && OnBoard(Last.X, Last.Y) &&
+        Cells[CellOf(Last.X, Last.Y)] != kEmpty)
+        SetPointNumber(Last.X, Last.Y, kLastMoveMark);
 }
 
 void TGoBoard::SetEndIndex(int32_t N) {
@@ -373,11 +497,7 @@ void TGoBoard::RemoveStone(int32_t PX, int32_t PY) {
 bool TGoBoard::IsLegal() {
     if (!OnBoard(X, Y) || Cells[CellOf(X, Y)] != kEmpty) return false;
     if (FMoveIndex >= kMaxMoves) return false;  // the history is full
-    if (FloodStamp > UINT32_MAX - 8) {
-        // Room for this move's floods (at most five), so its stamps keep rising.
-        Marks.fill(0);
-        FloodStamp = 0;
-    }
+    ReserveFloodStamps();
     // The rules look at the board with the new stone on it; it comes off again below, and
     // ApplyLegalMove places it for good.
     const int Move = CellOf(X, Y);
@@ -399,6 +519,13 @@ bool TGoBoard::IsLegal() {
     }
     PutColour(Move, kEmpty);
     return Legal;
+}
+
+void TGoBoard::ReserveFloodStamps() {
+    if (FloodStamp > UINT32_MAX - 8) {
+        Marks.fill(0);
+        FloodStamp = 0;
+    }
 }
 
 // The Opponent groups next to the new stone are judged from its neighbours in the order left,

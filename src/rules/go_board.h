@@ -11,6 +11,10 @@ namespace xvexo {
 
 class TGoBoard;
 
+// What ForceMove did: played under the rules, or in spite of them (on a point that held a
+// stone, a suicide, a ko retaken at once), or nothing (Refused).
+enum class TForcedMove : uint8_t { Legal, OnStone, Suicide, KoRetake, Refused };
+
 // A point changed: (X, Y) now shows Colour with value code Value.
 using TPointEvent =
     std::function<void(TGoBoard& Sender, int32_t X, int32_t Y, int32_t Value, uint8_t Colour)>;
@@ -57,6 +61,20 @@ class TGoBoard {
     void PlayMove(int32_t X, int32_t Y);
     // Appends a pass; EndIndex is not touched. Refused (no change at all) at index 500.
     void PassMove();
+    // Plays a stone of the side to move at (X, Y) whatever the rules say, as a game record may
+    // hold it. A move the rules allow is played exactly as PlayMove plays it. Otherwise the
+    // stone replaces what stands on the point (no prisoner), the groups of the other side it
+    // leaves without liberty are captured as usual (a ko may be retaken at once), and when its
+    // own group is then without liberty that group leaves the board (no prisoners; logged as
+    // setup after the move). StepBack and StepForward undo and redo it as any move, with the
+    // same events. Refused, changing nothing but EndIndex, off the board, at index 500, or when
+    // the capture or setup log cannot hold what it takes off. EndIndex = MoveIndex afterwards.
+    TForcedMove ForceMove(int32_t X, int32_t Y);
+    // Appends a step without a move (a record's node that only sets stones up or comments): a
+    // history entry of its own (kBareStep, X = Y = 0, colour 0) for the setup that follows it.
+    // The turn stays; the last-move mark goes, as after a pass. EndIndex = MoveIndex. Refused
+    // (no change at all) at index 500.
+    void AddStep();
     // Sets (X, Y) to Colour (kEmpty, kBlack or kWhite) by hand, after the current move: no
     // capture and no history entry; a step back over that move undoes it and a step forward
     // redoes it. Raises the point with value 0. Like a move, it drops what lay ahead (the
@@ -79,6 +97,11 @@ class TGoBoard {
 
     // X, Y of the last history entry (-1/0 at the start, 0/0 after a pass) and its colour.
     void GetLastMove(int32_t& X, int32_t& Y, uint8_t& Colour) const;
+    // Whether the entry shown (MoveIndex) is a pass: false at the start and on a bare step.
+    bool LastIsPass() const {
+        const THistoryEntry& Last = History[FMoveIndex];
+        return FMoveIndex > 0 && Last.X == 0 && Last.Kind != kBareStep;
+    }
 
     void SetNumbering(const TNumbering& N);
     void EnableNumbering(bool On) { NumberingOn = On ? 1 : 0; }
@@ -191,6 +214,16 @@ class TGoBoard {
     void RaiseMove();
     // Appends a pass of the side to move (PassMove and StepForward).
     void AppendPass();
+    // Appends a bare step (AddStep and StepForward).
+    void AppendStep();
+    // Plays the stone at (X, Y) whatever stands there (ForceMove and StepForward; the room in
+    // the logs was checked): the stone, the captures, the history entry, and on a Fresh move a
+    // group left without liberty taken off through the setup log (a replay redoes that log).
+    void ApplyForcedMove(bool Fresh);
+    // Makes room for the floods of one move (at most five), so their stamps keep rising.
+    void ReserveFloodStamps();
+    // With numbering off, the last-move mark for the stone of the entry shown, if it stands.
+    void MarkLastStone();
     // Gives (X, Y) colour C with value code Value (a stone) or empties it, and raises it.
     void SetPointColour(int32_t PX, int32_t PY, uint8_t C, int32_t Value);
     // Redoes the setup entries of the current move (after a step forward).

@@ -27,13 +27,21 @@ constexpr uint8_t OtherColour(uint8_t C) {
     return C == kBlack ? kWhite : kBlack;
 }
 
-// One move of the history. X = Y = 0 is a pass; X = -1 marks an entry never written.
+// How a history entry was made.
+constexpr uint8_t kRuledEntry = 0;   // a move or a pass under the rules (PlayMove, PassMove)
+constexpr uint8_t kForcedEntry = 1;  // a stone played whatever the rules say (ForceMove)
+constexpr uint8_t kBareStep = 2;     // a step without a move (AddStep): X = Y = 0, colour 0
+
+// One move of the history. X = Y = 0 is a pass (or a bare step); X = -1 marks an entry never
+// written.
 struct THistoryEntry {
     uint8_t Colour = 0;  // the colour that moved
     int32_t X = -1;
     int32_t Y = 0;
     int32_t KoX = 0;  // the single stone this move captured, else 0/0
     int32_t KoY = 0;
+    uint8_t Kind = kRuledEntry;
+    uint8_t Covered = 0;  // kForcedEntry: the colour that stood on its point before
     friend bool operator==(const THistoryEntry&, const THistoryEntry&) = default;
 };
 

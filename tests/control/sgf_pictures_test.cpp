@@ -81,8 +81,8 @@ TEST(SgfPictures, NineHandicapStonesAndLongNames) {
     V->ArrowClick(kToEnd);
     EXPECT_EQ(V.Stones(kBlack), 13);
     // What the record leaves out shows nothing after the colon.
-    EXPECT_EQ(V.Info(), (QStringList{"日期 : 2026-09-20", "地点 : Community hall",
-                                     "用时 : ", "读秒 : ", "贴目 : 0.5", "结果 : W+R"}));
+    EXPECT_EQ(V.Info(), (QStringList{"日期 : 2026-09-20", "地点 : Community hall", "用时 : ",
+                                     "读秒 : ", "贴目 : 0.5 (9子让子棋)", "结果 : W+R"}));
     // Long names end in "…" on one line above the rank; the tooltip holds them whole.
     for (QLabel* L : {V->eventNameL, V->bPlayerL, V->wPlayerL}) {
         EXPECT_TRUE(L->text().endsWith(QChar(0x2026))) << L->text().toStdString();

@@ -40,6 +40,10 @@ TEST(SgfView, ABoardOfNineLinesFillsThePanelAndTakesClicks) {
     EXPECT_EQ(V->painter().CellSize(), 52);
     EXPECT_EQ(V->MainGoPB->geometry(), QRect(22, 4, 488, 488));
     EXPECT_EQ(V->imageSetLoads(), Loads + 1);
+    // A standard SGF record opens at its start; End steps to its last move.
+    EXPECT_EQ(V->board().MoveIndex(), 0);
+    EXPECT_EQ(V->painter().Stone(5, 5), 0);
+    V->ArrowClick(kToEnd);
     EXPECT_EQ(V->board().MoveIndex(), 15);
     // Two stones taken at the edge; the corner point played again at move 13.
     EXPECT_EQ(V->bDiedSL->text(), "0");
@@ -114,24 +118,37 @@ TEST(SgfView, TheCommentBoxSaysWhoPassed) {
     EXPECT_EQ(V->commentM->lineCount(), 1);
 }
 
-TEST(SgfView, SetupAfterAMoveStepsWithItsMove) {
-    // Black's C3 taken off, E5 black and F6 white set up after move 4; black plays twice.
+TEST(SgfView, ASetupNodeIsAStepOfItsOwn) {
+    // After move 4 a node takes black's C3 off and sets E5 (black) and F6 (white) up: step 5,
+    // with its comment; black then plays twice.
     ViewFixture V;
     LoadSgf(V,
             "(;GM[1]FF[4]SZ[9];B[cc];W[gg];B[cg];W[gc]"
             ";AB[ee]AW[ff]AE[cc]C[set up];B[dd];B[ed];W[fd])");
+    V->ArrowClick(kToEnd);
+    EXPECT_EQ(V->board().MoveIndex(), 8);
     EXPECT_EQ(V->painter().Stone(5, 4), kBlack);
     EXPECT_EQ(V->painter().Stone(4, 4), kBlack);
     const QImage End = V->boardImage();
     GoTo(V, 4);
+    EXPECT_EQ(V->painter().Stone(3, 3), kBlack);
+    EXPECT_EQ(V->painter().Stone(5, 5), 0);
+    EXPECT_EQ(V->painter().Value(7, 3), kLastMoveMark);
+    V->ArrowClick(kForwardOne);
+    // The set-up position is seen, with its own comment and no last-move mark.
     EXPECT_EQ(V->painter().Stone(3, 3), 0);
     EXPECT_EQ(V->painter().Stone(5, 5), kBlack);
     EXPECT_EQ(V->painter().Stone(6, 6), kWhite);
+    EXPECT_EQ(V->painter().Value(7, 3), 0);
+    EXPECT_TRUE(V->commentM->lines().contains("[5] set up"))
+        << V->commentM->lines().join('|').toStdString();
+    EXPECT_FALSE(V->shownMoveIsPass());
     V->ArrowClick(kBackOne);
     EXPECT_EQ(V->painter().Stone(3, 3), kBlack);
     EXPECT_EQ(V->painter().Stone(5, 5), 0);
     EXPECT_EQ(V->painter().Stone(6, 6), 0);
-    // Trial play from move 4 keeps the setup, and leaves the record as it was.
+    EXPECT_EQ(V->painter().Value(7, 3), kLastMoveMark);
+    // Trial play from step 5 keeps the setup, and leaves the record as it was.
     V->ArrowClick(kForwardOne);
     V->testBtnClick();
     testing::PressBoard(*V, Qt::LeftButton, 1, 1);
@@ -141,7 +158,7 @@ TEST(SgfView, SetupAfterAMoveStepsWithItsMove) {
     V->ArrowClick(kToEnd);
     EXPECT_EQ(testing::BoardDifference(V->boardImage(), End), "");
     // The second of black's two moves in a row is black's.
-    GoTo(V, 6);
+    GoTo(V, 7);
     EXPECT_EQ(V->painter().Stone(5, 4), kBlack);
 }
 

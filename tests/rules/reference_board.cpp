@@ -259,7 +259,9 @@ void TReferenceBoard::StepBack() {
     }
     SwapTurn();
     const THistoryEntry& Last = History[FMoveIndex];
-    if (!NumberingOn && Last.X >= 1 && OnBoard(Last.X, Last.Y))
+    // A stone a setup took off its point gets no mark.
+    if (!NumberingOn && Last.X >= 1 && OnBoard(Last.X, Last.Y) &&
+        Points[Last.Y - 1][Last.X - 1] != kEmpty)
         SetPointNumber(Last.X, Last.Y, kLastMoveMark);
     RaiseMove();
 }

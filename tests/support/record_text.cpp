@@ -1,5 +1,7 @@
 #include "support/record_text.h"
 
+#include <iconv.h>
+
 namespace xvexo::testing {
 
 std::string TagPoint(int X, int Y) {
@@ -41,6 +43,21 @@ std::string NgfText(const std::vector<std::string>& Lines, const std::string& En
     for (const std::string& L : Lines)
         T += L + End;
     return T;
+}
+
+std::string InCharset(const std::string& Utf8, const char* Set) {
+    const iconv_t Cd = iconv_open(Set, "UTF-8");
+    if (Cd == reinterpret_cast<iconv_t>(-1)) return {};
+    std::string Out(Utf8.size() * 4 + 4, '\0');
+    char* In = const_cast<char*>(Utf8.data());
+    size_t InLeft = Utf8.size();
+    char* OutPtr = Out.data();
+    size_t OutLeft = Out.size();
+    const size_t Rc = iconv(Cd, &In, &InLeft, &OutPtr, &OutLeft);
+    iconv_close(Cd);
+    if (Rc == static_cast<size_t>(-1)) return {};
+    Out.resize(Out.size() - OutLeft);
+    return Out;
 }
 
 }  // namespace xvexo::testing

@@ -1,6 +1,6 @@
 #pragma once
 // Record texts for the tests and the benchmarks: tag-format records of moves that never capture,
-// and NGF records from their header and move lines.
+// NGF records from their header and move lines, and texts in other character sets.
 
 #include <functional>
 #include <string>
@@ -33,5 +33,9 @@ std::vector<std::string> NgfHeader(const std::string& Handicap = "0",
 std::string NgfMove(int I, const std::string& Point);
 // Lines joined, each ended by End.
 std::string NgfText(const std::vector<std::string>& Lines, const std::string& End = "\r\n");
+
+// Utf8 in the character set Set (an iconv name), as a site would write a record; "" when the
+// set has no code for a character of it.
+std::string InCharset(const std::string& Utf8, const char* Set);
 
 }  // namespace xvexo::testing

@@ -37,6 +37,10 @@ TEST(HostWindowModel, TitleSaysWhereTheGameStands) {
          "Cup \u2014 move 7 / 9 (White passed), Black to play \u2014 a.sgf"},
         {Status(true, "Cup", 8, 9, false, true), "",
          "Cup \u2014 move 8 / 9 (Black passed), White to play \u2014 XVexoView"},
+        // The passes that end a tag record stand above the board's last move: no move shown
+        // above the total.
+        {Status(true, "", 198, 196, true, true), "a.txt",
+         "move 198 / 198 (White passed), Black to play \u2014 a.txt"},
     };
     for (const auto& C : Cases)
         EXPECT_EQ(WindowTitle(C.Status, C.File), C.Title);

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -84,6 +85,9 @@ TEST(HostWindow, TheTitleFollowsEveryStepAndSaysWhoPassed) {
     EXPECT_EQ(W.windowTitle(), "XVexoView");
     QString Error;
     ASSERT_TRUE(W.Open(Path, &Error)) << Error.toStdString();
+    // A standard SGF record opens at its start.
+    EXPECT_EQ(W.windowTitle(), "Final — move 0 / 4, Black to play — pass.sgf");
+    QTest::keyClick(&W, Qt::Key_End);
     EXPECT_EQ(W.windowTitle(), "Final — move 4 / 4, Black to play — pass.sgf");
     QTest::keyClick(&W, Qt::Key_Left);
     EXPECT_EQ(W.windowTitle(), "Final — move 3 / 4 (Black passed), White to play — pass.sgf");
@@ -95,7 +99,73 @@ TEST(HostWindow, TheTitleFollowsEveryStepAndSaysWhoPassed) {
     // A title of a megabyte is cut short.
     const std::string Long(1 << 20, 'x');
     ASSERT_TRUE(W.View().LoadText("(;GM[1]FF[4]GN[" + Long + "];B[pd])", kFormatSgf));
-    EXPECT_EQ(W.windowTitle(), QString(80, 'x') + "… — move 1 / 1, White to play — pass.sgf");
+    EXPECT_EQ(W.windowTitle(), QString(80, 'x') + "… — move 0 / 1, Black to play — pass.sgf");
+}
+
+// The window as a picture under a strip that shows its title (the platform draws no frame),
+// saved beside the test program.
+void SaveWithTitle(TViewerWindow& W, const char* Name) {
+    const QImage Shot = W.grab().toImage();
+    QImage Picture(Shot.width(), Shot.height() + 28, QImage::Format_RGB32);
+    Picture.fill(QColor(60, 60, 60));
+    QPainter P(&Picture);
+    P.setPen(Qt::white);
+    P.drawText(QRect(8, 0, Shot.width() - 16, 28), Qt::AlignVCenter, W.windowTitle());
+    P.drawImage(0, 28, Shot);
+    P.end();
+    EXPECT_TRUE(Picture.save(QStringLiteral(XVEXO_PICTURES "/") + QLatin1String(Name)));
+}
+
+TEST(HostWindow, AGameEndingInTwoPassesStepsToEachOfThem) {
+    QTemporaryDir Dir;
+    const QString Path = WriteRecord(
+        Dir, "two_passes.sgf",
+        "(;GM[1]FF[4]SZ[9]KM[6.5]PB[Kim]PW[Lee]RE[W+2.5]GN[Counted]\n"
+        ";B[ee];W[gc];B[cg];W[gf];B[dc];W[fg];B[eg];W[fh];B[dd];W[hd];B[cc];W[ef]\n"
+        ";B[df];W[fe];B[ed];W[fd];B[eh];W[fi];B[ei];W[ff]C[White counts.];B[]C[Black passes.]\n"
+        ";W[]C[White passes: the game is over.])");
+    TViewerWindow W;
+    ShowActive(W);
+    QString Error;
+    ASSERT_TRUE(W.Open(Path, &Error)) << Error.toStdString();
+    QTest::keyClick(&W, Qt::Key_End);
+    const QString End = "Counted — move 22 / 22 (White passed), Black to play — two_passes.sgf";
+    EXPECT_EQ(W.windowTitle(), End);
+    EXPECT_TRUE(W.View().commentM->lines().contains("[22] White passes: the game is over."));
+    SaveWithTitle(W, "two_passes_end.png");
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(&W, Qt::Key_Left);
+    EXPECT_EQ(W.windowTitle(), "Counted — move 19 / 22, White to play — two_passes.sgf");
+    SaveWithTitle(W, "two_passes_back.png");
+    QTest::keyClick(&W, Qt::Key_Right);
+    QTest::keyClick(&W, Qt::Key_Right);
+    EXPECT_EQ(W.windowTitle(),
+              "Counted — move 21 / 22 (Black passed), White to play — two_passes.sgf");
+    QTest::keyClick(&W, Qt::Key_Right);
+    EXPECT_EQ(W.windowTitle(), End);
+    SaveWithTitle(W, "two_passes_again.png");
+
+    // An NGF record's passes after its last stone stand above the board's last move, as
+    // specified; the title never shows a move above the total.
+    std::vector<std::string> Lines = testing::NgfHeader("0", "90", "3");
+    for (const auto& [I, Point] : {std::pair{1, "QE"}, {2, "AA"}, {3, "AA"}})
+        Lines.push_back(testing::NgfMove(I, Point));
+    ASSERT_TRUE(W.View().LoadText(testing::NgfText(Lines), kFormatNgf));
+    EXPECT_EQ(W.View().board().EndIndex(), 1);
+    EXPECT_EQ(W.windowTitle(), "Title — move 3 / 3 (Black passed), White to play — two_passes.sgf");
+}
+
+TEST(HostWindow, AProblemOpensAtItsStart) {
+    TViewerWindow W;
+    ShowActive(W);
+    QString Error;
+    ASSERT_TRUE(W.Open(QStringLiteral(XVEXO_RECORDS "/problem.sgf"), &Error))
+        << Error.toStdString();
+    EXPECT_EQ(W.View().board().MoveIndex(), 0);
+    EXPECT_TRUE(W.windowTitle().startsWith("Life and death — move 0 / 1, Black to play"))
+        << W.windowTitle().toStdString();
+    EXPECT_TRUE(W.View().commentM->lines().contains("[0] Black to play and live."));
+    SaveWithTitle(W, "problem_start.png");
 }
 
 TEST(HostWindow, OpenAsksForAFileOfEitherFormatAndOpensIt) {

@@ -86,6 +86,28 @@ TEST(RenderCommand, ShowsMoveNumbers) {
               Count(Plain.Picture, CellOf(16, 4, 24), White) + 5);
 }
 
+TEST(RenderCommand, AStandardSgfProblemIsDrawnAtItsStartWithItsStones) {
+    const QString Problem = QStringLiteral(XVEXO_RECORDS "/problem.sgf");
+    // A point beside the lines' crossing in the cell: a stone's colour, or the wood.
+    const auto Dark = [](const QImage& I, int Col, int Row) {
+        return qRed(I.pixel((Col - 1) * 24 + 16, (Row - 1) * 24 + 16)) < 90;
+    };
+    const auto Light = [](const QImage& I, int Col, int Row) {
+        const QRgb P = I.pixel((Col - 1) * 24 + 16, (Row - 1) * 24 + 16);
+        return qRed(P) > 200 && qGreen(P) > 200 && qBlue(P) > 200;  // wood has little blue
+    };
+    const TRun Start = Render({Problem});
+    ASSERT_EQ(Start.Exit, 0) << Start.Errors.toStdString();
+    EXPECT_TRUE(Dark(Start.Picture, 4, 1));   // set up black
+    EXPECT_TRUE(Light(Start.Picture, 5, 1));  // set up white
+    EXPECT_FALSE(Dark(Start.Picture, 2, 1));  // the answer is not played yet
+    EXPECT_FALSE(Light(Start.Picture, 2, 1));
+    const TRun Answer = Render({Problem, QStringLiteral("--to"), QStringLiteral("1")});
+    ASSERT_EQ(Answer.Exit, 0);
+    EXPECT_TRUE(Dark(Answer.Picture, 2, 1));
+    EXPECT_TRUE(Dark(Answer.Picture, 4, 1));
+}
+
 TEST(RenderCommand, DrawsAReferenceDiagramAsTheWindowShowsIt) {
     // The first diagram of move 12: moves 13..16 numbered 1..4 and the letters A and B, at the
     // window's cell size 15 without a label margin.

@@ -118,16 +118,18 @@ TEST(XvexoSgf, NineHandicapStonesAndWhiteToPlay) {
 }
 
 TEST(XvexoSgf, SetupAfterAMoveAndMovesOutOfTurnGoWithTheirMoves) {
-    // After move 4 black's stone on C3 is taken off and E5 (black) and F6 (white) are set up;
-    // black then plays D4 and E4, white F4. replay --to steps back from the end.
+    // After move 4 a node of its own (step 5) takes black's stone on C3 off and sets E5
+    // (black) and F6 (white) up; black then plays D4 and E4, white F4. replay --to steps back
+    // from the end.
     const std::string E = ".........";
     const struct {
         int To;
         std::vector<std::string> Rows;
     } Cases[] = {
         {3, {E, E, "..X......", E, E, E, "..X...O..", E, E}},
-        {4, {E, E, "......O..", E, "....X....", ".....O...", "..X...O..", E, E}},
-        {7, {E, E, "......O..", "...XXO...", "....X....", ".....O...", "..X...O..", E, E}},
+        {4, {E, E, "..X...O..", E, E, E, "..X...O..", E, E}},
+        {5, {E, E, "......O..", E, "....X....", ".....O...", "..X...O..", E, E}},
+        {8, {E, E, "......O..", "...XXO...", "....X....", ".....O...", "..X...O..", E, E}},
     };
     for (const auto& C : Cases) {
         const testing::TToolRun R =
@@ -136,13 +138,14 @@ TEST(XvexoSgf, SetupAfterAMoveAndMovesOutOfTurnGoWithTheirMoves) {
         EXPECT_EQ(Points(R.Out), C.Rows) << "--to " << C.To;
     }
     const testing::TToolRun End = RunXvexo("replay " + Fixture("later_setup.sgf"));
-    EXPECT_NE(End.Out.find("[1, 4, 4, 0, 0], [1, 5, 4, 0, 0], [2, 6, 4, 0, 0]]"), std::string::npos)
+    EXPECT_NE(End.Out.find("[0, 0, 0, 0, 0], [1, 4, 4, 0, 0], [1, 5, 4, 0, 0], [2, 6, 4, 0, 0]]"),
+              std::string::npos)
         << End.Out;
 }
 
 TEST(XvexoSgf, APrintedDiagramShowsTheStonesSetUpInItsRange) {
     const testing::TToolRun R =
-        RunXvexo("diagram " + Fixture("later_setup.sgf") + " --from 1 --to 7");
+        RunXvexo("diagram " + Fixture("later_setup.sgf") + " --from 1 --to 8");
     ASSERT_EQ(R.Status, 0) << R.Err;
     const size_t Board = R.Out.find("\"Board\": ");
     const std::string Cells = R.Out.substr(Board, R.Out.find("\"Notes\": ") - Board);
@@ -156,11 +159,11 @@ TEST(XvexoSgf, APrintedDiagramShowsTheStonesSetUpInItsRange) {
     const auto At = [&](int Col, int Row) {
         return Grid[static_cast<size_t>((Row - 1) * 9 + Col - 1)];
     };
-    EXPECT_EQ(At(5, 5), "0,-1");  // black set up after move 4, unnumbered
+    EXPECT_EQ(At(5, 5), "0,-1");  // black set up at step 5, unnumbered
     EXPECT_EQ(At(6, 6), "1,-1");  // white set up
     EXPECT_EQ(At(3, 3), "0,1");   // the stone taken off stays, as a captured stone does
-    EXPECT_EQ(At(5, 4), "0,6");   // black's second move in a row, in black
-    EXPECT_EQ(At(6, 4), "1,7");
+    EXPECT_EQ(At(5, 4), "0,7");   // black's second move in a row, in black
+    EXPECT_EQ(At(6, 4), "1,8");
 }
 
 TEST(XvexoSgf, AForcedFormatIsReadAsForced) {
@@ -184,6 +187,62 @@ TEST(XvexoSgf, AForcedFormatIsReadAsForced) {
     EXPECT_EQ(IntField(Sgf.Out, "BoardSize"), 19);
     EXPECT_EQ(IntField(Sgf.Out, "MoveIndex"), 2);
     std::filesystem::remove(Path);
+}
+
+TEST(XvexoSgf, AGameEndingInTwoPassesStepsToEachPass) {
+    const testing::TToolRun Record = RunXvexo("record " + Fixture("two_passes.sgf"));
+    ASSERT_EQ(Record.Status, 0) << Record.Err;
+    EXPECT_EQ(IntField(Record.Out, "MoveCount"), 22);
+    const testing::TToolRun End = RunXvexo("replay " + Fixture("two_passes.sgf"));
+    ASSERT_EQ(End.Status, 0) << End.Err;
+    EXPECT_EQ(IntField(End.Out, "MoveIndex"), 22);
+    EXPECT_EQ(IntField(End.Out, "EndIndex"), 22);
+    EXPECT_NE(End.Out.find("\"LastMove\": [0, 0]"), std::string::npos);
+    const struct {
+        int To, Index, Side;
+        const char* Last;
+    } Cases[] = {
+        {0, 0, 1, "[-1, 0]"},  {20, 20, 1, "[6, 6]"}, {21, 21, 2, "[0, 0]"},
+        {22, 22, 1, "[0, 0]"}, {99, 22, 1, "[0, 0]"},
+    };
+    for (const auto& C : Cases) {
+        const testing::TToolRun R =
+            RunXvexo("replay " + Fixture("two_passes.sgf") + " --to " + std::to_string(C.To));
+        ASSERT_EQ(R.Status, 0) << R.Err;
+        EXPECT_EQ(IntField(R.Out, "MoveIndex"), C.Index) << C.To;
+        EXPECT_EQ(IntField(R.Out, "EndIndex"), 22) << C.To;
+        EXPECT_EQ(IntField(R.Out, "SideToMove"), C.Side) << C.To;
+        EXPECT_NE(R.Out.find(std::string("\"LastMove\": ") + C.Last), std::string::npos) << C.To;
+    }
+}
+
+TEST(XvexoNoGame, EveryCommandFailsOnAFileWithoutAGame) {
+    const auto Dir =
+        std::filesystem::temp_directory_path() / ("xvexo_nogame_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(Dir);
+    const auto Page = Dir / "page.html";
+    std::ofstream(Page) << "<!DOCTYPE html>\n<html><body><p>Not found (see the index)</p>"
+                           "<script>for (;;) {}</script></body></html>\n";
+    const auto Image = Dir / "board.png";
+    std::ofstream(Image, std::ios::binary) << std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 16);
+    for (const auto& File : {Page, Image}) {
+        const std::string Source = "'" + File.string() + "'";
+        const std::string Out = "'" + (Dir / "out").string() + "'";
+        for (const std::string& Command :
+             {"record " + Source, "replay " + Source, "diagram " + Source + " --from 1 --to 1",
+              "render " + Source + " -o " + Out, "print " + Source + " -o " + Out}) {
+            const testing::TToolRun R = RunXvexo(Command);
+            EXPECT_EQ(R.Status, 1) << Command;
+            EXPECT_EQ(R.Err, File.string() + " holds no game record\n") << Command;
+            EXPECT_FALSE(std::filesystem::exists(Dir / "out")) << Command;
+        }
+        const testing::TToolRun Record = RunXvexo("record " + Source);
+        EXPECT_NE(Record.Out.find("\"Shown\": false,\n  \"Error\": \"" + File.string() +
+                                  " holds no game record\""),
+                  std::string::npos)
+            << Record.Out;
+    }
+    std::filesystem::remove_all(Dir);
 }
 
 TEST(XvexoSgf, TheDiagramHasARowOfEachLine) {

@@ -183,8 +183,11 @@ TEST(XvexoRecord, FailedLoadPrintsJsonAndOneLine) {
     EXPECT_NE(R.Out.find("\"MoveCount\": 3,\n  \"Moves\": [[0, 0], [3, 3], [0, 0]]"),
               std::string::npos)
         << R.Out;
-    // --tag reads the same file as a tag record, which stores nothing and fails nothing.
-    EXPECT_EQ(RunTool("record --tag " + Data("short_move.NGF")).Status, 0);
+    // --tag reads the same file as a tag record, which takes nothing from it: no game record.
+    const TRun Tag = RunTool("record --tag " + Data("short_move.NGF"));
+    EXPECT_EQ(Tag.Status, 1);
+    EXPECT_TRUE(Tag.Err.ends_with("short_move.NGF holds no game record\n")) << Tag.Err;
+    EXPECT_NE(Tag.Out.find("\"Shown\": false,"), std::string::npos) << Tag.Out;
     // A file that cannot be read, and an address that cannot be fetched yet.
     const TRun Missing = RunTool("record /nonexistent/file.txt");
     EXPECT_EQ(Missing.Status, 1);
@@ -301,8 +304,15 @@ TEST(XvexoCommands, UsageErrors) {
         EXPECT_EQ(R.Out, "") << Args;
         EXPECT_FALSE(R.Err.empty()) << Args;
     }
-    EXPECT_EQ(RunTool("replay " + Data("small.tag.txt") + " --to x").Err, "请输入数字\n");
-    EXPECT_EQ(RunTool("replay " + Data("small.tag.txt") + " --to 0").Err, "请输入1以上的数字\n");
+    for (const char* To : {"x", "-1", "1x", ""}) {
+        const TRun R = RunTool("replay " + Data("small.tag.txt") + " --to '" + To + "'");
+        EXPECT_EQ(R.Status, 2) << To;
+        EXPECT_EQ(R.Err, "--to needs a whole number of 0 or more\n") << To;
+    }
+    // --to 0 is the start.
+    const TRun Start = RunTool("replay " + Data("small.tag.txt") + " --to 0");
+    EXPECT_EQ(Start.Status, 0);
+    EXPECT_NE(Start.Out.find("\"MoveIndex\": 0,"), std::string::npos) << Start.Out;
 }
 
 // The commands that read and replay start without the drawing libraries: the dynamic loader,

@@ -83,7 +83,7 @@ int RunRender(const TArgs& Args) {
         return kExitUsage;
     }
     std::optional<int32_t> To;
-    if (!ReadMoveOption(L, To)) return kExitUsage;
+    if (!ReadMoveOption(L, To, 1)) return kExitUsage;
     std::optional<int> CellOption;
     if (auto It = L.Values.find("--cell"); It != L.Values.end()) {
         CellOption = ParseCell(It->second);
@@ -149,7 +149,19 @@ int RunRender(const TArgs& Args) {
         Board->OnRedrawPoint = ToPainter;
         if (S.Result.Shown) {
             ReplayRecord(*S.Record, *Board);
-            if (To) GoToMove(*Board, *To);
+            // Where the viewer opens the record (the start of a standard SGF record), or --to.
+            if (To) {
+                GoToMove(*Board, *To);
+            } else {
+                StepBackTo(*Board, OpeningMove(*S.Record, *Board));
+            }
+            // The start's setup stones went in without point events: as the viewer does, the
+            // picture takes every point of the board.
+            for (int32_t Row = 1; Row <= Painter.Lines(); ++Row) {
+                for (int32_t Col = 1; Col <= Painter.Lines(); ++Col)
+                    Painter.SetPoint(Board->PointColour(Col, Row), Col, Row,
+                                     Board->PointNumber(Col, Row));
+            }
         }
         if (Numbers) ShowMoveNumbers(*Board, Painter);
         // The record's marks of the position shown, as the viewer draws them.

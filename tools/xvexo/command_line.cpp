@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "records/game_record.h"
+#include "records/record_error.h"
 #include "records/record_loader.h"
 
 namespace xvexo::cli {
@@ -41,15 +42,15 @@ TCommandLine ParseCommandLine(const TArgs& Args, const std::set<std::string>& Va
     return L;
 }
 
-bool ReadMoveOption(const TCommandLine& L, std::optional<int32_t>& To) {
+bool ReadMoveOption(const TCommandLine& L, std::optional<int32_t>& To, int32_t Least) {
     const auto It = L.Values.find("--to");
     if (It == L.Values.end()) return true;
-    const TMoveNumberCheck Check = CheckMoveNumber(It->second);
-    if (!Check.Ok) {
-        PrintError(Check.Message);
+    const std::optional<int32_t> N = ParseDecimal(It->second);
+    if (!N || *N < Least) {
+        PrintError("--to needs a whole number of " + std::to_string(Least) + " or more");
         return false;
     }
-    To = Check.Number;
+    To = *N;
     return true;
 }
 

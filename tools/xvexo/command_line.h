@@ -25,9 +25,10 @@ struct TCommandLine {
 // value). Anything else, a second SOURCE or a missing one is a usage error.
 TCommandLine ParseCommandLine(const TArgs& Args, const std::set<std::string>& ValuedOptions);
 
-// Reads the "--to" value of L as the move box reads its text. False, with the box's message
-// printed, when the value is no move number; To stays empty when "--to" was not given.
-bool ReadMoveOption(const TCommandLine& L, std::optional<int32_t>& To);
+// Reads the "--to" value of L: a decimal number of Least or more (0, the start, for replay; 1
+// for render, as the move box takes it). False, with a usage message printed, for any other
+// value; To stays empty when "--to" was not given.
+bool ReadMoveOption(const TCommandLine& L, std::optional<int32_t>& To, int32_t Least);
 
 // Writes Bytes to standard output and flushes it. False, with the system's reason, when they did
 // not all arrive (a full disk, a closed pipe).

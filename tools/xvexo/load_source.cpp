@@ -33,6 +33,8 @@ TLoadedSource LoadSource(const std::string& Source, std::optional<int> Forced) {
     if (!ReadSourceBytes(Source, Body, L.Result.Error)) return L;
     // A forced format reads the text as it says; else the text may be standard SGF.
     L.Result = LoadRecordText(*L.Record, std::move(Body), Format, Forced.has_value());
+    // A text with no game in it is a failed load, never an empty record that looks fine.
+    if (L.Result.HoldsNoGame()) L.Result.Error = NoGameMessage(Source);
     if (L.Result.Shown) L.Handicap = ReplayRecord(*L.Record, *L.Board);
     return L;
 }

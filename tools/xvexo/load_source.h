@@ -28,7 +28,8 @@ int32_t FormatOfSource(const std::string& Source, std::optional<int> Forced);
 bool ReadSourceBytes(const std::string& Source, std::string& Body, std::string& Error);
 
 // Reads SOURCE, parses it in its format (the forced one as it stands; else the address's, or
-// standard SGF when the text is SGF) and applies it when it is to be shown.
+// standard SGF when the text is SGF) and applies it when it is to be shown. A text that holds
+// no game record fails with "SOURCE holds no game record".
 TLoadedSource LoadSource(const std::string& Source, std::optional<int> Forced);
 
 }  // namespace xvexo::cli

@@ -49,7 +49,10 @@ std::string WindowTitle(const TViewerStatus& Status, std::string_view FileName) 
         Title += Status.GameTitle;
         Title += kDash;
     }
-    Title += "move " + std::to_string(Status.MoveIndex) + " / " + std::to_string(Status.MoveCount);
+    // Passes that end a tag or NGF record stand above the moves the board steps to: the total
+    // counts them while they are shown.
+    const int32_t Total = std::max(Status.MoveCount, Status.MoveIndex);
+    Title += "move " + std::to_string(Status.MoveIndex) + " / " + std::to_string(Total);
     if (Status.LastWasPass) Title += Status.BlackToPlay ? " (White passed)" : " (Black passed)";
     Title += Status.BlackToPlay ? ", Black to play" : ", White to play";
     Title += kDash;

@@ -28,9 +28,9 @@ struct TViewerStatus {
 };
 
 // The window title for Status: "GAME — move N / M, Black to play — NAME", GAME left out when
-// the game has no title, NAME the record's file name (the program's name when empty). A pass
-// adds who passed: "move 7 / 9 (White passed), Black to play". Without a record: the program's
-// name alone.
+// the game has no title, NAME the record's file name (the program's name when empty); M is
+// never below N. A pass adds who passed: "move 7 / 9 (White passed), Black to play". Without a
+// record: the program's name alone.
 std::string WindowTitle(const TViewerStatus& Status, std::string_view FileName);
 
 // The recently opened records, newest first, as string values "1".."10" under
