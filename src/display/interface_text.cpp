@@ -12,6 +12,8 @@ constexpr std::array<std::string_view, 14> kTexts = {
     "方式 : ", "结果 : ", "黑弃手",  "白弃手",  "参考图 %1-%2", "请输入数字", "请输入1以上的数字",
 };
 
+static_assert(kTexts.size() == static_cast<size_t>(TInterfaceText::EnterPositive) + 1);
+
 }  // namespace
 
 std::string InterfaceText(TInterfaceText Id, std::initializer_list<std::string_view> Args) {
