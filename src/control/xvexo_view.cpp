@@ -114,7 +114,8 @@ void TXVexoView::Refresh() {
     wDiedSL->setText(QString::fromStdString(M.whiteDead()));
     bDiedSL->setText(QString::fromStdString(M.blackDead()));
     if (M.commentVersion() != ShownCommentVersion) ShowComment();
-    MainGoPB->move(M.boardLeft(), M.boardTop());
+    if (MainGoPB->pos() != QPoint(M.boardLeft(), M.boardTop()))
+        MainGoPB->move(M.boardLeft(), M.boardTop());
     MainGoPB->update();
 }
 
