@@ -9,9 +9,9 @@ if [ ! -f fuzz/CMakeLists.txt ]; then
   echo "fuzz: no targets"
   exit 0
 fi
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DXVEXO_CORE_ONLY=ON -DXVEXO_FUZZ=ON -DXVEXO_TESTS=OFF -DXVEXO_BENCH=OFF
-cmake --build build-fuzz
+# The "fuzz" preset of CMakePresets.json: build-fuzz/, clang, the core alone with the targets.
+cmake --preset fuzz
+cmake --build --preset fuzz
 shopt -s nullglob
 for target in build-fuzz/bin/fuzz_*; do
   name=$(basename "$target")

@@ -7,10 +7,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DXVEXO_WERROR=ON \
-      -DXVEXO_SANITIZE=ON -DXVEXO_BENCH=OFF
-cmake --build build-asan
-export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
-export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-QT_QPA_PLATFORM=offscreen ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+# The "asan" preset of CMakePresets.json: build-asan/, Debug, the sanitizers; its tests run
+# headless with the sanitizers' options (leaks detected, the first report aborts).
+cmake --preset asan
+cmake --build --preset asan
+ctest --preset asan -j "$(nproc)"

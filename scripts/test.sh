@@ -5,7 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DXVEXO_WERROR=ON
-cmake --build build
+# The "default" preset of CMakePresets.json: build/, RelWithDebInfo, warnings as errors; its tests
+# run headless and show the output of a failure.
+cmake --preset default
+cmake --build --preset default
 scripts/build-web.sh build
-QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$(nproc)"
+ctest --preset default -j "$(nproc)"

@@ -26,7 +26,7 @@ class TBoardBox : public QWidget, private TPaintBox {
     // The painter that receives mouse presses (not owned; null to detach).
     void SetPainter(TKelGoPB* P) { Painter = P; }
     // The colour a new picture starts with (the panel's, seen through the label margin).
-    void SetBackground(TColour Colour);
+    void SetBackground(TColour Colour) override;
     // A copy of the picture as drawn so far.
     QImage Picture() const;
 

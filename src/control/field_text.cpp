@@ -6,9 +6,7 @@ namespace xvexo {
 
 QString ElideText(const QString& Text, qsizetype MaxChars) {
     if (Text.size() <= MaxChars) return Text;
-    qsizetype Cut = MaxChars;
-    if (Cut > 0 && Text[Cut - 1].isHighSurrogate()) --Cut;
-    return Text.left(Cut) + QChar(0x2026);
+    return QString::fromStdString(ElideText(Text.toStdString(), static_cast<size_t>(MaxChars)));
 }
 
 namespace {

@@ -5,15 +5,12 @@
 #include <QLabel>
 #include <QString>
 
+#include "records/display_text.h"
+
 namespace xvexo {
 
-// A label or the title shows at most this many characters of a text; a tooltip shows up to
-// kMaxTipChars.
-inline constexpr qsizetype kMaxLabelChars = 200;
-inline constexpr qsizetype kMaxTipChars = 1000;
-
 // Text cut after MaxChars characters with "…" appended (never inside a surrogate pair), or
-// Text itself when it is no longer.
+// Text itself when it is no longer: ElideText of the core on a label's text.
 QString ElideText(const QString& Text, qsizetype MaxChars = kMaxLabelChars);
 
 // Shows Text in Label as plain text, elided to kMaxLabelChars and, when Width is positive,

@@ -6,7 +6,6 @@
 #include "control/board_box.h"
 #include "control/ui_images.h"
 #include "control/xvexo_view.h"
-#include "display/image_set_chooser.h"
 
 namespace xvexo {
 
@@ -219,9 +218,11 @@ void TXVexoView::BuildBoardPanel() {
     panP->setLineWidth(2);
     panP->setAutoFillBackground(true);
     panP->setGeometry(13, 26, 533, 497);
+    QPalette Pal = panP->palette();
+    Pal.setColor(QPalette::Window, QColor::fromRgb(kPanelColour));
+    panP->setPalette(Pal);
     MainGoPB = new TBoardBox(panP);
     MainGoPB->setObjectName(QStringLiteral("MainGoPB"));
-    SetSurround(kPanelColour);
 }
 
 // The run-time controls: six information labels and six arrow buttons.
@@ -249,15 +250,7 @@ void TXVexoView::CreateRunTimeControls() {
 }
 
 void TXVexoView::pBaseResize() {
-    if (!Painter) return;
-    const int W = panP->width();
-    const int H = panP->height();
-    const int M = Painter->LabelMargin();
-    const int Lines = Painter->Lines();
-    const int S = Lines * MainViewCellSize(W, H, M, Lines);
-    MainGoPB->move((W - S - M) / 2, (H - S - M) / 2);
-    if (S != Painter->BoardSize() || Painter->CellSize() == 0 || !Painter->IsSized())
-        ChooseImageSet(S);
+    if (Model) Model->pBaseResize(panP->width(), panP->height());
 }
 
 void TXVexoView::buttonPResize() {

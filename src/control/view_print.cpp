@@ -10,10 +10,6 @@
 namespace xvexo {
 
 void TXVexoView::printBtnClick() {
-    PrintRecord(GameInfo.Handicap);
-}
-
-void TXVexoView::PrintRecord(int32_t Handicap) {
     TKelStatus* Status = Services.PrintStatus ? Services.PrintStatus : ProgramPrintStatus();
     if (Status == nullptr) {
         // A host that did not start the print status at load: it starts now.
@@ -21,15 +17,17 @@ void TXVexoView::PrintRecord(int32_t Handicap) {
         Status = &StartPrintStatus(&LoadError);
         if (LoadError) ShowError(QString::fromStdString(LoadError->Details()));
     }
+    const TGoBoard& Board = Model->board();
     TMoveCoords Moves;
-    Board->GetMoveCoords(Board->EndIndex(), Moves);
+    Board.GetMoveCoords(Board.EndIndex(), Moves);
     auto Game = std::make_unique<TPosition>();
-    Board->GetPosition(*Game);
+    Board.GetPosition(*Game);
     TPrintServices Print = Services.Print;
     if (!Print.ShowError)
         Print.ShowError = [this](QWidget&, const QString& Text) { ShowError(Text); };
-    RunPrintCommand(*this, *Status, Moves, DiagramStartOf(Record, *Game, Handicap),
-                    MakeGamePInfo(Record, Encoding), Print);
+    RunPrintCommand(*this, *Status, Moves,
+                    DiagramStartOf(Model->record(), *Game, Model->gameInfo().Handicap),
+                    MakeGamePInfo(Model->record(), Model->encoding()), Print);
 }
 
 }  // namespace xvexo

@@ -1,4 +1,4 @@
-// The form's start-up, the board's event handlers and the services it uses.
+// The form's start-up, its showing of the model's state and the services the model uses.
 
 #include "control/xvexo_view.h"
 
@@ -6,12 +6,27 @@
 
 #include "control/board_box.h"
 #include "control/reference_window.h"
-#include "display/image_set_chooser.h"
+#include "control/ui_images.h"
 #include "platform/click_sound.h"
 #include "platform/resource_store.h"
-#include "records/record_setup.h"
 
 namespace xvexo {
+
+namespace {
+
+// Shows End in place of Start, or Start in place of End (the pairs of buttons in one place).
+void ShowOneOf(QWidget& Start, QWidget& End, bool EndShown) {
+    if (End.isHidden() != EndShown) return;
+    if (EndShown) {
+        End.show();
+        Start.hide();
+    } else {
+        Start.show();
+        End.hide();
+    }
+}
+
+}  // namespace
 
 TXVexoView::TXVexoView(QWidget* Parent, TViewServices Services)
     : QWidget(Parent), Services(std::move(Services)) {
@@ -22,29 +37,16 @@ TXVexoView::TXVexoView(QWidget* Parent, TViewServices Services)
 TXVexoView::~TXVexoView() {
     // A load waiting for its source gives up; it sees the form gone and touches nothing.
     CancelLoad();
-    // The timer must not tick into a half-destroyed form; the painter goes before the board.
-    // The reference window goes first: it draws with the pictures the form owns.
+    // The timer must not tick into a half-destroyed form. The reference window goes first: it
+    // draws with the pictures the form owns; then the model with the painter and the board.
     Timer->stop();
     delete HelpForm;
     HelpForm = nullptr;
-    if (Board) {
-        Board->OnPutStone = nullptr;
-        Board->OnRedrawPoint = nullptr;
-        Board->OnMove = nullptr;
-    }
     MainGoPB->SetPainter(nullptr);
-    Painter.reset();
-    Board.reset();
+    Model.reset();
 }
 
 void TXVexoView::ActiveFormCreate() {
-    // View state and the record's fields as at creation.
-    ViewMode = kViewing;
-    SoundOn = true;
-    Loading = false;
-    AutoPlaying = false;
-    Record.Clear();
-
     // The three board images, shared by the painters.
     Images = std::make_unique<TResourceStore>();
     BaseB = Images->Load("baseb");
@@ -54,28 +56,25 @@ void TXVexoView::ActiveFormCreate() {
     // Information labels and arrow buttons.
     CreateRunTimeControls();
 
-    // The comment writer.
-    NoteView = std::make_unique<TNoteMessage>(*commentM);
-
-    // The painter of the main board.
-    Painter = std::make_unique<TKelGoPB>(MainGoPB->PaintBox(), *BaseB, *BEdge);
-    MainGoPB->SetPainter(Painter.get());
-
-    // The main rules engine: an empty 19-line board, numbering off.
-    Board = std::make_unique<TGoBoard>();
-
-    // The engine's point and move events reach the painter and the labels through the form's
-    // handlers; a click on the board reaches BoardClick; the buttons reach theirs.
-    Board->OnPutStone = [this](TGoBoard&, int32_t X, int32_t Y, int32_t Value, uint8_t Colour) {
-        BoardPutStone(X, Y, Value, Colour);
-    };
-    Board->OnRedrawPoint = [this](TGoBoard&, int32_t X, int32_t Y, int32_t Value, uint8_t Colour) {
-        BoardRedrawPoint(X, Y, Value, Colour);
-    };
-    Board->OnMove = [this](TGoBoard&, const TMoveInfo& Info) { BoardMove(Info); };
-    Painter->OnPointClick = [this](TKelGoPB&, TMouseButton Button, uint32_t, int32_t Col,
-                                   int32_t Row) { BoardClick(Button, Col, Row); };
+    // The form's logic, with the painter of the main board, which takes the board's mouse
+    // presses; the wheel and the buttons reach their handlers.
+    TPlayTimer& PlayTimer = *this;
+    TClickPlayer& ClickPlayer = *this;
+    Model = std::make_unique<TXVexoViewModel>(MainGoPB->PaintBox(), *Images, *BaseB, *BEdge, *GEdge,
+                                              PlayTimer, ClickPlayer);
+    MainGoPB->SetPainter(&Model->painter());
     MainGoPB->OnWheel = [this](int32_t Steps) { BoardWheel(Steps); };
+    Model->OnChanged = [this] { Refresh(); };
+    Model->OnGameChanged = [this] {
+        if (OnChange) OnChange();
+    };
+    Model->OnMessage = [this](const std::string& Text) { ShowError(QString::fromStdString(Text)); };
+    Model->OnOpenReference = [this](const TPosition& Snapshot, const std::string& Code) {
+        OpenReference(Snapshot, Code);
+    };
+    Model->OnCloseReference = [this] {
+        if (HelpForm) HelpForm->close();
+    };
 
     connect(autoBtn, &QAbstractButton::clicked, this, &TXVexoView::autoBtnClick);
     connect(autoEndBtn, &QAbstractButton::clicked, this, &TXVexoView::autoEndBtnClick);
@@ -96,64 +95,51 @@ void TXVexoView::ActiveFormCreate() {
     pBaseResize();
 }
 
-void TXVexoView::ChooseImageSet(int32_t S) {
-    ++ImageSetLoads;
-    LoadImageSet(*Painter, *Images, S);
+void TXVexoView::Refresh() {
+    const TXVexoViewModel& M = *Model;
+    ShowOneOf(*autoBtn, *autoEndBtn, M.autoEndShown());
+    ShowOneOf(*numBtn, *numEndBtn, M.numEndShown());
+    ShowOneOf(*testBtn, *testEndBtn, M.testEndShown());
+    // The trial button's glyph is loaded again as trial play ends.
+    if (ShownTrial && !M.testEndShown()) testBtn->setGlyph(UiImage("TEST"));
+    ShownTrial = M.testEndShown();
+
+    const QColor Surround = QColor::fromRgb(M.surroundColour());
+    if (panP->palette().color(QPalette::Window) != Surround) {
+        QPalette Pal = panP->palette();
+        Pal.setColor(QPalette::Window, Surround);
+        panP->setPalette(Pal);
+    }
+    if (M.recordVersion() != ShownRecordVersion) ShowInfoTexts();
+    wDiedSL->setText(QString::fromStdString(M.whiteDead()));
+    bDiedSL->setText(QString::fromStdString(M.blackDead()));
+    if (M.commentVersion() != ShownCommentVersion) ShowComment();
+    if (MainGoPB->pos() != QPoint(M.boardLeft(), M.boardTop()))
+        MainGoPB->move(M.boardLeft(), M.boardTop());
     MainGoPB->update();
 }
 
-void TXVexoView::SetSurround(TColour Colour) {
-    QPalette Pal = panP->palette();
-    Pal.setColor(QPalette::Window, QColor::fromRgb(Colour));
-    panP->setPalette(Pal);
-    MainGoPB->SetBackground(Colour);
+void TXVexoView::ShowComment() {
+    ShownCommentVersion = Model->commentVersion();
+    commentM->clearLines();
+    for (const TCommentLine& Line : Model->commentLines()) {
+        const QString Text = QString::fromStdString(Line.Text);
+        commentM->addLine(Line.IsLink ? TPlusMemoU::StartKey() + Text + TPlusMemoU::StopKey()
+                                      : Text);
+    }
 }
 
-void TXVexoView::RedrawBoard() {
-    Painter->Redraw();
-    MainGoPB->update();
+void TXVexoView::moveBtnClick() {
+    if (!Model->moveBtnClick(moveEd->text().toStdString())) {
+        moveEd->setFocus();
+        return;
+    }
+    // Enter in the box has done its work: the keys step the board again.
+    if (moveEd->hasFocus()) MainGoPB->setFocus(Qt::OtherFocusReason);
 }
 
 QImage TXVexoView::boardImage() const {
     return MainGoPB->Picture();
-}
-
-void TXVexoView::BoardPutStone(int32_t X, int32_t Y, int32_t Value, uint8_t Colour) {
-    if (!Loading && SoundOn) PlayClick();
-    Painter->SetPoint(Colour, X, Y, Value);
-    MainGoPB->update();
-}
-
-void TXVexoView::BoardRedrawPoint(int32_t X, int32_t Y, int32_t Value, uint8_t Colour) {
-    Painter->SetPoint(Colour, X, Y, Value);
-    MainGoPB->update();
-}
-
-void TXVexoView::BoardMove(const TMoveInfo& Info) {
-    GameInfo.LastX = static_cast<uint8_t>(Info.X < 0 ? 0 : Info.X);
-    GameInfo.LastY = static_cast<uint8_t>(Info.Y);
-    GameInfo.WhitePrisoners = Info.WhitePrisoners;
-    GameInfo.BlackPrisoners = Info.BlackPrisoners;
-    wDiedSL->setText(QString::number(Info.BlackPrisoners));
-    bDiedSL->setText(QString::number(Info.WhitePrisoners));
-    // The record's marks follow the position; a load shows them once at its end.
-    if (!Loading) ShowMarks();
-}
-
-void TXVexoView::ShowMarks() {
-    // The marks of a record position: every position while viewing; during trial play those
-    // at or before the move the trial line leaves the record (the record's own positions).
-    const int32_t K = Board->MoveIndex();
-    TNumberGrid Marks{};
-    if (ViewMode == kViewing || (ViewMode == kTrial && K <= TrialFrom)) {
-        MarksOfMove(Record, K, Marks);
-    }
-    Painter->LoadMarks(Marks);
-    MainGoPB->update();
-}
-
-void TXVexoView::NotifyChange() {
-    if (OnChange) OnChange();
 }
 
 void TXVexoView::ShowError(const QString& Text) {
@@ -162,6 +148,19 @@ void TXVexoView::ShowError(const QString& Text) {
         return;
     }
     QMessageBox::critical(this, QString(), Text, QMessageBox::Ok);
+}
+
+void TXVexoView::Start(int32_t IntervalMs) {
+    Timer->setInterval(IntervalMs);
+    Timer->start();
+}
+
+void TXVexoView::Stop() {
+    Timer->stop();
+}
+
+void TXVexoView::SetInterval(int32_t IntervalMs) {
+    Timer->setInterval(IntervalMs);
 }
 
 void TXVexoView::PlayClick() {

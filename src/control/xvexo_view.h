@@ -1,6 +1,8 @@
 #pragma once
-// The viewer control's form: the board with its painter and rules engine, the information
-// panel, the comment box and the playback controls, with their handlers.
+// The viewer control's form: the board's paint box, the information panel, the comment box and
+// the playback controls. Its logic lives in TXVexoViewModel; the form builds the widgets, hands
+// the model what the user does and shows the model's state after each change. Fetching a
+// record's bytes (a download, a file, a pipe) and printing stay here.
 
 #include <QFrame>
 #include <QLabel>
@@ -13,15 +15,11 @@
 #include <memory>
 
 #include "control/dock_layout.h"
-#include "control/note_message.h"
 #include "control/print_command.h"
-#include "display/go_painter.h"
+#include "display/main_view_model.h"
 #include "platform/http_client.h"
-#include "records/display_text.h"
-#include "records/game_record.h"
 #include "records/proxy_lookup.h"
 #include "records/record_source.h"
-#include "rules/go_board.h"
 #include "widgets/comment_box.h"
 #include "widgets/image_button.h"
 #include "widgets/image_panel.h"
@@ -31,8 +29,6 @@ namespace xvexo {
 class TBoardBox;
 class TCHelpForm;
 class TClickSound;
-class TImageSource;
-class TImage;
 class TQtWaitHook;
 
 // What the form asks of its surroundings; tests replace these to capture instead of blocking
@@ -50,11 +46,11 @@ struct TViewServices {
     TKelStatus* PrintStatus = nullptr;
 };
 
-class TXVexoView : public QWidget {
+class TXVexoView : public QWidget, private TPlayTimer, private TClickPlayer {
     Q_OBJECT
   public:
-    static constexpr uint8_t kViewing = 9;
-    static constexpr uint8_t kTrial = 2;
+    static constexpr uint8_t kViewing = TXVexoViewModel::kViewing;
+    static constexpr uint8_t kTrial = TXVexoViewModel::kTrial;
 
     // The size the form is laid out for.
     static constexpr int kDesignWidth = 798;
@@ -66,7 +62,8 @@ class TXVexoView : public QWidget {
     static constexpr int kLeastWidth = 806;
 
     // The tags of the six arrow buttons, left to right, as ArrowClick takes them.
-    enum TArrowTag : int { kToStart, kBackFive, kBackOne, kForwardOne, kForwardFive, kToEnd };
+    using TArrowTag = TXVexoViewModel::TArrowTag;
+    using enum TXVexoViewModel::TArrowTag;
 
     explicit TXVexoView(QWidget* Parent = nullptr, TViewServices Services = {});
     ~TXVexoView() override;
@@ -85,26 +82,25 @@ class TXVexoView : public QWidget {
     // Loads record text as if downloaded from Address (the format follows the address).
     bool LoadText(const std::string& Text, int32_t FormatMode, QString* Error = nullptr);
 
-    // Handlers (Parts of the form's behaviour; public so hosts and tests can drive them).
-    void ArrowClick(int Tag);
-    void BoardClick(TMouseButton Button, int32_t X, int32_t Y);
+    // Handlers (the user's input handed to the model; public so hosts and tests can drive them).
+    void ArrowClick(int Tag) { Model->ArrowClick(Tag); }
+    void BoardClick(TMouseButton Button, int32_t X, int32_t Y) { Model->BoardClick(Button, X, Y); }
     // The mouse wheel over the board turned Steps notches (positive: away from the user, one
     // move back each; negative: one move forward each).
-    void BoardWheel(int32_t Steps);
+    void BoardWheel(int32_t Steps) { Model->BoardWheel(Steps); }
+    // The go-to-move box: a number goes to its move and gives the board the keys back; anything
+    // else is reported and the box keeps the focus.
     void moveBtnClick();
-    void autoBtnClick();
-    void autoEndBtnClick();
-    void TimerTimer();
-    void secondSEChange();
-    void testBtnClick();
-    void testEndBtnClick();
-    void numBtnClick();
-    void numEndBtnClick();
+    void autoBtnClick() { Model->autoBtnClick(); }
+    void autoEndBtnClick() { Model->autoEndBtnClick(); }
+    void TimerTimer() { Model->TimerTimer(); }
+    void secondSEChange() { Model->secondSEChange(secondSE->value()); }
+    void testBtnClick() { Model->testBtnClick(); }
+    void testEndBtnClick() { Model->testEndBtnClick(); }
+    void numBtnClick() { Model->numBtnClick(); }
+    void numEndBtnClick() { Model->numEndBtnClick(); }
     // The print command for the shown game (its handicap, every move up to the last one).
     void printBtnClick();
-    void PrintRecord(int32_t Handicap);
-    void ShowComment();
-    void ApplyRecord();
     void pBaseResize();
     void buttonPResize();
     void functionPResize();
@@ -117,31 +113,34 @@ class TXVexoView : public QWidget {
     // play, so a host can show where the game stands.
     std::function<void()> OnChange;
 
-    // State read by hosts and tests.
-    const TGoBoard& board() const { return *Board; }
-    const TKelGoPB& painter() const { return *Painter; }
-    const TGameRecord& record() const { return Record; }
-    const TGameInfo& gameInfo() const { return GameInfo; }
-    uint8_t viewMode() const { return ViewMode; }
+    // The form's logic and state.
+    const TXVexoViewModel& model() const { return *Model; }
+    // State read by hosts and tests (the model's).
+    const TGoBoard& board() const { return Model->board(); }
+    const TKelGoPB& painter() const { return Model->painter(); }
+    const TGameRecord& record() const { return Model->record(); }
+    const TGameInfo& gameInfo() const { return Model->gameInfo(); }
+    uint8_t viewMode() const { return Model->viewMode(); }
     // Whether the last load gave up because another one started or CancelLoad was called.
     bool lastLoadCancelled() const { return LastLoadCancelled; }
     // Whether the last load that did not fail was shown (false: the text held no record the
     // parser could show, and the game on the screen stayed).
-    bool lastLoadShown() const { return LastLoadShown; }
+    bool lastLoadShown() const { return Model->lastLoadShown(); }
     // Whether a record has been shown since the form was made.
-    bool recordShown() const { return RecordShown; }
+    bool recordShown() const { return Model->recordShown(); }
     // Whether the move the board shows is a pass; Colour (when given) gets who passed.
-    bool shownMoveIsPass(uint8_t* Colour = nullptr) const;
+    bool shownMoveIsPass(uint8_t* Colour = nullptr) const { return Model->shownMoveIsPass(Colour); }
     // The game's title, at most MaxChars characters (then "…"): a record's title may be
     // megabytes long.
-    QString gameTitle(qsizetype MaxChars) const { return Display(TInfoKind::Title, MaxChars); }
-    bool autoPlaying() const { return AutoPlaying; }
-    bool soundOn() const { return SoundOn; }
-    // Move numbers are shown exactly while numEndBtn is.
-    bool numbersShown() const;
-    int32_t modeDepth() const { return ModeDepth; }
+    QString gameTitle(qsizetype MaxChars) const {
+        return QString::fromStdString(Model->gameTitle(static_cast<size_t>(MaxChars)));
+    }
+    bool autoPlaying() const { return Model->autoPlaying(); }
+    bool soundOn() const { return Model->soundOn(); }
+    bool numbersShown() const { return Model->numbersShown(); }
+    int32_t modeDepth() const { return Model->modeDepth(); }
     // How many times the image-set chooser ran (each run reloads pictures and repaints).
-    int imageSetLoads() const { return ImageSetLoads; }
+    int imageSetLoads() const { return Model->imageSetLoads(); }
     // The board picture as last painted (board plus label margin).
     QImage boardImage() const;
     // The reference window; null until the first link opens it.
@@ -215,77 +214,39 @@ class TXVexoView : public QWidget {
     void BuildFunctionPanel();
     void BuildBoardPanel();
     void CreateRunTimeControls();
-    void SetInfoText(int I, const QString& Text);
     void ActiveFormCreate();
-    void BoardPutStone(int32_t X, int32_t Y, int32_t Value, uint8_t Colour);
-    void BoardRedrawPoint(int32_t X, int32_t Y, int32_t Value, uint8_t Colour);
-    void BoardMove(const TMoveInfo& Info);
-    // Draws the record's marks of the position shown (none on a trial line).
-    void ShowMarks();
-    void ChooseImageSet(int32_t S);
-    void PushMode(uint8_t NewMode, const TPosition& Snapshot);
-    void PopMode();
-    void RestoreFromMode(const TPosition& Snapshot);
-    void ShowLastMoveMark(int32_t Value);
-    void SetSurround(TColour Colour);
-    // Repaints the whole board picture (the painter erases the label margin first).
-    void RedrawBoard();
+    // Makes the widgets show the model's state.
+    void Refresh();
+    // The information labels of the record shown, written afresh.
+    void ShowInfoTexts();
+    void SetInfoText(int I, const QString& Text);
+    void ShowComment();
     void ShowError(const QString& Text);
-    void PlayClick();
-    // Tells the host (OnChange) that the board or the mode changed.
-    void NotifyChange();
-    // The move whose notes the comment box shows: during trial play the move the trial line
-    // branches from, else the board's move.
-    int32_t CommentMove() const;
-    // Opens the reference window (created on the first call) on a snapshot of the board and
-    // shows Code.
-    void OpenReference(const std::string& Code);
-    // The field of Kind decoded for display: the whole of it, or when MaxChars is not negative
-    // at most MaxChars characters then "…" (decoding only the bytes those need).
-    QString Display(TInfoKind Kind, qsizetype MaxChars = -1) const;
+    // Opens the reference window (created on the first call) on Snapshot and shows Code.
+    void OpenReference(const TPosition& Snapshot, const std::string& Code);
+
+    // TPlayTimer on Timer, TClickPlayer on the services or the click sound.
+    void Start(int32_t IntervalMs) override;
+    void Stop() override;
+    void SetInterval(int32_t IntervalMs) override;
+    void PlayClick() override;
 
     TViewServices Services;
-    // View state.
-    uint8_t ViewMode = kViewing;
-    bool SoundOn = true;
-    bool Loading = false;
-    bool AutoPlaying = false;
-    bool LastLoadShown = false;
-    bool RecordShown = false;
     bool LastLoadCancelled = false;
     // The waiting hook of the load under way, if one waits for its source.
     TQtWaitHook* ActiveWait = nullptr;
     TProxySetting Proxy;
-    int ImageSetLoads = 0;
-
-    // The saved-mode stack of trial play.
-    struct TModeEntry {
-        uint8_t SavedMode = kViewing;
-        int32_t SavedEnd = 0;
-        TPosition Snapshot;
-    };
-    static constexpr int kMaxModes = 10;
-    std::unique_ptr<std::array<TModeEntry, kMaxModes>> Modes =
-        std::make_unique<std::array<TModeEntry, kMaxModes>>();
-    int32_t ModeDepth = 0;
-    // The move the trial line branches from: where trial play began, lowered as the board
-    // lowers its numbering start when a stone is played below it. The comment box shows this
-    // move during trial play, also after number display has reset the numbering start.
-    int32_t TrialFrom = 0;
-
-    // The record and the settings of the shown game.
-    TGameRecord Record;
-    TTextEncoding Encoding = TTextEncoding::Utf8;
-    TGameInfo GameInfo;
 
     std::unique_ptr<TImageSource> Images;
     std::unique_ptr<TImage> BaseB;
     std::unique_ptr<TImage> BEdge;
     std::unique_ptr<TImage> GEdge;
-    std::unique_ptr<TKelGoPB> Painter;
-    std::unique_ptr<TGoBoard> Board;
-    std::unique_ptr<TNoteMessage> NoteView;
+    std::unique_ptr<TXVexoViewModel> Model;
     std::unique_ptr<TClickSound> Sound;
+    // What the widgets show of the model's state, so they are written when it changes.
+    uint32_t ShownCommentVersion = 0;
+    uint32_t ShownRecordVersion = 0;
+    bool ShownTrial = false;
     // The reference window, owned by the form (a child window) and reused for every link.
     TCHelpForm* HelpForm = nullptr;
     DockLayout* FormDock = nullptr;

@@ -83,12 +83,14 @@ class TCanvas {
     virtual void EraseBackground(int X1, int Y1, int X2, int Y2) = 0;
 };
 
-// The control a painter is bound to: its canvas and its client size.
+// The control a painter is bound to: its canvas, its client size and the colour of what shows
+// behind it (the colour EraseBackground fills with).
 class TPaintBox {
   public:
     virtual ~TPaintBox() = default;
     virtual TCanvas& Canvas() = 0;
     virtual void SetClientSize(int Width, int Height) = 0;
+    virtual void SetBackground(TColour Colour) = 0;
 };
 
 // A picture resource that does not exist.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "display/image_set_chooser.h"
+#include "display/record_drawing.h"
 #include "records/diagram_code.h"
 #include "records/record_loader.h"
 
@@ -129,12 +130,7 @@ bool TCHelpFormModel::ShowKeptCode() {
 
     BackToStart();
     Caption = ReferenceCaption(StartMove);
-    TKelGoPB::TStoneGrid Stones{};
-    for (int32_t Row = 1; Row <= FPainter->Lines(); ++Row) {
-        for (int32_t Col = 1; Col <= FPainter->Lines(); ++Col)
-            Stones[Row - 1][Col - 1] = FBoard->PointColour(Col, Row);
-    }
-    FPainter->LoadPosition(Stones);
+    FPainter->LoadPosition(BoardStones(*FBoard, FPainter->Lines()));
     Drawing = true;
 
     // The diagram's moves are numbered from 1.

@@ -30,11 +30,11 @@ class TQImageCanvas : public TCanvas, public TPaintBox {
     const QImage& Image() const { return Pixels; }
     // Fills the whole image with a colour.
     void Clear(TColour Colour);
-    void SetBackground(TColour Colour) { Background = Colour; }
 
     // TPaintBox: a new size reallocates the image, filled with the background colour.
     TCanvas& Canvas() override { return *this; }
     void SetClientSize(int Width, int Height) override;
+    void SetBackground(TColour Colour) override { Background = Colour; }
 
     // TCanvas
     void SetPen(TColour Colour, int Width) override;

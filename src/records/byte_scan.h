@@ -5,7 +5,11 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#if defined(XVEXO_REFERENCE_SCAN)
+// The readers' second build in the tests scans with the reference, as first written; the
+// definition names its header.
+#include XVEXO_REFERENCE_SCAN
+#elif defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #include <immintrin.h>
 #define XVEXO_SCAN_X86 1
 #endif
@@ -71,7 +75,9 @@ inline bool HaveAvx2() {
 // The first byte of [First, Last) that is A or B; Last when there is none. Long runs are
 // compared many bytes at a time on processors that can (SSE2 or AVX2 on x86-64).
 inline const char* FindEitherByte(const char* First, const char* Last, char A, char B) {
-#if XVEXO_SCAN_X86
+#if defined(XVEXO_REFERENCE_SCAN)
+    return testing::ReferenceFindEitherByte(First, Last, A, B);
+#elif XVEXO_SCAN_X86
     if (Last - First >= 64 && scan_detail::HaveAvx2())
         return scan_detail::FindEitherByteAvx2(First, Last, A, B);
     return scan_detail::FindEitherByteSse2(First, Last, A, B);

@@ -193,6 +193,17 @@ std::string EncodeGbk(std::string_view Utf8) {
     return Out;
 }
 
+std::string ElideText(std::string_view Utf8, size_t MaxChars) {
+    size_t Units = 0;
+    for (size_t i = 0; i < Utf8.size();) {
+        const auto Lead = static_cast<unsigned char>(Utf8[i]);
+        Units += Lead >= 0xF0 ? 2 : 1;
+        if (Units > MaxChars) return std::string(Utf8.substr(0, i)) + "\xE2\x80\xA6";  // "…"
+        i += Lead >= 0xF0 ? 4 : Lead >= 0xE0 ? 3 : Lead >= 0xC0 ? 2 : 1;
+    }
+    return std::string(Utf8);
+}
+
 TTextEncoding InfoFieldEncoding(const TGameRecord& Record, TInfoKind Kind, TTextEncoding Source) {
     if (Record.FormatMode == kFormatSgf) return TTextEncoding::Utf8;
     const bool ReaderText = Kind == TInfoKind::TimeText || Kind == TInfoKind::Komi;

@@ -27,6 +27,17 @@ std::string DecodeText(std::string_view Bytes, TTextEncoding Encoding);
 // no code for, or a byte that starts no UTF-8 character, becomes "?".
 std::string EncodeGbk(std::string_view Utf8);
 
+// How much of a record's text the viewer shows: a label at most kMaxLabelChars characters, a
+// tooltip at most kMaxTipChars, so that a hostile record (a title of ten megabytes) cannot stall
+// the layout. Characters are counted as a window counts them: in UTF-16 units, a character past
+// U+FFFF counting two.
+inline constexpr size_t kMaxLabelChars = 200;
+inline constexpr size_t kMaxTipChars = 1000;
+
+// Utf8 cut after MaxChars characters (counted as above, never inside one) with "…" appended, or
+// Utf8 itself when it is no longer.
+std::string ElideText(std::string_view Utf8, size_t MaxChars);
+
 // The encoding of info text Kind of a record whose whole text was of encoding Source. An NGF
 // record's Komi and TimeText are written by the reader in GBK whatever the record's own text is, so
 // they always decode as GBK; a standard SGF record's are UTF-8.

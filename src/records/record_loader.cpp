@@ -61,13 +61,20 @@ int32_t FormatForFileName(std::string_view Name) {
     return Name.ends_with("NGF") ? kFormatNgf : kFormatTag;
 }
 
-uint8_t ReplayRecord(const TGameRecord& Record, TGoBoard& Board, std::vector<TRuleBreak>* Breaks) {
-    const auto Handicap = static_cast<uint8_t>(Record.HandicapStones & 0xFF);
+uint8_t RecordHandicap(const TGameRecord& Record) {
+    return static_cast<uint8_t>(Record.HandicapStones & 0xFF);
+}
+
+bool StartRecord(const TGameRecord& Record, TGoBoard& Board) {
     Board.Reset(std::clamp(Record.BoardSize, kMinBoardSize, kMaxBoardSize));
-    Board.SetHandicap(Handicap, 1);
-    ApplyStartSetup(Record, Board);
+    Board.SetHandicap(RecordHandicap(Record), 1);
+    return ApplyStartSetup(Record, Board);
+}
+
+uint8_t ReplayRecord(const TGameRecord& Record, TGoBoard& Board, std::vector<TRuleBreak>* Breaks) {
+    StartRecord(Record, Board);
     PlayRecordMoves(Record, Board, Breaks);
-    return Handicap;
+    return RecordHandicap(Record);
 }
 
 void PlayRecordMoves(const TGameRecord& Record, TGoBoard& Board, std::vector<TRuleBreak>* Breaks) {

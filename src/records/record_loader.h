@@ -49,11 +49,17 @@ struct TRuleBreak {
 };
 
 // Resets the board to the record's size (19 but for standard SGF), sets the handicap (low byte
-// of HandicapStones, layout 1), loads the starting setup (ApplyStartSetup) and plays every
-// stored move (PlayRecordMoves, which fills Breaks). Returns the handicap as copied into
-// TGameInfo.
+// of HandicapStones, layout 1) and loads the starting setup (ApplyStartSetup, which raises no
+// point event). True when a setup was loaded, so an owner that draws through the point events
+// takes the board's points into its picture before the moves are played.
+bool StartRecord(const TGameRecord& Record, TGoBoard& Board);
+// StartRecord, then every stored move (PlayRecordMoves, which fills Breaks): the one replay of a
+// record, used by the viewer, the command line and printing. Returns the handicap as copied
+// into TGameInfo.
 uint8_t ReplayRecord(const TGameRecord& Record, TGoBoard& Board,
                      std::vector<TRuleBreak>* Breaks = nullptr);
+// The handicap a record places: the low byte of HandicapStones.
+uint8_t RecordHandicap(const TGameRecord& Record);
 
 // Plays every stored move in order: X = 0 passes, any other point is played, and the points a
 // record sets up after a move are set after it, so stepping back and forth takes them with the

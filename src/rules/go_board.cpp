@@ -604,11 +604,12 @@ void TGoBoard::PrepareNumber() {
         PendingNumber = FMoveIndex - NumberFrom + NumberBase + 1;
         return;
     }
-    // The last-move mark moves on: the previous last stone loses it.
+    // The last-move mark moves on: the previous last stone loses it. The point is drawn in the
+    // colour it holds, which a point set up after that move may have changed.
     const THistoryEntry& Last = History[FMoveIndex];
     if (Last.X > 0 && OnBoard(Last.X, Last.Y) && Numbers[Last.Y - 1][Last.X - 1] > 0) {
         Numbers[Last.Y - 1][Last.X - 1] = 0;
-        RaisePoint(Last.X, Last.Y, 0, Last.Colour);
+        RaisePoint(Last.X, Last.Y, 0, Cells[CellOf(Last.X, Last.Y)]);
     }
     PendingNumber = kLastMoveMark;
 }

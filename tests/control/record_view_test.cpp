@@ -50,18 +50,6 @@ TEST(RecordView, CommentOfAMoveWithACommentAndTwoDiagrams) {
     EXPECT_EQ(V->commentM->lines(), Expected);
 }
 
-TEST(RecordView, WholeGameCommentStaysWhileStepping) {
-    ViewFixture V;
-    V.LoadTag(TagRecord(5, "EV[x]GK[1]TC[whole game]", 2, "C[ignored]"));
-    EXPECT_EQ(V->commentM->lines(), QStringList{"whole game"});
-    V->ArrowClick(kToStart);
-    V->ArrowClick(kForwardOne);
-    V->ArrowClick(kForwardOne);
-    V->moveEd->setText("4");
-    V->moveBtnClick();
-    EXPECT_EQ(V->commentM->lines(), QStringList{"whole game"});
-}
-
 TEST(RecordView, TagRecordLabelsWithoutByoyomi) {
     ViewFixture V;
     V.LoadTag(
@@ -187,37 +175,6 @@ TEST(RecordView, LoadsFromAPathOrFileAddressAndReportsFailures) {
     EXPECT_EQ(Error, "\"\" is not a decimal number");
 }
 
-TEST(RecordView, LoadingEndsAutomaticPlay) {
-    ViewFixture V;
-    V.LoadTag(TagRecord(5));
-    V->ArrowClick(kToStart);
-    V->autoBtnClick();
-    V.LoadTag(TagRecord(3));
-    EXPECT_FALSE(V->autoPlaying());
-    EXPECT_FALSE(V->Timer->isActive());
-    EXPECT_FALSE(V->autoBtn->isHidden());
-}
-
-TEST(RecordView, ALoadThatIsNotShownKeepsTheShownGameWhole) {
-    ViewFixture V;
-    V.LoadTag(TagRecord(6, "EV[First]", 5, "C[fifth]"));
-    V->ArrowClick(kBackOne);
-    ASSERT_EQ(V->commentM->line(2), "[5] fifth");
-    QString Error;
-    // Stopped before any ")" (a blank after a property name): nothing is shown...
-    EXPECT_TRUE(V->LoadText("(;EV[Second];B[aa]C[other];B[bb]C [x]\n", kFormatTag, &Error));
-    // ...and a diagram start that is no number fails the load.
-    EXPECT_FALSE(V->LoadText("(;EV[Third];B[aa]C[x](RN[a]PT[];B[bb]))\n", kFormatTag, &Error));
-    // The game on the screen keeps its own record: its comments, its title, its moves.
-    EXPECT_EQ(V->eventNameL->text(), "First");
-    EXPECT_EQ(V->record().Info.Title, "First");
-    EXPECT_EQ(V->record().MoveCount, 6);
-    V->ArrowClick(kForwardOne);
-    V->ArrowClick(kBackOne);
-    EXPECT_EQ(V.MoveIndex(), 5);
-    EXPECT_EQ(V->commentM->line(2), "[5] fifth");
-}
-
 TEST(RecordView, ARecordLoadedBeforeTheFormIsShownAppearsWhenShown) {
     ViewFixture Shown;
     Shown.LoadTag(TagRecord(30));
@@ -231,16 +188,6 @@ TEST(RecordView, ARecordLoadedBeforeTheFormIsShownAppearsWhenShown) {
     EXPECT_EQ(Hidden.MainGoPB->geometry(), Shown->MainGoPB->geometry());
     EXPECT_EQ(testing::BoardDifference(Hidden.boardImage(), Shown->boardImage()), "");
     EXPECT_EQ(Hidden.grab().toImage(), Shown->grab().toImage());
-}
-
-TEST(RecordView, NumberDisplayStaysOnForTheNextRecord) {
-    ViewFixture V;
-    V.LoadTag(TagRecord(8));
-    V->numBtnClick();
-    V.LoadTag(TagRecord(5));
-    EXPECT_TRUE(V->numbersShown());
-    EXPECT_EQ(V->painter().Value(1, 1), 1);
-    EXPECT_EQ(V->painter().Value(3, 1), 5);  // the last move shows its number, not the mark
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Standard SGF records in the viewer: boards of fewer lines, the marks of a move, passes.
+// Standard SGF records in the viewer: a board of fewer lines placed in the panel and clicked.
 
 #include <gtest/gtest.h>
 
@@ -8,11 +8,9 @@ namespace xvexo {
 namespace {
 
 using enum TXVexoView::TArrowTag;
-
 using testing::ViewFixture;
 
-// A 9-line game: two white stones taken in the corner at move 11, marks on that move (a
-// triangle on the capturing stone, a circle on an empty point, a label), a pass at move 14.
+// A 9-line game: two white stones taken in the corner at move 11, a pass at move 14.
 constexpr const char* kNine =
     "(;GM[1]FF[4]SZ[9]PB[Kim]PW[Lee]"
     ";B[ee];W[cc];B[gc];W[ce];B[eg];W[ia];B[ha];W[ib];B[hb];W[cg]"
@@ -67,55 +65,6 @@ TEST(SgfView, ABoardOfNineLinesFillsThePanelAndTakesClicks) {
     EXPECT_EQ(V->MainGoPB->geometry(), QRect(28, 10, 476, 476));
     EXPECT_EQ(V->painter().Stone(16, 4), kBlack);
     EXPECT_EQ(V->imageSetLoads(), Loads + 2);
-}
-
-TEST(SgfView, MarksShowAtTheirMoveOnly) {
-    ViewFixture V;
-    LoadSgf(V, kNine);
-    EXPECT_EQ(V->painter().Mark(6, 6), 0);
-    GoTo(V, 11);
-    EXPECT_EQ(V->painter().Mark(9, 3), kValueTriangle);
-    EXPECT_EQ(V->painter().Mark(6, 6), kValueCircle);
-    EXPECT_EQ(V->painter().Mark(5, 5), kValueLetterA);
-    // The last-move mark is kept underneath, not replaced.
-    EXPECT_EQ(V->painter().Value(9, 3), kLastMoveMark);
-    const QImage Marked = V->boardImage();
-
-    V->ArrowClick(kForwardOne);
-    for (auto [Col, Row] : {std::pair{9, 3}, {6, 6}, {5, 5}})
-        EXPECT_EQ(V->painter().Mark(Col, Row), 0) << Col << "," << Row;
-    EXPECT_EQ(V->painter().Value(9, 3), 0);
-    EXPECT_EQ(V->painter().Value(7, 7), kLastMoveMark);
-
-    V->ArrowClick(kBackOne);
-    EXPECT_EQ(V->painter().Mark(6, 6), kValueCircle);
-    EXPECT_EQ(testing::BoardDifference(V->boardImage(), Marked), "");
-
-    // Trial play keeps them on the record's position and drops them on its own moves.
-    V->testBtnClick();
-    EXPECT_EQ(V->painter().Mark(6, 6), kValueCircle);
-    testing::PressBoard(*V, Qt::LeftButton, 1, 9);
-    EXPECT_EQ(V->painter().Mark(6, 6), 0);
-    V->testEndBtnClick();
-    EXPECT_EQ(V->painter().Mark(6, 6), kValueCircle);
-    EXPECT_EQ(testing::BoardDifference(V->boardImage(), Marked), "");
-
-    // Move numbers show beside the marks and keep their own value codes.
-    V->numBtnClick();
-    EXPECT_EQ(V->painter().Value(7, 3), 3);
-    EXPECT_EQ(V->painter().Mark(9, 3), kValueTriangle);
-    V->numEndBtnClick();
-    EXPECT_EQ(V->painter().Value(9, 3), kLastMoveMark);
-}
-
-TEST(SgfView, TheCommentBoxSaysWhoPassed) {
-    ViewFixture V;
-    LoadSgf(V, kNine);
-    GoTo(V, 14);
-    ASSERT_GE(V->commentM->lineCount(), 3);
-    EXPECT_EQ(V->commentM->line(2), "白弃手");
-    V->ArrowClick(kBackOne);
-    EXPECT_EQ(V->commentM->lineCount(), 1);
 }
 
 TEST(SgfView, ASetupNodeIsAStepOfItsOwn) {

@@ -71,97 +71,6 @@ TEST(TrialPlay, NumbersTrialStonesFromOneAndRestoresTheRecord) {
     EXPECT_EQ(V->board().EndIndex(), 60);
 }
 
-TEST(TrialPlay, OnAnEmptyBoardEndsEmpty) {
-    ViewFixture V;
-    V.LoadTag(TagRecord(10));
-    V->ArrowClick(kToStart);
-    const QImage Empty = V->boardImage();
-    V->testBtnClick();
-    PressBoard(*V, Qt::LeftButton, 4, 4);
-    EXPECT_EQ(V->painter().Value(4, 4), 1);
-    V->testEndBtnClick();
-    EXPECT_EQ(V.MoveIndex(), 0);
-    EXPECT_EQ(testing::BoardDifference(V->boardImage(), Empty), "");
-    V->ArrowClick(kToEnd);
-    EXPECT_EQ(V.MoveIndex(), 10);
-}
-
-TEST(TrialPlay, StartingStopsAutomaticPlayAndNumberDisplay) {
-    ViewFixture V;
-    V.LoadTag(TagRecord(10));
-    V->numBtnClick();
-    V->autoBtnClick();
-    V->testBtnClick();
-    EXPECT_FALSE(V->Timer->isActive());
-    EXPECT_FALSE(V->autoBtn->isHidden());
-    EXPECT_FALSE(V->numbersShown());
-    V->autoBtnClick();  // does nothing during trial play
-    EXPECT_FALSE(V->Timer->isActive());
-    // A new record ends trial play first.
-    V.LoadTag(TagRecord(3));
-    EXPECT_EQ(V->viewMode(), TXVexoView::kViewing);
-    EXPECT_FALSE(V->testBtn->isHidden());
-    EXPECT_EQ(V.MoveIndex(), 3);
-}
-
-TEST(TrialPlay, BelowItsStartNumbersFromOneAndTheCommentFollows) {
-    ViewFixture V;
-    V.LoadTag(TagRecord(40, "EV[x]", 37, "C[thirty-seven]"));
-    V->testBtnClick();
-    for (int i = 0; i < 3; ++i)
-        PressBoard(*V, Qt::RightButton, 1, 1);
-    ASSERT_EQ(V.MoveIndex(), 37);
-    PressBoard(*V, Qt::LeftButton, 10, 10);
-    EXPECT_EQ(V->painter().Value(10, 10), 1);
-    V->ArrowClick(kBackOne);
-    V->ArrowClick(kForwardOne);
-    EXPECT_EQ(V->commentM->line(2), "[37] thirty-seven");
-    // A refused click (an occupied point) leaves the forward arrow nothing to step into.
-    V->ArrowClick(kBackOne);
-    const QPoint M1 = MovePoint(1);
-    PressBoard(*V, Qt::LeftButton, M1.x(), M1.y());
-    V->ArrowClick(kForwardOne);
-    EXPECT_EQ(V.MoveIndex(), 37);
-    // Number display during trial play, then the end: the record comes back whole.
-    V->numBtnClick();
-    PressBoard(*V, Qt::LeftButton, 10, 11);
-    V->testEndBtnClick();
-    EXPECT_FALSE(V->numbersShown());
-    EXPECT_EQ(V.MoveIndex(), 40);
-    EXPECT_EQ(V->painter().Stone(10, 10), kEmpty);
-    EXPECT_EQ(V->painter().Stone(10, 11), kEmpty);
-    const QPoint M40 = MovePoint(40);
-    EXPECT_EQ(V->painter().Value(M40.x(), M40.y()), kLastMoveMark);
-    V->ArrowClick(kToStart);
-    V->ArrowClick(kToEnd);
-    EXPECT_EQ(V.MoveIndex(), 40);
-    EXPECT_EQ(V->board().EndIndex(), 40);
-}
-
-TEST(TrialPlay, TheCommentStaysWithTheTrialStartWhenNumbersAreSwitched) {
-    ViewFixture V;
-    std::string Record = TagRecord(40, "EV[x]", 40, "C[forty]");
-    Record.insert(Record.find("B[aa]") + 5, "C[one]");
-    V.LoadTag(Record);
-    ASSERT_EQ(V->commentM->line(2), "[40] forty");
-    V->testBtnClick();
-    V->numBtnClick();  // numbering now counts from index 1
-    V->ArrowClick(kForwardOne);
-    EXPECT_EQ(V->commentM->line(2), "[40] forty");
-    V->numEndBtnClick();
-    PressBoard(*V, Qt::LeftButton, 10, 10);
-    V->ArrowClick(kBackOne);
-    EXPECT_EQ(V->commentM->line(2), "[40] forty");
-    // Stepping below the start and playing there moves the comment down with it.
-    V->ArrowClick(kBackOne);
-    V->ArrowClick(kBackOne);
-    PressBoard(*V, Qt::LeftButton, 10, 12);
-    V->ArrowClick(kBackOne);
-    V->ArrowClick(kForwardOne);
-    EXPECT_EQ(V.MoveIndex(), 39);
-    EXPECT_EQ(V->commentM->lineCount(), 1);  // move 38 has no notes
-}
-
 TEST(MoveNumbers, ShowTheMoveIndexOnEveryStoneAndGoOnNumbering) {
     ViewFixture V;
     V.LoadTag(TagRecord(60));
@@ -182,17 +91,6 @@ TEST(MoveNumbers, ShowTheMoveIndexOnEveryStoneAndGoOnNumbering) {
     EXPECT_EQ(V->painter().Value(P58.x(), P58.y()), kLastMoveMark);
     const QPoint P57 = MovePoint(57);
     EXPECT_EQ(V->painter().Value(P57.x(), P57.y()), 0);
-}
-
-TEST(MoveNumbers, FromTheStartNumberTheComingMoves) {
-    ViewFixture V;
-    V.LoadTag(TagRecord(5));
-    V->ArrowClick(kToStart);
-    V->numBtnClick();
-    V->ArrowClick(kForwardOne);
-    V->ArrowClick(kForwardOne);
-    const QPoint P2 = MovePoint(2);
-    EXPECT_EQ(V->painter().Value(P2.x(), P2.y()), 2);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// The tag reader and the diagram-block reader against the reference reader, which takes every
-// byte on its own: random texts made of the format's pieces, broken pieces and stray bytes,
-// read by both, their records (or failures) compared.
+// The readers' byte scanning against the reference, which looks at every byte on its own: the
+// scan itself on random buffers, and the whole tag, diagram-block and NGF readers on random
+// texts made of the formats' pieces, broken pieces, long runs and stray bytes, read as they are
+// and as built with the reference scan, their records (or failures) compared.
 
 #include <gtest/gtest.h>
 
@@ -9,10 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "records/diagram_code.h"
-#include "records/record_error.h"
-#include "records/reference_tag_reader.h"
-#include "records/tag_parser.h"
+#include "records/byte_scan.h"
+#include "records/bytewise_readers.h"
+#include "records/record_reads.h"
+#include "records/reference_byte_scan.h"
+#include "support/record_text.h"
 
 namespace xvexo::testing {
 namespace {
@@ -116,63 +118,82 @@ std::string RandomText(std::mt19937& Random) {
     return T;
 }
 
-// The result of a read: whether it is shown, or the failure's message.
-template <class TRead>
-std::string Outcome(TRead Read) {
-    try {
-        return Read() ? "shown" : "not shown";
-    } catch (const TRecordError& E) {
-        return std::string("failed: ") + E.what();
+// An NGF text: header lines, some of them broken, move lines whole, short or long, and line
+// ends of every kind, now and then a long run without one.
+std::string RandomNgf(std::mt19937& Random) {
+    const auto Roll = [&Random](int N) {
+        return std::uniform_int_distribution<int>(0, N - 1)(Random);
+    };
+    std::vector<std::string> Lines =
+        NgfHeader(std::to_string(Roll(5)), std::to_string(Roll(200)), std::to_string(Roll(12)));
+    for (int I = 1, Moves = Roll(12); I <= Moves; ++I)
+        Lines.push_back(NgfMove(I, std::string(1, static_cast<char>('A' + Roll(20))) +
+                                       static_cast<char>('A' + Roll(20))));
+    for (std::string& L : Lines) {
+        const int R = Roll(20);
+        if (R == 0) L = L.substr(0, static_cast<size_t>(Roll(8)));
+        if (R == 1) L += LongText(Random);
+        if (R == 2) L = kPieces[static_cast<size_t>(Roll(static_cast<int>(kPieces.size())))];
+    }
+    if (Roll(4) == 0) Lines.resize(static_cast<size_t>(Roll(static_cast<int>(Lines.size()) + 1)));
+    static const char* const kEnds[] = {"\r\n", "\n", "\r", "\n\r"};
+    std::string T;
+    for (const std::string& L : Lines)
+        T += L + kEnds[Roll(4)];
+    return T;
+}
+
+TEST(ByteScan, FindsWhatTheByteByByteScanFinds) {
+    // Buffers of every length up to 300 at every start within 64 bytes, the wanted bytes at
+    // random places or nowhere, high bytes and the bytes beside them among the rest.
+    std::mt19937 Random(11);
+    std::string Buffer;
+    for (int Length = 0; Length <= 300; ++Length) {
+        for (int Round = 0; Round < 8; ++Round) {
+            Buffer.assign(static_cast<size_t>(Length) + 64, 'a');
+            for (char& C : Buffer)
+                C = "ab[]\x80\xFF\x5A\x5C"[std::uniform_int_distribution<int>(0, 7)(Random)];
+            const int Wanted = std::uniform_int_distribution<int>(0, 3)(Random);
+            const char A = Wanted == 0 ? 'x' : '[';
+            const char B = Wanted == 0 ? 'y' : Wanted == 1 ? '\xFF' : ']';
+            for (int Start = 0; Start < 64; ++Start) {
+                const char* First = Buffer.data() + Start;
+                const char* Last = First + Length;
+                ASSERT_EQ(FindEitherByte(First, Last, A, B) - First,
+                          ReferenceFindEitherByte(First, Last, A, B) - First)
+                    << "length " << Length << " start " << Start;
+            }
+        }
     }
 }
 
-void ExpectSameRecord(const TGameRecord& A, const TGameRecord& B, const std::string& Text) {
-    for (const TInfoKind K : kInfoKinds)
-        ASSERT_EQ(*InfoField(A.Info, K), *InfoField(B.Info, K)) << InfoFieldName(K) << Text;
-    ASSERT_EQ(A.MoveCount, B.MoveCount) << Text;
-    for (int32_t I = 0; I < A.MoveCount; ++I) {
-        ASSERT_EQ(A.Moves[I].X, B.Moves[I].X) << I << Text;
-        ASSERT_EQ(A.Moves[I].Y, B.Moves[I].Y) << I << Text;
-    }
-    ASSERT_EQ(A.NoteCount, B.NoteCount) << Text;
-    for (int32_t I = 0; I < A.NoteCount; ++I) {
-        ASSERT_EQ(A.Notes[I].Text, B.Notes[I].Text) << I << Text;
-        ASSERT_EQ(A.Notes[I].MoveNo, B.Notes[I].MoveNo) << I << Text;
-        ASSERT_EQ(A.Notes[I].Kind, B.Notes[I].Kind) << I << Text;
-    }
-}
-
-TEST(RandomText, TagReaderReadsAsTheReference) {
+TEST(RandomText, TagReaderReadsAsWithTheReferenceScan) {
     std::mt19937 Random(20261210);
-    auto New = std::make_unique<TGameRecord>();
-    auto Old = std::make_unique<TGameRecord>();
     for (int I = 0; I < 20000 && !HasFatalFailure(); ++I) {
         const std::string Text = RandomText(Random);
-        New->Clear();
-        Old->Clear();
-        const std::string NewOutcome = Outcome([&] { return ParseTagRecord(*New, Text); });
-        const std::string OldOutcome = Outcome([&] { return ReferenceParseTagRecord(*Old, Text); });
-        ASSERT_EQ(NewOutcome, OldOutcome) << "\ntext: " << Text;
-        ExpectSameRecord(*New, *Old, "\ntext: " + Text);
+        ASSERT_EQ(DescribeTagRead(Text), bytewise_readers::DescribeTagRead(Text))
+            << "\ntext: " << Text;
     }
 }
 
-TEST(RandomText, DiagramBlockReaderReadsAsTheReference) {
+TEST(RandomText, DiagramBlockReaderReadsAsWithTheReferenceScan) {
     std::mt19937 Random(7);
     const std::vector<std::string> Starts = {"", "v]", "v]PT[1]", "x]PT[3];B[pd]", "]PT[0]"};
     for (int I = 0; I < 20000 && !HasFatalFailure(); ++I) {
         const std::string Block =
             Starts[std::uniform_int_distribution<size_t>(0, Starts.size() - 1)(Random)] +
             RandomText(Random);
-        const auto Read = [&Block](std::string (*Parse)(std::string_view)) {
-            try {
-                return "code: " + Parse(Block);
-            } catch (const TRecordError& E) {
-                return std::string("failed: ") + E.what();
-            }
-        };
-        ASSERT_EQ(Read(ParseDiagramBlock), Read(ReferenceParseDiagramBlock))
+        ASSERT_EQ(DescribeDiagramRead(Block), bytewise_readers::DescribeDiagramRead(Block))
             << "\nblock: " << Block;
+    }
+}
+
+TEST(RandomText, NgfReaderReadsAsWithTheReferenceScan) {
+    std::mt19937 Random(3);
+    for (int I = 0; I < 5000 && !HasFatalFailure(); ++I) {
+        const std::string Text = RandomNgf(Random);
+        ASSERT_EQ(DescribeNgfRead(Text), bytewise_readers::DescribeNgfRead(Text))
+            << "\ntext: " << Text;
     }
 }
 

@@ -102,6 +102,19 @@ TEST_F(TSetupAfterTwo, SnapshotsCarryTheSetup) {
     EXPECT_EQ(Diagram(Copy, 9, 9), Diagram(*B, 9, 9));
 }
 
+TEST_F(TSetupAfterTwo, AStoneSetOnTheLastMovesPointLosesItsMarkInItsOwnColour) {
+    // White's stone of move 2 set to black; back at move 2 after move 3, it shows the mark.
+    ASSERT_TRUE(B->SetupPoint(7, 7, kBlack));
+    Play(*B, {{1, 1}});
+    B->StepBack();
+    EXPECT_EQ(B->PointNumber(7, 7), kLastMoveMark);
+    // Stepping on takes the mark away: the point is drawn black, as it stands.
+    Log.Lines.clear();
+    EXPECT_TRUE(B->StepForward());
+    ASSERT_FALSE(Log.Lines.empty());
+    EXPECT_EQ(Log.Lines.front(), "redraw 7 7 0 1");
+}
+
 TEST(GoBoardSetup, StartSetupStaysAndBadPointsAreRefused) {
     TGoBoard B;
     TEventLog Log;

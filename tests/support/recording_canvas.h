@@ -39,6 +39,9 @@ class TRecordingCanvas : public TCanvas, public TPaintBox {
 
     TCanvas& Canvas() override { return *this; }
     void SetClientSize(int Width, int Height) override;
+    // Kept, not logged: the colour EraseBackground stands for.
+    void SetBackground(TColour Colour) override { Background = Colour; }
+    TColour Background = kPanelColour;
 
     void SetPen(TColour Colour, int Width) override;
     void SetBrush(TColour Colour) override;

@@ -108,6 +108,25 @@ TEST(RenderCommand, AStandardSgfProblemIsDrawnAtItsStartWithItsStones) {
     EXPECT_TRUE(Dark(Answer.Picture, 4, 1));
 }
 
+TEST(RenderCommand, DrawsTheStonesAStandardSgfRecordSetsUp) {
+    QTemporaryDir Dir;
+    const QString Path = Dir.filePath(QStringLiteral("setup.sgf"));
+    QFile F(Path);
+    ASSERT_TRUE(F.open(QIODevice::WriteOnly));
+    F.write("(;GM[1]FF[4]SZ[9]AB[cc]AW[ee];B[gg])");
+    F.close();
+    const TRun R = Render({Path, QStringLiteral("--to"), QStringLiteral("1")});
+    ASSERT_EQ(R.Exit, 0) << R.Errors.toStdString();
+    ASSERT_EQ(R.Picture.size(), QSize(9 * 24 + 20, 9 * 24 + 20));
+    // Black's C3 and white's E5, set up before the first move, stand beside black's G7.
+    const auto Dark = [](QRgb P) { return qRed(P) < 60 && qGreen(P) < 60 && qBlue(P) < 60; };
+    const auto Light = [](QRgb P) { return qRed(P) > 230 && qGreen(P) > 230 && qBlue(P) > 230; };
+    EXPECT_GT(Count(R.Picture, CellOf(3, 3, 24), Dark), 200);
+    EXPECT_GT(Count(R.Picture, CellOf(5, 5, 24), Light), 100);
+    EXPECT_EQ(Count(R.Picture, CellOf(4, 4, 24), Light), 0);
+    EXPECT_GT(Count(R.Picture, CellOf(7, 7, 24), Dark), 200);
+}
+
 TEST(RenderCommand, DrawsAReferenceDiagramAsTheWindowShowsIt) {
     // The first diagram of move 12: moves 13..16 numbered 1..4 and the letters A and B, at the
     // window's cell size 15 without a label margin.

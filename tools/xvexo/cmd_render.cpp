@@ -14,12 +14,14 @@
 #include "commands.h"
 #include "display/go_painter.h"
 #include "display/image_set_chooser.h"
+#include "display/record_drawing.h"
 #include "display/reference_window_model.h"
 #include "gui_start.h"
 #include "load_source.h"
 #include "platform/output_file.h"
 #include "platform/qimage_canvas.h"
 #include "platform/resource_store.h"
+#include "records/record_loader.h"
 #include "records/record_setup.h"
 #include "render_reference.h"
 
@@ -45,23 +47,6 @@ std::optional<int> ParseCell(const std::string& Text) {
     const auto [Ptr, Ec] = std::from_chars(Text.data(), End, Value);
     if (Ec != std::errc() || Ptr != End || Value < 1 || Value > kMaxCell) return std::nullopt;
     return Value;
-}
-
-// Move-number display switched on while viewing: every stone shows the index of its move.
-void ShowMoveNumbers(TGoBoard& Board, TKelGoPB& Painter) {
-    if (Board.MoveIndex() == 0) {
-        Board.SetNumbering(TNumbering{0, 0, 1});
-        return;
-    }
-    Board.EnableNumbering(true);
-    int32_t X = 0;
-    int32_t Y = 0;
-    uint8_t Colour = 0;
-    Board.GetLastMove(X, Y, Colour);
-    if (X > 0) Painter.SetPoint(Colour, X, Y, 0);
-    TNumberGrid Numbers{};
-    Board.GetStoneNumbers(Numbers);
-    Painter.LoadValues(Numbers);
 }
 
 }  // namespace
@@ -148,19 +133,12 @@ int RunRender(const TArgs& Args) {
         Board->OnPutStone = ToPainter;
         Board->OnRedrawPoint = ToPainter;
         if (S.Result.Shown) {
-            ReplayRecord(*S.Record, *Board);
+            DrawRecordReplay(*S.Record, *Board, Painter);
             // Where the viewer opens the record (the start of a standard SGF record), or --to.
             if (To) {
                 GoToMove(*Board, *To);
             } else {
                 StepBackTo(*Board, OpeningMove(*S.Record, *Board));
-            }
-            // The start's setup stones went in without point events: as the viewer does, the
-            // picture takes every point of the board.
-            for (int32_t Row = 1; Row <= Painter.Lines(); ++Row) {
-                for (int32_t Col = 1; Col <= Painter.Lines(); ++Col)
-                    Painter.SetPoint(Board->PointColour(Col, Row), Col, Row,
-                                     Board->PointNumber(Col, Row));
             }
         }
         if (Numbers) ShowMoveNumbers(*Board, Painter);

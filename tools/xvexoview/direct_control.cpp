@@ -28,15 +28,8 @@ class TDirectControl final : public TViewerControl {
     void CancelLoad() override { View->CancelLoad(); }
 
     TViewerStatus Status() const override {
-        TViewerStatus S;
-        S.HasRecord = View->recordShown();
-        S.GameTitle = View->gameTitle(kMaxTitleChars).toStdString();
-        const TGoBoard& Board = View->board();
-        S.MoveIndex = Board.MoveIndex();
-        S.MoveCount = Board.EndIndex();
-        S.BlackToPlay = Board.SideToMove() == kBlack;
-        S.LastWasPass = View->shownMoveIsPass();
-        return S;
+        const TTitleData T = View->model().titleData(kMaxTitleChars);
+        return {T.HasRecord, T.GameTitle, T.MoveIndex, T.MoveCount, T.BlackToPlay, T.LastWasPass};
     }
 
     void Print() override { View->printBtnClick(); }

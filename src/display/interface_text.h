@@ -1,0 +1,34 @@
+#pragma once
+// The texts the viewer's model writes for the user, in one table: the labels of the game
+// information, what the comment box says of a pass and of a diagram link, and the move box's
+// messages. The designed Chinese wording is the table's; a translation replaces the table and
+// nothing else.
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace xvexo {
+
+enum class TInterfaceText : uint8_t {
+    Date,           // "日期 : " before the date
+    Place,          // "地点 : "
+    TimeUsed,       // "用时 : "
+    Byoyomi,        // "读秒 : "
+    Seconds,        // "%1秒" byo-yomi seconds
+    Periods,        // "%1次" byo-yomi periods
+    Komi,           // "贴目 : "
+    Method,         // "方式 : " (NGF: the handicap method in place of komi)
+    Result,         // "结果 : "
+    BlackPassed,    // "黑弃手"
+    WhitePassed,    // "白弃手"
+    DiagramLink,    // "参考图 %1-%2": diagram %2 of move %1
+    EnterNumber,    // the move box holds no number
+    EnterPositive,  // the move box holds a number below 1
+};
+
+// The text of Id (UTF-8) with "%1", "%2" … replaced by Args in order.
+std::string InterfaceText(TInterfaceText Id, std::initializer_list<std::string_view> Args = {});
+
+}  // namespace xvexo
