@@ -59,7 +59,7 @@ class TWebCanvas : public TCanvas, public TPaintBox {
     // call into the page per drawing call against one per change).
     void SetFlushEach(bool On) { FlushEach = On; }
     // The colour EraseBackground fills with: what shows around the board.
-    void SetBackground(TColour Colour) { Background = Colour; }
+    void SetBackground(TColour Colour) override { Background = Colour; }
 
     TCanvas& Canvas() override { return *this; }
     void SetClientSize(int Width, int Height) override;
