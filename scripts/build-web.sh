@@ -54,5 +54,6 @@ mkdir -p web/dist
 cp "$build/web/bin/xvexo-core.mjs" "$build/web/bin/xvexo-core.wasm" \
     "$build/resources/web/board-pictures.png" "$build/resources/web/board-pictures.json" \
     "$build/resources/web/form-pictures.png" "$build/resources/web/form-pictures.json" \
+    "$build/resources/ui/generated/EPBITMAP1.png" "$build/resources/ui/generated/EPBITMAP2.png" \
     "$build/resources/ui/generated/TOC.wav" web/dist/
 echo "build-web: web/dist/ holds the module, its loader, the pictures and the click"

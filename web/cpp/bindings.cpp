@@ -93,8 +93,16 @@ class TPageViewer {
         }
     }
 
+    // A record shown is replayed move by move on the painter: the page draws only the picture
+    // it ends with, once.
     std::string Load(std::string Bytes, std::string Address, std::string FileName) {
-        return Run([&](TWebViewer& V) { return V.Load(std::move(Bytes), Address, FileName); });
+        MainCanvas.SetHeld(true);
+        std::string Error = Viewer.Load(std::move(Bytes), Address, FileName);
+        MainCanvas.SetHeld(false);
+        TKelGoPB& Painter = Viewer.Model().painter();
+        if (Error.empty() && Painter.IsSized()) Painter.Redraw();
+        Flush();
+        return Error;
     }
     bool KeyDown(std::string Key, bool InReference) {
         return Run([&](TWebViewer& V) { return V.KeyDown(Key, InReference); });

@@ -22,28 +22,19 @@ async function loadSheet() {
   return { index, image };
 }
 
-// The form's pictures, shown by the element's style sheet: the sheet's address, the place of each
-// picture ({x, y, w, h} by name) and, for the wallpapers, which panels tile, a picture of its own
-// (an object URL).
-const WALLPAPERS = ['EPBITMAP1', 'EPBITMAP2'];
-
+// The form's pictures, shown by the element's style sheet: the sheet (as an object URL, so the
+// style sheet does not fetch it again) and the place of each picture ({x, y, w, h} by name); the
+// wallpapers, which panels tile, are pictures of their own beside it.
 async function loadFormSheet() {
-  const url = distUrl('form-pictures.png');
-  const [index, image] = await Promise.all([
+  const [index, sheet] = await Promise.all([
     fetchOk(distUrl('form-pictures.json')).then((r) => r.json()),
-    fetchOk(url).then((r) => r.blob()).then((blob) => createImageBitmap(blob)),
+    fetchOk(distUrl('form-pictures.png')).then((r) => r.blob()),
   ]);
   const pictures = {};
   for (const [name, [x, y, w, h]] of Object.entries(index.pictures)) pictures[name] = { x, y, w, h };
   const wallpapers = {};
-  await Promise.all(WALLPAPERS.filter((name) => pictures[name]).map(async (name) => {
-    const { x, y, w, h } = pictures[name];
-    const canvas = new OffscreenCanvas(w, h);
-    canvas.getContext('2d').drawImage(image, x, y, w, h, 0, 0, w, h);
-    wallpapers[name] = URL.createObjectURL(await canvas.convertToBlob());
-  }));
-  image.close();
-  return { url: url.href, pictures, wallpapers };
+  for (const name of ['EPBITMAP1', 'EPBITMAP2']) wallpapers[name] = distUrl(`${name}.png`).href;
+  return { url: URL.createObjectURL(sheet), pictures, wallpapers };
 }
 
 // The click of a placed stone, decoded when it is first played (a page may not make sound before

@@ -7,6 +7,8 @@
 // reach the page from the element as from any other.
 
 import { loadCore } from './core.js';
+// Fetched with the element's other modules rather than after the core's, one round trip sooner.
+import './canvas-player.js';
 import { FormView } from './form-view.js';
 import { ReferenceDialog } from './reference-dialog.js';
 import { fetchRecord, fileName } from './record-fetch.js';
