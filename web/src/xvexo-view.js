@@ -29,9 +29,6 @@ const UNITS_PER_LINE = 40;
 const SWIPE = 30;
 const TAP = 10;
 
-// Views still alive when their element is collected without having left the page.
-const leftBehind = new FinalizationRegistry((dispose) => dispose());
-
 export class XVexoViewElement extends HTMLElement {
   static get observedAttributes() {
     return ['src', 'move', 'coordinates', 'lang'];
@@ -125,7 +122,8 @@ export class XVexoViewElement extends HTMLElement {
       this.#pendingMove = move;
       return;
     }
-    this.#view.viewer.goTo(move);
+    // The core counts in 32 bits; no record has that many moves.
+    this.#view.viewer.goTo(Math.min(move, 0x7fffffff));
     this.#sync();
   }
 
@@ -136,6 +134,8 @@ export class XVexoViewElement extends HTMLElement {
     this.#resizeObserver.observe(this.#dialog.dialog);
     this.#resizeObserver.observe(this.#dialog.boardPanel);
     this.#watchDensity();
+    // Moved elsewhere in the page: automatic play goes on.
+    if (this.#state?.timerRunning) this.#setTimer(this.#state);
     if (this.hasAttribute('src') && this.#requested !== this.src) {
       this.#load(this.src).catch(() => {});  // said by the error event
     } else {
@@ -154,7 +154,6 @@ export class XVexoViewElement extends HTMLElement {
       ++this.#ticket;
       this.#requested = null;
       this.#viewReady = null;
-      leftBehind.unregister(this);
       this.#view.dispose();
       this.#view = null;
       this.#state = null;
@@ -182,7 +181,6 @@ export class XVexoViewElement extends HTMLElement {
       if (!this.#view) {
         this.#core = core;
         this.#view = core.createViewer(this.#form.board, this.#dialog.board);
-        leftBehind.register(this, this.#view.dispose, this);
         this.#form.showPictures(core.formSheet);
         this.#dialog.showPictures(core.formSheet);
         for (const player of this.#view.players) player.setScale(window.devicePixelRatio);
@@ -440,7 +438,8 @@ export class XVexoViewElement extends HTMLElement {
       }
       if (event.button > 2) return;
       if (event.button === 1) event.preventDefault();  // no autoscroll
-      this.#focusInside();
+      // As on the desktop, a press on the board gives the keys back to it.
+      this.focus({ preventScroll: true });
       const button = [0, 2, 1][event.button];
       this.#input((viewer) => viewer.boardMouseDown(button, Math.floor(event.offsetX), Math.floor(event.offsetY)));
     });
@@ -454,7 +453,7 @@ export class XVexoViewElement extends HTMLElement {
         // The finger pulls the next move in from the right, as a page is turned.
         this.#input((viewer) => viewer.arrowClick(dx < 0 ? Arrow.ForwardOne : Arrow.BackOne));
       } else if (Math.abs(dx) < TAP && Math.abs(dy) < TAP) {
-        this.#focusInside();
+        this.focus({ preventScroll: true });
         const [x, y] = touch.at.map(Math.floor);
         this.#input((viewer) => viewer.boardMouseDown(0, x, y));
       }
@@ -489,12 +488,6 @@ export class XVexoViewElement extends HTMLElement {
       this.#input((viewer) => viewer.referenceMouseDown(button, Math.floor(event.offsetX), Math.floor(event.offsetY)));
     });
     dialog.board.addEventListener('contextmenu', (event) => event.preventDefault());
-  }
-
-  // The keys work after a press on the board: the element takes the focus unless something in
-  // it has it.
-  #focusInside() {
-    if (!this.shadowRoot.activeElement) this.focus({ preventScroll: true });
   }
 }
 

@@ -112,6 +112,13 @@ describe('stepping the main board', () => {
     assert.deepEqual(await controlText('.message-text'), ['请输入1以上的数字', true]);
     await clickControl('.message-ok');
     assert.deepEqual(await takeMoves(), [], 'the board did not move');
+    // A press on the board gives it the keys back.
+    assert.equal(await focused(), 'moveEd');
+    const point = await pointOnBoard(10, 10);
+    await env.page.mouse.click(point.x, point.y);
+    assert.equal(await focused(), 'viewer');
+    await press('ArrowLeft');
+    assert.deepEqual(await takeMoves(), [59, 58]);
   });
 });
 
