@@ -49,6 +49,7 @@ export class XVexoViewElement extends HTMLElement {
   #reflecting = false;
   #shownVersions = { comment: -1, record: -1 };
   #touch = null;
+  #left = false;  // it was in the page and left it
 
   constructor() {
     super();
@@ -128,6 +129,7 @@ export class XVexoViewElement extends HTMLElement {
   }
 
   connectedCallback() {
+    this.#left = false;
     if (!this.hasAttribute('tabindex')) this.tabIndex = 0;
     this.#resizeObserver.observe(this);
     this.#resizeObserver.observe(this.#form.panel);
@@ -139,7 +141,9 @@ export class XVexoViewElement extends HTMLElement {
     if (this.hasAttribute('src') && this.#requested !== this.src) {
       this.#load(this.src).catch(() => {});  // said by the error event
     } else {
-      this.#ensureView().catch((error) => this.#fail(error.message));
+      this.#ensureView().catch((error) => {
+        if (!this.#left) this.#fail(error.message);
+      });
     }
   }
 
@@ -148,13 +152,15 @@ export class XVexoViewElement extends HTMLElement {
     this.#density?.abort();
     this.#density = null;
     clearInterval(this.#timer);
-    // An element moved elsewhere in the page comes back at once and keeps its game.
+    this.#left = true;
+    // An element moved elsewhere in the page comes back at once and keeps its game; one that
+    // left gives up its load and frees its part of the core.
     queueMicrotask(() => {
-      if (this.isConnected || !this.#view) return;
+      if (this.isConnected) return;
       ++this.#ticket;
       this.#requested = null;
       this.#viewReady = null;
-      this.#view.dispose();
+      this.#view?.dispose();
       this.#view = null;
       this.#state = null;
       this.#shownVersions = { comment: -1, record: -1 };
@@ -178,6 +184,8 @@ export class XVexoViewElement extends HTMLElement {
   // The core's viewer on this element's canvases, made once the core has loaded.
   #ensureView() {
     this.#viewReady ??= loadCore().then((core) => {
+      // Left the page while the core loaded (one never put in a page may load a record).
+      if (this.#left) throw new Error('Cancelled');
       if (!this.#view) {
         this.#core = core;
         this.#view = core.createViewer(this.#form.board, this.#dialog.board);

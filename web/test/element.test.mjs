@@ -189,6 +189,34 @@ describe('loading from the page', () => {
   });
 });
 
+test('an element moved in the page keeps its game; one removed while it loads stays quiet',
+     async () => {
+  await show(SAMPLE, 798, 560);
+  await onViewer((viewer) => {
+    viewer.goTo(30);
+    document.body.prepend(viewer);  // out of the page and back at once
+  });
+  await new Promise((resolve) => setTimeout(resolve, 50));
+  assert.equal(await onViewer((viewer) => viewer.move), 30);
+  // On a fresh page, before the core has loaded: removed at once, it loads nothing and says
+  // nothing; the next element shows its record.
+  await env.page.goto(`${env.server.url}web/test/fixtures/page.html`);
+  const heard = await env.page.evaluate((src) => new Promise((resolve) => {
+    const events = [];
+    const add = () => {
+      const viewer = document.createElement('xvexo-view');
+      for (const type of ['load', 'error']) viewer.addEventListener(type, () => events.push(type));
+      viewer.src = src;
+      document.body.append(viewer);
+      return viewer;
+    };
+    add().remove();
+    setTimeout(() => add().addEventListener('load', () => resolve(events)), 300);
+  }), SAMPLE);
+  assert.deepEqual(heard, ['load']);
+  assert.deepEqual(env.pageErrors, []);
+});
+
 test('the element takes the size of its box: two columns as on the desktop, one below 640 pixels',
      async () => {
   for (const [width, height] of [[798, 560], [1000, 700], [420, 700]]) {
