@@ -4,6 +4,9 @@
 // {"width": W, "height": H, "pictures": {"BS24": [x, y, w, h], ...}}. The pixels are those of
 // the pictures as the desktop's canvas reads them (masks as black and white), so copying with
 // AND and OR gives the same colours.
+//
+// With --alpha, followed by the names to take, it packs the form's pictures instead (glyph
+// strips, wallpapers, the players' pictures): their transparency kept, transparent between.
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +17,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -59,29 +63,37 @@ int Place(std::vector<TPicture>& Pictures) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s PICTURE_DIR SHEET (writes SHEET.png and SHEET.json)\n",
+    const bool Alpha = argc > 3 && std::string_view(argv[3]) == "--alpha";
+    if (argc < 3 || (argc > 3 && !Alpha)) {
+        std::fprintf(stderr,
+                     "usage: %s PICTURE_DIR SHEET [--alpha NAME...] (writes SHEET.png and "
+                     "SHEET.json)\n",
                      argv[0]);
         return 2;
     }
     const QDir Dir(QString::fromLocal8Bit(argv[1]));
     const QString Sheet = QString::fromLocal8Bit(argv[2]);
+    QStringList Files;
+    for (int i = 4; i < argc; ++i)
+        Files.append(QString::fromLocal8Bit(argv[i]) + QStringLiteral(".png"));
+    if (!Alpha) Files = Dir.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name);
+    const QImage::Format Format = Alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32;
     std::vector<TPicture> Pictures;
-    for (const QString& File : Dir.entryList({QStringLiteral("*.png")}, QDir::Files, QDir::Name)) {
+    for (const QString& File : Files) {
         QImage Image(Dir.filePath(File));
         if (Image.isNull()) {
             std::fprintf(stderr, "cannot read %s\n", qPrintable(Dir.filePath(File)));
             return 1;
         }
-        Pictures.push_back({File.chopped(4), Image.convertToFormat(QImage::Format_RGB32)});
+        Pictures.push_back({File.chopped(4), Image.convertToFormat(Format)});
     }
     if (Pictures.empty()) {
         std::fprintf(stderr, "no pictures in %s\n", argv[1]);
         return 1;
     }
     const int Height = Place(Pictures);
-    QImage Out(kSheetWidth, Height, QImage::Format_RGB32);
-    Out.fill(Qt::black);
+    QImage Out(kSheetWidth, Height, Format);
+    Out.fill(Alpha ? Qt::transparent : Qt::black);
     QJsonObject Index;
     {
         QPainter Painter(&Out);
@@ -96,7 +108,8 @@ int main(int argc, char** argv) {
         {QStringLiteral("height"), Height},
         {QStringLiteral("pictures"), Index},
     };
-    if (!Out.convertToFormat(QImage::Format_RGB888).save(Sheet + QStringLiteral(".png"), "PNG")) {
+    const QImage Saved = Alpha ? Out : Out.convertToFormat(QImage::Format_RGB888);
+    if (!Saved.save(Sheet + QStringLiteral(".png"), "PNG")) {
         std::fprintf(stderr, "cannot write %s.png\n", argv[2]);
         return 1;
     }

@@ -20,6 +20,7 @@ void TWebCanvas::Flush() {
 }
 
 void TWebCanvas::Put(TCommand Command, std::initializer_list<int32_t> Arguments) {
+    if (Held && Command >= TCommand::CopyRect) return;
     Words.push_back(static_cast<int32_t>(Command));
     Words.insert(Words.end(), Arguments);
     if (FlushEach) Flush();
@@ -91,6 +92,7 @@ void TWebCanvas::FillRect(int X1, int Y1, int X2, int Y2) {
 }
 
 void TWebCanvas::TextOut(int X, int Y, const std::string& Text, TTextAlign Align) {
+    if (Held) return;
     const auto [Offset, Length] = AddText(Text);
     Put(TCommand::TextOut, {X, Y, Offset, Length, static_cast<int32_t>(Align)});
 }

@@ -23,14 +23,15 @@ enum class TCommand : int32_t {
     Font,             // name (offset, length), size in points, bold (0 or 1)
     FontColour,       // colour
     CopyMode,         // 0 copy, 1 AND, 2 OR
-    CopyRect,         // x, y, width, height, picture number, source x, source y
-    Line,             // x1, y1, x2, y2
-    Ellipse,          // x1, y1, x2, y2
-    Rectangle,        // x1, y1, x2, y2
-    FillRect,         // x1, y1, x2, y2
-    TextOut,          // x, y, text (offset, length), alignment (0 left, 1 centre, 2 right)
-    Pixel,            // x, y, colour
-    Fill,             // x1, y1, x2, y2, colour (the background, for EraseBackground)
+    // The drawing calls, from here on.
+    CopyRect,   // x, y, width, height, picture number, source x, source y
+    Line,       // x1, y1, x2, y2
+    Ellipse,    // x1, y1, x2, y2
+    Rectangle,  // x1, y1, x2, y2
+    FillRect,   // x1, y1, x2, y2
+    TextOut,    // x, y, text (offset, length), alignment (0 left, 1 centre, 2 right)
+    Pixel,      // x, y, colour
+    Fill,       // x1, y1, x2, y2, colour (the background, for EraseBackground)
 };
 
 class TWebCanvas;
@@ -60,6 +61,9 @@ class TWebCanvas : public TCanvas, public TPaintBox {
     void SetFlushEach(bool On) { FlushEach = On; }
     // The colour EraseBackground fills with: what shows around the board.
     void SetBackground(TColour Colour) override { Background = Colour; }
+    // Drops the drawing calls (not the size and the pen, brush, font and mode they set) while
+    // on: a picture drawn many times over and then whole once more needs only the last.
+    void SetHeld(bool On) { Held = On; }
 
     TCanvas& Canvas() override { return *this; }
     void SetClientSize(int Width, int Height) override;
@@ -96,6 +100,7 @@ class TWebCanvas : public TCanvas, public TPaintBox {
     int FontSize = 8;
     bool FontBold = false;
     bool FlushEach = false;
+    bool Held = false;
 };
 
 }  // namespace xvexo::web

@@ -1,6 +1,6 @@
-// The core compiled to WebAssembly and the board pictures, loaded once for the page and shared
-// by every <xvexo-view>: the module's loader, its .wasm, the picture sheet and its index are
-// fetched from dist/ all at the same time, the .wasm compiled as it arrives.
+// The core compiled to WebAssembly and the pictures, loaded once for the page and shared by every
+// <xvexo-view>: the module's loader, its .wasm, the board pictures' sheet and the form's, with
+// their indexes, are fetched from dist/ all at the same time, the .wasm compiled as it arrives.
 
 import { CanvasPlayer, PictureSheet, measureText } from './canvas-player.js';
 
@@ -22,16 +22,58 @@ async function loadSheet() {
   return { index, image };
 }
 
-// What an element needs from the core: the module, the picture set given to every board, and a
-// player for each of its canvases.
+// The form's pictures, shown by the element's style sheet: the sheet (as an object URL, so the
+// style sheet does not fetch it again) and the place of each picture ({x, y, w, h} by name); the
+// wallpapers, which panels tile, are pictures of their own beside it.
+async function loadFormSheet() {
+  const [index, sheet] = await Promise.all([
+    fetchOk(distUrl('form-pictures.json')).then((r) => r.json()),
+    fetchOk(distUrl('form-pictures.png')).then((r) => r.blob()),
+  ]);
+  const pictures = {};
+  for (const [name, [x, y, w, h]] of Object.entries(index.pictures)) pictures[name] = { x, y, w, h };
+  const wallpapers = {};
+  for (const name of ['EPBITMAP1', 'EPBITMAP2']) wallpapers[name] = distUrl(`${name}.png`).href;
+  return { url: URL.createObjectURL(sheet), pictures, wallpapers };
+}
+
+// The click of a placed stone, decoded when it is first played (a page may not make sound before
+// the user has acted on it; then nothing is heard).
+class ClickSound {
+  #context = null;
+  #buffer = null;
+
+  play() {
+    try {
+      this.#context ??= new AudioContext();
+      if (this.#context.state === 'suspended') this.#context.resume().catch(() => {});
+      this.#buffer ??= fetchOk(distUrl('TOC.wav'))
+        .then((r) => r.arrayBuffer())
+        .then((bytes) => this.#context.decodeAudioData(bytes));
+      this.#buffer.then((buffer) => {
+        const source = this.#context.createBufferSource();
+        source.buffer = buffer;
+        source.connect(this.#context.destination);
+        source.start();
+      }, () => {});
+    } catch {
+      // No sound on this page.
+    }
+  }
+}
+
+// What an element needs from the core: the module, the picture set given to every viewer, the
+// form's pictures, the click, and a player for each of its canvases.
 class Core {
-  constructor(module, { index, image }) {
+  constructor(module, { index, image }, formSheet) {
     this.module = module;
     this.sheet = new PictureSheet(image);
     this.pictures = new module.PictureSet();
     for (const [name, rect] of Object.entries(index.pictures)) {
       this.sheet.add(this.pictures.add(name, rect[2], rect[3]), name, rect);
     }
+    this.formSheet = formSheet;
+    this.click = new ClickSound();
     this.players = new Map();
     this.nextCanvas = 1;
     module.xvexoMeasure = measureText;
@@ -42,18 +84,19 @@ class Core {
     };
   }
 
-  // A board drawn on Canvas: {board, player}; release it with dispose().
-  createBoard(canvas) {
-    const id = this.nextCanvas++;
-    const player = new CanvasPlayer(canvas, this.sheet);
-    this.players.set(id, player);
-    const board = new this.module.Board(id, this.pictures);
+  // A viewer drawing its main board on Board and the reference window's on Help:
+  // {viewer, players: [main, help], dispose}; release it with dispose().
+  createViewer(board, help) {
+    const ids = [this.nextCanvas++, this.nextCanvas++];
+    const players = [new CanvasPlayer(board, this.sheet), new CanvasPlayer(help, this.sheet)];
+    ids.forEach((id, i) => this.players.set(id, players[i]));
+    const viewer = new this.module.Viewer(ids[0], ids[1], this.pictures);
     return {
-      board,
-      player,
+      viewer,
+      players,
       dispose: () => {
-        board.delete();
-        this.players.delete(id);
+        viewer.delete();
+        ids.forEach((id) => this.players.delete(id));
       },
     };
   }
@@ -89,8 +132,8 @@ let core = null;
 
 // The page's core, loading it on the first call.
 export function loadCore() {
-  core ??= Promise.all([loadModule(), loadSheet()]).then(
-    ([module, sheet]) => new Core(module, sheet),
+  core ??= Promise.all([loadModule(), loadSheet(), loadFormSheet()]).then(
+    ([module, sheet, formSheet]) => new Core(module, sheet, formSheet),
     (error) => {
       core = null;  // the next element tries again
       throw error;
