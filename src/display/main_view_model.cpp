@@ -388,7 +388,7 @@ TTitleData TXVexoViewModel::titleData(size_t MaxChars) const {
     T.GameTitle = gameTitle(MaxChars);
     T.MoveIndex = Board->MoveIndex();
     T.MoveCount = Board->EndIndex();
-    T.BlackToPlay = Board->SideToMove() == kBlack;
+    T.BlackToPlay = Board->SideToPlay() == kBlack;
     T.LastWasPass = shownMoveIsPass();
     return T;
 }
@@ -470,6 +470,8 @@ void TXVexoViewModel::testEndBtnClick() {
 
 void TXVexoViewModel::StartTrial() {
     if (AutoEndShown) StopAutoPlay();
+    // The first trial stone is of the side the record plays next, however the board got here.
+    Board->SetSideToMove(Board->SideToPlay());
     auto Snapshot = std::make_unique<TPosition>();
     Board->GetPosition(*Snapshot);
     PushMode(kTrial, *Snapshot);

@@ -212,6 +212,39 @@ TEST_F(MainViewModelTest, ALongFieldIsBoundedAndTheTitleDataSaysWhereTheGameStan
     EXPECT_FALSE(T.LastWasPass);
 }
 
+// The side to play is that of the record's next move, whichever way the board got there: black
+// plays moves 6 and 7, and move 5 only sets stones up.
+TEST_F(MainViewModelTest, TheSideToPlayIsThatOfTheRecordsNextMove) {
+    Load("(;GM[1]FF[4]SZ[9];B[cc];W[gg];B[cg];W[gc];AB[ee];B[dd];B[ed];W[fd])", kFormatSgf);
+    const struct {
+        int Tag;  // an arrow, or -1: go to move Index with the move box
+        int Index;
+        bool BlackToPlay;
+    } Steps[] = {{-1, 6, true},           {kForwardOne, 7, false}, {kBackOne, 6, true},
+                 {kBackOne, 5, true},     {kBackOne, 4, true},     {kBackOne, 3, false},
+                 {kForwardFive, 8, true}, {kToStart, 0, true},     {-1, 7, false}};
+    for (const auto& S : Steps) {
+        if (S.Tag < 0) {
+            GoTo(S.Index);
+        } else {
+            Model.ArrowClick(S.Tag);
+        }
+        const TTitleData T = Model.titleData(80);
+        EXPECT_EQ(T.MoveIndex, S.Index);
+        EXPECT_EQ(T.BlackToPlay, S.BlackToPlay) << "at move " << S.Index;
+    }
+    // Trial play from move 6, reached forward, starts with the black stone the record plays.
+    GoTo(6);
+    Model.testBtnClick();
+    EXPECT_TRUE(Model.titleData(80).BlackToPlay);
+    Press(TMouseButton::Left, 9, 9);
+    EXPECT_EQ(Stone(9, 9), kBlack);
+    EXPECT_FALSE(Model.titleData(80).BlackToPlay);
+    Model.testEndBtnClick();
+    EXPECT_EQ(MoveIndex(), 6);
+    EXPECT_TRUE(Model.titleData(80).BlackToPlay);
+}
+
 TEST_F(MainViewModelTest, ASecondRecordLeavesNothingOfTheFirst) {
     const std::string Second = "(;EV[Two]PB[B2]PW[W2];B[cc];W[qq])\n";
     Load(NgfRecord("3", {"QD", "DP", "PQ", "KK"}), kFormatNgf);
