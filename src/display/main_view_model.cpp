@@ -307,10 +307,9 @@ void TXVexoViewModel::BoardWheel(int32_t Steps) {
 bool TXVexoViewModel::moveBtnClick(std::string_view Text) {
     const TMoveNumberCheck Check = CheckMoveNumber(Text);
     if (!Check.Ok) {
-        const bool NoNumber = std::string_view(Check.Message) == kMsgEnterNumber;
         if (OnMessage) {
-            OnMessage(InterfaceText(NoNumber ? TInterfaceText::EnterNumber
-                                             : TInterfaceText::EnterPositive));
+            OnMessage(InterfaceText(Check.IsNumber ? TInterfaceText::EnterPositive
+                                                   : TInterfaceText::EnterNumber));
         }
         return false;
     }
