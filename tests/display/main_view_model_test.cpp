@@ -512,9 +512,8 @@ TEST_F(MainViewModelTest, TrialPlayNumbersItsStonesFromOneAndRestoresTheRecord) 
     EXPECT_EQ(Stone(10, 10), kBlack);
     EXPECT_EQ(Value(10, 10), 1);
     EXPECT_EQ(Stone(11, 10), kWhite);
-    EXPECT_EQ(Value(11, 10), 2);
-    EXPECT_EQ(ValueOfMove(40), kLastMoveMark);
-    Press(TMouseButton::Left, 11, 10);  // an occupied point places nothing
+    EXPECT_EQ(Model.board().PointNumber(11, 10), 2);  // shown once the mark moves on
+    Press(TMouseButton::Left, 11, 10);                // an occupied point places nothing
     EXPECT_EQ(MoveIndex(), 42);
     Press(TMouseButton::Right, 1, 1);  // the right button takes a trial stone back
     EXPECT_EQ(Stone(11, 10), kEmpty);
@@ -530,6 +529,53 @@ TEST_F(MainViewModelTest, TrialPlayNumbersItsStonesFromOneAndRestoresTheRecord) 
     Model.ArrowClick(kForwardOne);
     EXPECT_EQ(MoveIndex(), 41);
     EXPECT_EQ(Model.board().EndIndex(), 60);
+}
+
+// The last-move mark is on the stone played last, trial stones included: a trial stone takes it
+// in place of its number, which it shows again once the next stone takes the mark.
+TEST_F(MainViewModelTest, TheLastMoveMarkMovesToTheTrialStones) {
+    Load(TagRecord(60));
+    GoTo(40);
+    const auto [X39, Y39] = QuietMovePoint(39);
+    const auto [X40, Y40] = QuietMovePoint(40);
+    const TPicture Before = Picture();
+    Model.testBtnClick();
+    EXPECT_EQ(Value(X40, Y40), kLastMoveMark);
+    enum TInput { kLeftAt, kRight, kArrowsBack };
+    const struct {
+        const char* Step;
+        TInput Input;
+        int N;  // kLeftAt: the row of column 10 pressed; kArrowsBack: how many
+        std::vector<std::pair<std::pair<int, int>, int32_t>> Values;
+    } Steps[] = {
+        {"first trial stone", kLeftAt, 10, {{{10, 10}, kLastMoveMark}, {{X40, Y40}, 0}}},
+        {"second", kLeftAt, 11, {{{10, 10}, 1}, {{10, 11}, kLastMoveMark}}},
+        {"third", kLeftAt, 12, {{{10, 11}, 2}, {{10, 12}, kLastMoveMark}}},
+        {"one taken back", kRight, 0, {{{10, 11}, kLastMoveMark}, {{10, 10}, 1}}},
+        {"back to the trial start", kArrowsBack, 2, {{{X40, Y40}, kLastMoveMark}}},
+        {"below it", kArrowsBack, 1, {{{X39, Y39}, kLastMoveMark}}},
+        {"a stone there", kLeftAt, 15, {{{10, 15}, kLastMoveMark}, {{X39, Y39}, 0}}},
+    };
+    for (const auto& S : Steps) {
+        if (S.Input == kArrowsBack) {
+            for (int i = 0; i < S.N; ++i)
+                Model.ArrowClick(kBackOne);
+        } else {
+            Press(S.Input == kLeftAt ? TMouseButton::Left : TMouseButton::Right, 10, S.N);
+        }
+        for (const auto& [Point, V] : S.Values)
+            EXPECT_EQ(Value(Point.first, Point.second), V) << S.Step;
+    }
+    // Numbers shown and hidden during trial play: the mark stays on the last stone.
+    Model.numBtnClick();
+    EXPECT_EQ(Value(10, 15), 40);
+    Model.numEndBtnClick();
+    EXPECT_EQ(Value(10, 15), kLastMoveMark);
+    Press(TMouseButton::Left, 12, 12);
+    EXPECT_EQ(Value(12, 12), kLastMoveMark);
+    EXPECT_EQ(Value(10, 15), 0);
+    Model.testEndBtnClick();
+    EXPECT_EQ(Picture(), Before);
 }
 
 TEST_F(MainViewModelTest, TrialPlayDrawsItsEdgeAndEndsWithTheRecordsOwn) {
@@ -556,7 +602,7 @@ TEST_F(MainViewModelTest, TrialPlayOnAnEmptyBoardEndsEmpty) {
     const TPicture Empty = Picture();
     Model.testBtnClick();
     Press(TMouseButton::Left, 4, 4);
-    EXPECT_EQ(Value(4, 4), 1);
+    EXPECT_EQ(Model.board().PointNumber(4, 4), 1);
     Model.testEndBtnClick();
     EXPECT_EQ(MoveIndex(), 0);
     EXPECT_EQ(Picture(), Empty);
@@ -584,7 +630,7 @@ TEST_F(MainViewModelTest, BelowItsStartTrialPlayNumbersFromOneAndTheCommentFollo
         Press(TMouseButton::Right, 1, 1);
     ASSERT_EQ(MoveIndex(), 37);
     Press(TMouseButton::Left, 10, 10);
-    EXPECT_EQ(Value(10, 10), 1);
+    EXPECT_EQ(Model.board().PointNumber(10, 10), 1);
     Model.ArrowClick(kBackOne);
     Model.ArrowClick(kForwardOne);
     EXPECT_EQ(Comment()[2].Text, "[37] thirty-seven");
