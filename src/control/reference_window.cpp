@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -15,6 +14,7 @@
 #include "platform/fonts.h"
 #include "widgets/focus_button.h"
 #include "widgets/gradient_button.h"
+#include "widgets/window_keys.h"
 
 namespace xvexo {
 
@@ -63,22 +63,6 @@ QString MemoText(const std::string& Bytes, TTextEncoding Encoding) {
     Text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return Text;
-}
-
-// Keys that step the diagram as the buttons do.
-int StepTagForKey(int Key) {
-    switch (Key) {
-        case Qt::Key_PageUp:
-            return TCHelpFormModel::kBackFive;
-        case Qt::Key_Left:
-            return TCHelpFormModel::kBackOne;
-        case Qt::Key_Right:
-            return TCHelpFormModel::kForwardOne;
-        case Qt::Key_PageDown:
-            return TCHelpFormModel::kForwardFive;
-        default:
-            return -1;
-    }
 }
 
 }  // namespace
@@ -174,10 +158,48 @@ void TCHelpForm::FormCreate() {
         if (I >= 0) Model->MarkIndex = I;
     });
 
+    TakeKeys();
     pBBase->installEventFilter(this);
     pCBase->installEventFilter(this);
     Model->pCBaseResize(pCBase->width());
     Model->pBBaseResize(pBBase->width(), pBBase->height());
+}
+
+void TCHelpForm::TakeKeys() {
+    // Ahead of its widgets (the memo would move its cursor with them) and of the viewer's own
+    // shortcuts, which this window, kept above the viewer, shares.
+    TakeWindowKeys(*this, kKeys, [this](int Key) { RunKey(Key); });
+    HelpPB->setFocusPolicy(Qt::ClickFocus);
+}
+
+void TCHelpForm::RunKey(int Key) {
+    if (Key == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    if (!Model) return;
+    switch (Key) {
+        case Qt::Key_PageUp:
+            Model->StepClick(TCHelpFormModel::kBackFive);
+            break;
+        case Qt::Key_Left:
+            Model->StepClick(TCHelpFormModel::kBackOne);
+            break;
+        case Qt::Key_Right:
+            Model->StepClick(TCHelpFormModel::kForwardOne);
+            break;
+        case Qt::Key_PageDown:
+            Model->StepClick(TCHelpFormModel::kForwardFive);
+            break;
+        case Qt::Key_Home:
+            Model->StepToStart();
+            break;
+        case Qt::Key_End:
+            Model->StepToEnd();
+            break;
+        default:
+            break;
+    }
 }
 
 void TCHelpForm::FormDestroy() {
@@ -193,7 +215,10 @@ void TCHelpForm::FormShow() {
 }
 
 void TCHelpForm::FormClose() {
+    // The keyboard goes back to the viewer the window was opened from.
+    const bool WasActive = isActiveWindow();
     hide();
+    if (WasActive && parentWidget()) parentWidget()->activateWindow();
 }
 
 void TCHelpForm::Open(const TPosition& Snapshot, const std::string& Code,
@@ -259,19 +284,6 @@ void TCHelpForm::Refresh() {
 void TCHelpForm::closeEvent(QCloseEvent* Event) {
     FormClose();
     Event->accept();
-}
-
-void TCHelpForm::keyPressEvent(QKeyEvent* Event) {
-    if (Event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    const int Tag = StepTagForKey(Event->key());
-    if (Tag < 0) {
-        QWidget::keyPressEvent(Event);
-        return;
-    }
-    Model->StepClick(Tag);
 }
 
 bool TCHelpForm::eventFilter(QObject* Watched, QEvent* Event) {

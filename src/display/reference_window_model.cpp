@@ -196,6 +196,17 @@ void TCHelpFormModel::StepClick(int Tag) {
     Changed();
 }
 
+void TCHelpFormModel::StepToStart() {
+    BackToStart();
+    Changed();
+}
+
+void TCHelpFormModel::StepToEnd() {
+    while (FBoard->StepForward()) {
+    }
+    Changed();
+}
+
 void TCHelpFormModel::BoardClick(TMouseButton Button, int32_t Col, int32_t Row) {
     if (Study && MarkOn) {
         FPainter->DrawValue(Col, Row, true, kValueLetterA + MarkIndex);

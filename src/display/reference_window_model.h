@@ -75,6 +75,9 @@ class TCHelpFormModel {
     // A step button by its tag: five back, one back (neither goes before the diagram's start
     // move), one forward, five forward, study mode on or off.
     void StepClick(int Tag);
+    // Back to the position before the diagram, and on to the last move there is.
+    void StepToStart();
+    void StepToEnd();
     // A press on point (Col, Row) of the board.
     void BoardClick(TMouseButton Button, int32_t Col, int32_t Row);
     // A pass in study mode.

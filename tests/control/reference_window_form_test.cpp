@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -136,7 +137,8 @@ TEST(ReferenceWindowForm, ASecondLinkReusesTheWindowAndEscapeHidesIt) {
     EXPECT_EQ(V.Painter().Value(15, 5), 3);
     EXPECT_EQ(V.Painter().Value(17, 12), 0);  // the letters of the first diagram are gone
 
-    QTest::keyClick(Form, Qt::Key_Escape);
+    ASSERT_TRUE(testing::WaitForKeyboard(*Form));
+    testing::PressKey(Qt::Key_Escape);
     EXPECT_TRUE(Form->isHidden());
     // The link names its diagram by the number after "-", whatever move stands before it.
     V->commentM->addLine(TPlusMemoU::StartKey() + QStringLiteral("参考图 7-1") +
@@ -183,9 +185,10 @@ TEST(ReferenceWindowForm, ButtonsStepAndStudyAndTheViewerAndWindowArePictured) {
 
     QTest::mouseClick(Form->StepButtons[TCHelpFormModel::kBackOne], Qt::LeftButton);
     EXPECT_EQ(Form->model().Board().MoveIndex(), 15);
-    QTest::keyClick(Form, Qt::Key_PageUp);
+    ASSERT_TRUE(testing::WaitForKeyboard(*Form));
+    testing::PressKey(Qt::Key_PageUp);
     EXPECT_EQ(Form->model().Board().MoveIndex(), 12);
-    QTest::keyClick(Form, Qt::Key_PageDown);
+    testing::PressKey(Qt::Key_PageDown);
     EXPECT_EQ(Form->model().Board().MoveIndex(), 16);
 
     // Study: teal surround, the study panel, two moves, a pass and two letters.
@@ -226,6 +229,52 @@ TEST(ReferenceWindowForm, ButtonsStepAndStudyAndTheViewerAndWindowArePictured) {
     Painter.drawImage(0, Viewing.height() + 12, Studying);
     Painter.end();
     EXPECT_TRUE(Both.save(QStringLiteral(XVEXO_REFERENCE_WINDOW_PNG)));
+}
+
+// Page Up, Left, Right and Page Down step the diagram as the step buttons do, Home and End go to
+// its first position and its last move, whatever widget of the window last took a click or the
+// focus; Escape closes the window and gives the keyboard back to the viewer.
+TEST(ReferenceWindowForm, TheKeysStepTheDiagramWhateverWidgetHasTheFocus) {
+    ReferenceFixture V;
+    TCHelpForm* Form = V.OpenMove12();
+    ASSERT_NE(Form, nullptr);
+    ASSERT_TRUE(testing::WaitForKeyboard(*Form));
+    // The diagram plays moves 13 to 16; stepping back stops before 13.
+    const auto ExpectKeysStep = [Form](const char* After) {
+        const struct {
+            Qt::Key Key;
+            int Index;
+        } Steps[] = {{Qt::Key_PageUp, 12}, {Qt::Key_Right, 13}, {Qt::Key_PageDown, 16},
+                     {Qt::Key_Left, 15},   {Qt::Key_Home, 12},  {Qt::Key_End, 16},
+                     {Qt::Key_Left, 15}};
+        for (const auto& S : Steps) {
+            testing::PressKey(S.Key);
+            EXPECT_EQ(Form->model().Board().MoveIndex(), S.Index)
+                << "after " << After << ": " << QKeySequence(S.Key).toString().toStdString();
+        }
+    };
+    QTest::mouseClick(Form->Memo->viewport(), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), Form->Memo);
+    ExpectKeysStep("a click in the comment");
+    QTest::mouseClick(Form->StepButtons[TCHelpFormModel::kForwardOne], Qt::LeftButton);
+    ExpectKeysStep("a click on a step button");
+    QTest::mouseClick(Form->HelpPB, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), Form->HelpPB);
+    ExpectKeysStep("a click on the board");
+    QTest::mouseClick(Form->StepButtons[TCHelpFormModel::kStudy], Qt::LeftButton);
+    QTest::mouseClick(Form->cbMark, Qt::LeftButton, {}, QPoint(6, 8));
+    EXPECT_EQ(QApplication::focusWidget(), Form->cbMark);
+    ExpectKeysStep("a click on the check box");
+    Form->cbMarkC->setFocus(Qt::TabFocusReason);
+    ExpectKeysStep("the letters' list taking the focus");
+    EXPECT_EQ(Form->cbMarkC->currentIndex(), 0);
+    QTest::mouseClick(Form->PassBtn, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), Form->PassBtn);
+    ExpectKeysStep("a click on the pass button");
+
+    testing::PressKey(Qt::Key_Escape);
+    EXPECT_TRUE(Form->isHidden());
+    EXPECT_TRUE(testing::WaitForKeyboard(*V));
 }
 
 TEST(ReferenceWindowForm, ANewRecordClosesTheWindow) {
