@@ -123,11 +123,11 @@ void TCHelpForm::BuildForm() {
     auto* PanelDock = new DockLayout(Panel1);
     PanelDock->add(pCBase, Dock::Bottom);
     PanelDock->add(pBBase, Dock::Client);
-    auto* BaseDock = new DockLayout(pSBase);
-    BaseDock->add(Panel1, Dock::Client);
-    auto* LeftDock = new DockLayout(pLBase);
-    LeftDock->add(pHBase, Dock::Bottom);
-    LeftDock->add(pSBase, Dock::Client);
+    auto* BoardDock = new DockLayout(pSBase);
+    BoardDock->add(Panel1, Dock::Client);
+    BaseDock = new DockLayout(pLBase);
+    BaseDock->add(pHBase, Dock::Bottom);
+    BaseDock->add(pSBase, Dock::Client);
 }
 
 void TCHelpForm::FormCreate() {
@@ -159,6 +159,7 @@ void TCHelpForm::FormCreate() {
     });
 
     TakeKeys();
+    pLBase->installEventFilter(this);
     pBBase->installEventFilter(this);
     pCBase->installEventFilter(this);
     Model->pCBaseResize(pCBase->width());
@@ -257,6 +258,10 @@ void TCHelpForm::Refresh() {
     SetColour(pBBase, M.SurroundColour);
     SetColour(pCBase, M.SurroundColour);
     pHBase->setVisible(M.HelpPanelShown);
+    if (pHBase->height() != M.HelpPanelHeight) {
+        pHBase->resize(pHBase->width(), M.HelpPanelHeight);
+        BaseDock->realign();
+    }
     if (pMBase->isHidden() == M.StudyPanelShown) {
         pMBase->setVisible(M.StudyPanelShown);
         HelpDock->realign();
@@ -292,6 +297,8 @@ bool TCHelpForm::eventFilter(QObject* Watched, QEvent* Event) {
             Model->pBBaseResize(pBBase->width(), pBBase->height());
         else if (Watched == pCBase)
             Model->pCBaseResize(pCBase->width());
+        else if (Watched == pLBase)
+            Model->FormResize(pLBase->width(), pLBase->height());
     }
     return QWidget::eventFilter(Watched, Event);
 }

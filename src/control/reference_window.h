@@ -27,8 +27,8 @@ class TCHelpForm : public QWidget {
     Q_OBJECT
   public:
     // The client area as designed.
-    static constexpr int kClientWidth = 304;
-    static constexpr int kClientHeight = 388;
+    static constexpr int kClientWidth = TCHelpFormModel::kDesignClientWidth;
+    static constexpr int kClientHeight = TCHelpFormModel::kDesignClientHeight;
     // The keys of the window, whatever widget of it has the focus: Page Up, Left, Right and
     // Page Down step as the step buttons do, Home and End go to the diagram's first position and
     // its last move, Escape closes the window.
@@ -93,6 +93,7 @@ class TCHelpForm : public QWidget {
     std::string ShownMemo;  // the memo's bytes as last shown
     bool Placed = false;    // centred on the owner once
     DockLayout* HelpDock = nullptr;
+    DockLayout* BaseDock = nullptr;  // the board above, the comment panel at the foot
 };
 
 }  // namespace xvexo

@@ -277,6 +277,38 @@ TEST(ReferenceWindowForm, TheKeysStepTheDiagramWhateverWidgetHasTheFocus) {
     EXPECT_TRUE(testing::WaitForKeyboard(*V));
 }
 
+// The comment box grows with the window: it takes the designed share of the height (73 of 388),
+// or all the height the board, whose cells the width bounds, leaves over.
+TEST(ReferenceWindowForm, TheCommentGrowsWithTheWindow) {
+    ReferenceFixture V;
+    TCHelpForm* Form = V.OpenMove12();
+    ASSERT_NE(Form, nullptr);
+    const struct {
+        QSize Size;
+        int Panel;  // pHBase's height
+        int Cell;   // the board's
+    } Cases[] = {
+        {{304, 388}, 73, 15},   // as designed
+        {{304, 600}, 285, 15},  // taller: the board keeps its cells, the comment takes the rest
+        {{800, 776}, 146, 31},  // larger: the share, the board as large as the height lets it
+        {{608, 776}, 157, 31},  // the board takes what its width allows, the comment the rest
+        {{800, 388}, 73, 15},   // wider: the board is as high as before
+        {{304, 388}, 73, 15},
+    };
+    for (const auto& C : Cases) {
+        Form->resize(C.Size);
+        QApplication::processEvents();
+        const std::string Size =
+            std::to_string(C.Size.width()) + "x" + std::to_string(C.Size.height());
+        EXPECT_EQ(Form->pHBase->geometry(),
+                  QRect(0, C.Size.height() - C.Panel, C.Size.width(), C.Panel))
+            << Size;
+        EXPECT_EQ(Form->Memo->height(), C.Panel - 2) << Size;
+        EXPECT_EQ(V.Painter().CellSize(), C.Cell) << Size;
+        EXPECT_GE(Form->pBBase->height(), 19 * C.Cell) << Size;
+    }
+}
+
 TEST(ReferenceWindowForm, ANewRecordClosesTheWindow) {
     ReferenceFixture V;
     ASSERT_NE(V.OpenMove12(), nullptr);
