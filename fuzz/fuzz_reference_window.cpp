@@ -1,7 +1,7 @@
 // The reference window's logic on any diagram codes and any sequence of its handlers: opening on
 // a snapshot of a game, codes of any bytes (mostly of the code's own alphabet), steps, clicks
-// of every button anywhere, passes, letters, resizes. Checks that a study round trip gives the
-// diagram back as it was shown.
+// of every button anywhere, passes, letters, resizes of its panels and of the window. Checks that
+// a study round trip gives the diagram back as it was shown.
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
 
     for (int Step = 0; Step < 48 && In.remaining_bytes() > 0; ++Step) {
         Box.Clear();  // the log stays small
-        switch (In.ConsumeIntegralInRange<int>(0, 8)) {
+        switch (In.ConsumeIntegralInRange<int>(0, 10)) {
             case 0:
                 Window.Initialise(*Snapshot);
                 if (In.ConsumeBool()) Window.FormShow();
@@ -136,6 +136,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
             case 8:
                 Window.MarkIndex = In.ConsumeIntegralInRange<int>(0, TCHelpFormModel::kLetters - 1);
                 Window.StepClick(TCHelpFormModel::kStudy);
+                break;
+            case 9:
+                if (In.ConsumeBool()) {
+                    Window.StepToStart();
+                } else {
+                    Window.StepToEnd();
+                }
+                break;
+            case 10:
+                Window.FormResize(In.ConsumeIntegralInRange<int>(0, 3000),
+                                  In.ConsumeIntegralInRange<int>(0, 3000));
+                Trap(Window.HelpPanelHeight < TCHelpFormModel::kDesignHelpPanelHeight);
                 break;
         }
         Trap(Window.MarkIndex < 0 || Window.MarkIndex >= TCHelpFormModel::kLetters);

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -15,6 +14,7 @@
 #include "platform/fonts.h"
 #include "widgets/focus_button.h"
 #include "widgets/gradient_button.h"
+#include "widgets/window_keys.h"
 
 namespace xvexo {
 
@@ -63,22 +63,6 @@ QString MemoText(const std::string& Bytes, TTextEncoding Encoding) {
     Text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     Text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return Text;
-}
-
-// Keys that step the diagram as the buttons do.
-int StepTagForKey(int Key) {
-    switch (Key) {
-        case Qt::Key_PageUp:
-            return TCHelpFormModel::kBackFive;
-        case Qt::Key_Left:
-            return TCHelpFormModel::kBackOne;
-        case Qt::Key_Right:
-            return TCHelpFormModel::kForwardOne;
-        case Qt::Key_PageDown:
-            return TCHelpFormModel::kForwardFive;
-        default:
-            return -1;
-    }
 }
 
 }  // namespace
@@ -139,11 +123,11 @@ void TCHelpForm::BuildForm() {
     auto* PanelDock = new DockLayout(Panel1);
     PanelDock->add(pCBase, Dock::Bottom);
     PanelDock->add(pBBase, Dock::Client);
-    auto* BaseDock = new DockLayout(pSBase);
-    BaseDock->add(Panel1, Dock::Client);
-    auto* LeftDock = new DockLayout(pLBase);
-    LeftDock->add(pHBase, Dock::Bottom);
-    LeftDock->add(pSBase, Dock::Client);
+    auto* BoardDock = new DockLayout(pSBase);
+    BoardDock->add(Panel1, Dock::Client);
+    BaseDock = new DockLayout(pLBase);
+    BaseDock->add(pHBase, Dock::Bottom);
+    BaseDock->add(pSBase, Dock::Client);
 }
 
 void TCHelpForm::FormCreate() {
@@ -174,10 +158,49 @@ void TCHelpForm::FormCreate() {
         if (I >= 0) Model->MarkIndex = I;
     });
 
+    TakeKeys();
+    pLBase->installEventFilter(this);
     pBBase->installEventFilter(this);
     pCBase->installEventFilter(this);
     Model->pCBaseResize(pCBase->width());
     Model->pBBaseResize(pBBase->width(), pBBase->height());
+}
+
+void TCHelpForm::TakeKeys() {
+    // Ahead of its widgets (the memo would move its cursor with them) and of the viewer's own
+    // shortcuts, which this window, kept above the viewer, shares.
+    TakeWindowKeys(*this, kKeys, [this](int Key) { RunKey(Key); });
+    HelpPB->setFocusPolicy(Qt::ClickFocus);
+}
+
+void TCHelpForm::RunKey(int Key) {
+    if (Key == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    if (!Model) return;
+    switch (Key) {
+        case Qt::Key_PageUp:
+            Model->StepClick(TCHelpFormModel::kBackFive);
+            break;
+        case Qt::Key_Left:
+            Model->StepClick(TCHelpFormModel::kBackOne);
+            break;
+        case Qt::Key_Right:
+            Model->StepClick(TCHelpFormModel::kForwardOne);
+            break;
+        case Qt::Key_PageDown:
+            Model->StepClick(TCHelpFormModel::kForwardFive);
+            break;
+        case Qt::Key_Home:
+            Model->StepToStart();
+            break;
+        case Qt::Key_End:
+            Model->StepToEnd();
+            break;
+        default:
+            break;
+    }
 }
 
 void TCHelpForm::FormDestroy() {
@@ -193,7 +216,10 @@ void TCHelpForm::FormShow() {
 }
 
 void TCHelpForm::FormClose() {
+    // The keyboard goes back to the viewer the window was opened from.
+    const bool WasActive = isActiveWindow();
     hide();
+    if (WasActive && parentWidget()) parentWidget()->activateWindow();
 }
 
 void TCHelpForm::Open(const TPosition& Snapshot, const std::string& Code,
@@ -232,6 +258,10 @@ void TCHelpForm::Refresh() {
     SetColour(pBBase, M.SurroundColour);
     SetColour(pCBase, M.SurroundColour);
     pHBase->setVisible(M.HelpPanelShown);
+    if (pHBase->height() != M.HelpPanelHeight) {
+        pHBase->resize(pHBase->width(), M.HelpPanelHeight);
+        BaseDock->realign();
+    }
     if (pMBase->isHidden() == M.StudyPanelShown) {
         pMBase->setVisible(M.StudyPanelShown);
         HelpDock->realign();
@@ -261,25 +291,14 @@ void TCHelpForm::closeEvent(QCloseEvent* Event) {
     Event->accept();
 }
 
-void TCHelpForm::keyPressEvent(QKeyEvent* Event) {
-    if (Event->key() == Qt::Key_Escape) {
-        close();
-        return;
-    }
-    const int Tag = StepTagForKey(Event->key());
-    if (Tag < 0) {
-        QWidget::keyPressEvent(Event);
-        return;
-    }
-    Model->StepClick(Tag);
-}
-
 bool TCHelpForm::eventFilter(QObject* Watched, QEvent* Event) {
     if (Event->type() == QEvent::Resize && Model) {
         if (Watched == pBBase)
             Model->pBBaseResize(pBBase->width(), pBBase->height());
         else if (Watched == pCBase)
             Model->pCBaseResize(pCBase->width());
+        else if (Watched == pLBase)
+            Model->FormResize(pLBase->width(), pLBase->height());
     }
     return QWidget::eventFilter(Watched, Event);
 }

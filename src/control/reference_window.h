@@ -27,8 +27,14 @@ class TCHelpForm : public QWidget {
     Q_OBJECT
   public:
     // The client area as designed.
-    static constexpr int kClientWidth = 304;
-    static constexpr int kClientHeight = 388;
+    static constexpr int kClientWidth = TCHelpFormModel::kDesignClientWidth;
+    static constexpr int kClientHeight = TCHelpFormModel::kDesignClientHeight;
+    // The keys of the window, whatever widget of it has the focus: Page Up, Left, Right and
+    // Page Down step as the step buttons do, Home and End go to the diagram's first position and
+    // its last move, Escape closes the window.
+    static constexpr std::array<int, 7> kKeys = {Qt::Key_PageUp,   Qt::Key_Left, Qt::Key_Right,
+                                                 Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,
+                                                 Qt::Key_Escape};
 
     // Owner is the viewer control, which owns the window and the pictures: the window stays
     // above Owner's window and is centred on Owner when first shown. Images, BaseB, BEdge and
@@ -63,12 +69,14 @@ class TCHelpForm : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* Event) override;
-    void keyPressEvent(QKeyEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
   private:
     void BuildForm();
     void FormCreate();
+    // The window takes the keys of kKeys; RunKey does what one asks.
+    void TakeKeys();
+    void RunKey(int Key);
     void FormShow();
     // Hides the window; the next link shows it again.
     void FormClose();
@@ -85,6 +93,7 @@ class TCHelpForm : public QWidget {
     std::string ShownMemo;  // the memo's bytes as last shown
     bool Placed = false;    // centred on the owner once
     DockLayout* HelpDock = nullptr;
+    DockLayout* BaseDock = nullptr;  // the board above, the comment panel at the foot
 };
 
 }  // namespace xvexo

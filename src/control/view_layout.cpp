@@ -138,14 +138,16 @@ void TXVexoView::BuildInformationPanel() {
     // One-line labels 13 pixels high: the substituted CJK font has a taller line box than the
     // form's font was designed for, so the text is centred vertically to keep its glyphs inside.
     const Qt::Alignment OneLine = Qt::AlignCenter;
-    wPlayerL = Label(playerP, "wPlayerL", {3, 90, 84, 32}, Centred, true, Qt::white);
-    bPlayerL = Label(playerP, "bPlayerL", {148, 90, 84, 32}, Centred, true, Qt::white);
+    // The names and ranks take the room the panel has beside the prisoners' picture: across,
+    // from the panel's bevel to the picture; down, to the bevel, for a name on two lines.
+    wPlayerL = Label(playerP, "wPlayerL", {2, 90, 88, 38}, Centred, true, Qt::white);
+    bPlayerL = Label(playerP, "bPlayerL", {150, 90, 85, 38}, Centred, true, Qt::white);
     wPlayerL->setWordWrap(true);
     bPlayerL->setWordWrap(true);
     bDiedSL = Label(playerP, "bDiedSL", {96, 89, 16, 13}, OneLine, true, Qt::white);
     wDiedSL = Label(playerP, "wDiedSL", {129, 89, 16, 13}, OneLine, true, Qt::black);
-    WGlvlL = Label(playerP, "WGlvlL", {0, 108, 84, 13}, OneLine, true, Qt::white);
-    BGlvlL = Label(playerP, "BGlvlL", {148, 108, 84, 13}, OneLine, true, Qt::white);
+    WGlvlL = Label(playerP, "WGlvlL", {2, 108, 88, 13}, OneLine, true, Qt::white);
+    BGlvlL = Label(playerP, "BGlvlL", {150, 108, 85, 13}, OneLine, true, Qt::white);
     Bevel1 = Bevel(rightTopP, "Bevel1", {10, 163, 237, 2});
     eventNameL = Label(rightTopP, "eventNameL", {10, 171, 237, 24}, Centred, true);
     Bevel2 = Bevel(rightTopP, "Bevel2", {10, 322, 237, 2});

@@ -9,6 +9,7 @@
 #include "control/ui_images.h"
 #include "platform/click_sound.h"
 #include "platform/resource_store.h"
+#include "widgets/window_keys.h"
 
 namespace xvexo {
 
@@ -89,10 +90,27 @@ void TXVexoView::ActiveFormCreate() {
     connect(secondSE, &QSpinBox::valueChanged, this, &TXVexoView::secondSEChange);
     connect(commentM, &TPlusMemoU::contextClicked, this, &TXVexoView::commentMContext);
 
+    SetUpKeys();
     if (!Services.PlayClick) Sound = std::make_unique<TClickSound>();
 
     // Size the board once.
     pBaseResize();
+}
+
+void TXVexoView::SetUpKeys() {
+    // A read-only comment and a box of seconds (set with its arrows, Up and Down, or typed) have
+    // no use for the keys that step the board.
+    LeaveKeysToWindow(*commentM, kStepKeys);
+    LeaveKeysToWindow(*secondSE, kStepKeys);
+    // A click on the board or on a button ends the typing in the move box; the buttons never
+    // take the focus themselves.
+    MainGoPB->setFocusPolicy(Qt::ClickFocus);
+    for (TepSpeedButton* B : findChildren<TepSpeedButton*>())
+        connect(B, &QAbstractButton::pressed, this, &TXVexoView::LeaveMoveBox);
+}
+
+void TXVexoView::LeaveMoveBox() {
+    if (moveEd->hasFocus()) MainGoPB->setFocus(Qt::OtherFocusReason);
 }
 
 void TXVexoView::Refresh() {
@@ -135,7 +153,7 @@ void TXVexoView::moveBtnClick() {
         return;
     }
     // Enter in the box has done its work: the keys step the board again.
-    if (moveEd->hasFocus()) MainGoPB->setFocus(Qt::OtherFocusReason);
+    LeaveMoveBox();
 }
 
 QImage TXVexoView::boardImage() const {

@@ -64,6 +64,12 @@ class TXVexoView : public QWidget, private TPlayTimer, private TClickPlayer {
     // The tags of the six arrow buttons, left to right, as ArrowClick takes them.
     using TArrowTag = TXVexoViewModel::TArrowTag;
     using enum TXVexoViewModel::TArrowTag;
+    // The keys a host steps the board with, by arrow tag: Home, Page Up, Left, Right, Page Down
+    // and End. The comment box and the seconds box leave them to the host's window; the move box
+    // keeps Left, Right, Home and End for its text until Enter sends the number or a click on
+    // the board or a button ends the typing.
+    static constexpr std::array<int, 6> kStepKeys = {Qt::Key_Home,  Qt::Key_PageUp,   Qt::Key_Left,
+                                                     Qt::Key_Right, Qt::Key_PageDown, Qt::Key_End};
 
     explicit TXVexoView(QWidget* Parent = nullptr, TViewServices Services = {});
     ~TXVexoView() override;
@@ -215,6 +221,10 @@ class TXVexoView : public QWidget, private TPlayTimer, private TClickPlayer {
     void BuildBoardPanel();
     void CreateRunTimeControls();
     void ActiveFormCreate();
+    // Which widget takes the keys: see kStepKeys.
+    void SetUpKeys();
+    // The typing in the move box ends: the board takes the focus from it.
+    void LeaveMoveBox();
     // Makes the widgets show the model's state.
     void Refresh();
     // The information labels of the record shown, written afresh.

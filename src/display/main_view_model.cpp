@@ -229,6 +229,7 @@ void TXVexoViewModel::ArrowClick(int Tag) {
     AutoPlaying = false;
     if (ViewMode == kViewing || ViewMode == kTrial) {
         StepArrow(Tag);
+        FollowTrialMark();
         ShowComment();
         Changed();
         GameChanged();
@@ -292,6 +293,7 @@ void TXVexoViewModel::BoardClick(TMouseButton Button, int32_t X, int32_t Y) {
                 ShowMarks();
             }
         }
+        FollowTrialMark();
     }
     Changed();
     GameChanged();
@@ -307,10 +309,9 @@ void TXVexoViewModel::BoardWheel(int32_t Steps) {
 bool TXVexoViewModel::moveBtnClick(std::string_view Text) {
     const TMoveNumberCheck Check = CheckMoveNumber(Text);
     if (!Check.Ok) {
-        const bool NoNumber = std::string_view(Check.Message) == kMsgEnterNumber;
         if (OnMessage) {
-            OnMessage(InterfaceText(NoNumber ? TInterfaceText::EnterNumber
-                                             : TInterfaceText::EnterPositive));
+            OnMessage(InterfaceText(Check.IsNumber ? TInterfaceText::EnterPositive
+                                                   : TInterfaceText::EnterNumber));
         }
         return false;
     }
@@ -319,6 +320,7 @@ bool TXVexoViewModel::moveBtnClick(std::string_view Text) {
     GoToStart(*Board);
     ShowComment();
     StepForwardTo(*Board, Check.Number);
+    FollowTrialMark();
     ShowComment();
     Changed();
     GameChanged();
@@ -388,7 +390,7 @@ TTitleData TXVexoViewModel::titleData(size_t MaxChars) const {
     T.GameTitle = gameTitle(MaxChars);
     T.MoveIndex = Board->MoveIndex();
     T.MoveCount = Board->EndIndex();
-    T.BlackToPlay = Board->SideToMove() == kBlack;
+    T.BlackToPlay = Board->SideToPlay() == kBlack;
     T.LastWasPass = shownMoveIsPass();
     return T;
 }
@@ -470,14 +472,25 @@ void TXVexoViewModel::testEndBtnClick() {
 
 void TXVexoViewModel::StartTrial() {
     if (AutoEndShown) StopAutoPlay();
+    // The first trial stone is of the side the record plays next, however the board got here.
+    Board->SetSideToMove(Board->SideToPlay());
     auto Snapshot = std::make_unique<TPosition>();
     Board->GetPosition(*Snapshot);
     PushMode(kTrial, *Snapshot);
+    // The record's last stone keeps its mark until a trial stone takes it.
+    int32_t X = 0;
+    int32_t Y = 0;
+    uint8_t Colour = 0;
+    Board->GetLastMove(X, Y, Colour);
+    TrialMarkX = X > 0 ? X : 0;
+    TrialMarkY = X > 0 ? Y : 0;
     // The surround's new colour repaints the board with its new edge.
     Painter->Redraw();
 }
 
 void TXVexoViewModel::EndTrial() {
+    TrialMarkX = 0;
+    TrialMarkY = 0;
     Painter->SetEdgeImage(BEdge, kEdgeLabelColour);
     PopMode();
     if (NumbersShown) HideNumbers();
@@ -565,6 +578,8 @@ void TXVexoViewModel::numEndBtnClick() {
 }
 
 void TXVexoViewModel::ShowNumbers() {
+    TrialMarkX = 0;
+    TrialMarkY = 0;
     if (ViewMode == kTrial) {
         Board->EnableNumbering(false);
         Painter->ClearValues();
@@ -575,10 +590,34 @@ void TXVexoViewModel::ShowNumbers() {
 }
 
 void TXVexoViewModel::HideNumbers() {
+    TrialMarkX = 0;
+    TrialMarkY = 0;
     NumbersShown = false;
     Board->EnableNumbering(false);
     Painter->ClearValues();
     ShowLastMoveMark(*Board, *Painter, kLastMoveMark);
+}
+
+void TXVexoViewModel::FollowTrialMark() {
+    // Numbers shown, or the trial's numbering switched off by them: the board's own last-move
+    // mark follows the moves.
+    if (ViewMode != kTrial || NumbersShown || !Board->Numbering().On) return;
+    int32_t X = 0;
+    int32_t Y = 0;
+    uint8_t Colour = 0;
+    Board->GetLastMove(X, Y, Colour);
+    if (X <= 0 || Board->PointColour(X, Y) == kEmpty) X = Y = 0;
+    if (X == TrialMarkX && Y == TrialMarkY) return;
+    // The stone marked before shows what the board holds for it: its number, or nothing (the
+    // record's last stone holds the mark the board gave it while viewing).
+    const uint8_t Held = Board->PointColour(TrialMarkX, TrialMarkY);
+    if (TrialMarkX > 0 && Held != kEmpty) {
+        const int32_t Number = Board->PointNumber(TrialMarkX, TrialMarkY);
+        Painter->SetPoint(Held, TrialMarkX, TrialMarkY, Number == kLastMoveMark ? 0 : Number);
+    }
+    TrialMarkX = X;
+    TrialMarkY = Y;
+    if (X > 0) Painter->SetPoint(Board->PointColour(X, Y), X, Y, kLastMoveMark);
 }
 
 void TXVexoViewModel::SetSurround(TColour Colour) {

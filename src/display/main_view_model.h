@@ -218,6 +218,9 @@ class TXVexoViewModel {
     void EndTrial();
     void ShowNumbers();
     void HideNumbers();
+    // While the trial's stones are numbered, the stone played last carries the last-move mark in
+    // place of its number; the stone that carried it before shows its number again.
+    void FollowTrialMark();
     void PushMode(uint8_t NewMode, const TPosition& Snapshot);
     void PopMode();
     void RestoreFromMode(const TPosition& Snapshot);
@@ -263,6 +266,9 @@ class TXVexoViewModel {
     // lowers its numbering start when a stone is played below it. The comment box shows this
     // move during trial play, also after number display has reset the numbering start.
     int32_t TrialFrom = 0;
+    // The point FollowTrialMark last marked (0: none).
+    int32_t TrialMarkX = 0;
+    int32_t TrialMarkY = 0;
 
     // The record and the settings of the shown game.
     TGameRecord Record;

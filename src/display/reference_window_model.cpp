@@ -108,6 +108,7 @@ void TCHelpFormModel::Initialise(const TPosition& NewSnapshot) {
     FPainter->SetLines(Snapshot->Size);
     FBoard->SetPosition(*Snapshot, true, true);
     FBoard->SetNumbering(Numbering);
+    PlaceHelpPanel();
     ResizeBoard(BoardPanelWidth, BoardPanelHeight);
     Changed();
 }
@@ -196,6 +197,17 @@ void TCHelpFormModel::StepClick(int Tag) {
     Changed();
 }
 
+void TCHelpFormModel::StepToStart() {
+    BackToStart();
+    Changed();
+}
+
+void TCHelpFormModel::StepToEnd() {
+    while (FBoard->StepForward()) {
+    }
+    Changed();
+}
+
 void TCHelpFormModel::BoardClick(TMouseButton Button, int32_t Col, int32_t Row) {
     if (Study && MarkOn) {
         FPainter->DrawValue(Col, Row, true, kValueLetterA + MarkIndex);
@@ -261,6 +273,26 @@ void TCHelpFormModel::ResizeBoard(int W, int H) {
     HelpPBLeft = (W - S) / 2;
     HelpPBTop = (H - S) / 2;
     ChooseReferenceImageSet(*FPainter, Images, W, H);
+}
+
+void TCHelpFormModel::FormResize(int W, int H) {
+    ClientWidth = W;
+    ClientHeight = H;
+    PlaceHelpPanel();
+    Changed();
+}
+
+void TCHelpFormModel::PlaceHelpPanel() {
+    // Around the board, as designed: a frame of one pixel each side, the button row and a
+    // margin; the board panel is 2 pixels narrower than the window.
+    constexpr int kDesignCell = kDesignBoardWidth / kBoardLines;
+    constexpr int kBoardSurround =
+        kDesignClientHeight - kDesignHelpPanelHeight - kBoardLines * kDesignCell;
+    const int32_t Lines = FPainter ? FPainter->Lines() : kBoardLines;
+    const int32_t Cell = std::max(ReferenceCellSize(ClientWidth - 2, 1 << 20, 0, Lines), 0);
+    const int Share = ClientHeight * kDesignHelpPanelHeight / kDesignClientHeight;
+    const int Left = ClientHeight - Lines * Cell - kBoardSurround;
+    HelpPanelHeight = std::max({kDesignHelpPanelHeight, Share, Left});
 }
 
 void TCHelpFormModel::pCBaseResize(int W) {

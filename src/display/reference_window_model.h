@@ -46,6 +46,10 @@ class TCHelpFormModel {
     static constexpr int kDesignBoardWidth = 302;
     static constexpr int kDesignBoardHeight = 292;
     static constexpr int kDesignButtonsWidth = 302;
+    // The client area and the comment panel pHBase at its foot, as designed.
+    static constexpr int kDesignClientWidth = 304;
+    static constexpr int kDesignClientHeight = 388;
+    static constexpr int kDesignHelpPanelHeight = 73;
 
     // HelpPB is the paint box of the board; Images gives the stone pictures; BaseB, BEdge and
     // GEdge are the shared wood tile and edge pictures. All must outlive the model.
@@ -75,6 +79,9 @@ class TCHelpFormModel {
     // A step button by its tag: five back, one back (neither goes before the diagram's start
     // move), one forward, five forward, study mode on or off.
     void StepClick(int Tag);
+    // Back to the position before the diagram, and on to the last move there is.
+    void StepToStart();
+    void StepToEnd();
     // A press on point (Col, Row) of the board.
     void BoardClick(TMouseButton Button, int32_t Col, int32_t Row);
     // A pass in study mode.
@@ -83,6 +90,9 @@ class TCHelpFormModel {
     void pBBaseResize(int W, int H);
     // The button panel is W wide: the five buttons' widths and places.
     void pCBaseResize(int W);
+    // The window's client area is W x H: the height of the comment panel, which grows with the
+    // window (see HelpPanelHeight).
+    void FormResize(int W, int H);
 
     const TKelGoPB& Painter() const { return *FPainter; }
     TKelGoPB& Painter() { return *FPainter; }
@@ -104,6 +114,9 @@ class TCHelpFormModel {
     std::string Memo;                         // the diagram's comment, the record's own bytes
     TColour SurroundColour = kReferencePanelColour;  // pBBase and pCBase
     bool HelpPanelShown = true;                      // pHBase
+    // pHBase's height: the designed share of the window's height (73 of 388), or, when the
+    // window is taller than its width lets the board use, all the height the board leaves.
+    int HelpPanelHeight = kDesignHelpPanelHeight;
     bool StudyPanelShown = false;                    // pMBase
     std::string StudyButtonCaption = kStudyCaption;  // step button 4
     std::string PassButtonCaption = kPassCaption;
@@ -119,6 +132,7 @@ class TCHelpFormModel {
     // Shows Code; false when it stopped before reloading the picture.
     bool ShowKeptCode();
     void ResizeBoard(int W, int H);
+    void PlaceHelpPanel();
     // Steps back while the engine stands at or after the start move (never below index 0).
     void BackToStart();
     void StepBackWithinDiagram();
@@ -141,6 +155,8 @@ class TCHelpFormModel {
     TKelGoPB::TValueGrid ShownValues{};
     int BoardPanelWidth = kDesignBoardWidth;
     int BoardPanelHeight = kDesignBoardHeight;
+    int ClientWidth = kDesignClientWidth;
+    int ClientHeight = kDesignClientHeight;
 };
 
 // The caption of a diagram that starts at move StartMove: the move before it, then "手 参考图"

@@ -116,14 +116,10 @@ int32_t OpeningMove(const TGameRecord& Record, const TGoBoard& Board) {
 TMoveNumberCheck CheckMoveNumber(std::string_view Text) {
     TMoveNumberCheck C;
     const std::optional<int32_t> N = ParseDecimal(Text);
-    if (!N) {
-        C.Message = kMsgEnterNumber;
-    } else if (*N <= 0) {
-        C.Message = kMsgEnterPositive;
-    } else {
-        C.Ok = true;
-        C.Number = *N;
-    }
+    if (!N) return C;
+    C.IsNumber = true;
+    C.Number = *N;
+    C.Ok = *N >= 1;
     return C;
 }
 

@@ -76,14 +76,13 @@ void PlayRecordMoves(const TGameRecord& Record, TGoBoard& Board,
 // last move the replay reached in the tag and NGF formats.
 int32_t OpeningMove(const TGameRecord& Record, const TGoBoard& Board);
 
-// The go-to-move box: the text must be an integer of 1 or more.
+// The go-to-move box: the text must be an integer of 1 or more. Each front end words the
+// refusal in its own language.
 struct TMoveNumberCheck {
     bool Ok = false;
+    bool IsNumber = false;  // not Ok: an integer below 1 (else no integer at all)
     int32_t Number = 0;
-    const char* Message = "";  // UTF-8 text of the error box when not Ok
 };
-inline constexpr const char* kMsgEnterNumber = "请输入数字";
-inline constexpr const char* kMsgEnterPositive = "请输入1以上的数字";
 TMoveNumberCheck CheckMoveNumber(std::string_view Text);
 
 // Steps back while the board stands above move Index and above the start. Stops early where a

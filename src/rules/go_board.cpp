@@ -401,6 +401,14 @@ void TGoBoard::SetEndIndex(int32_t N) {
     FEndIndex = ClampIndex(N, kMaxMoves);
 }
 
+uint8_t TGoBoard::SideToPlay() const {
+    for (int32_t i = FMoveIndex + 1; i <= FEndIndex && i <= kMaxMoves; ++i) {
+        const uint8_t C = History[i].Colour;
+        if (C == kBlack || C == kWhite) return C;
+    }
+    return FSideToMove;
+}
+
 void TGoBoard::GetLastMove(int32_t& LX, int32_t& LY, uint8_t& Colour) const {
     const THistoryEntry& Last = History[FMoveIndex];
     LX = Last.X;

@@ -92,6 +92,10 @@ class TGoBoard {
     int32_t MoveIndex() const { return FMoveIndex; }
     int32_t EndIndex() const { return FEndIndex; }
     uint8_t SideToMove() const { return FSideToMove; }
+    // The side that plays at this position: the colour of the next move of the history up to
+    // EndIndex (a record's side may play twice, and StepForward plays each move in its own
+    // colour), else SideToMove.
+    uint8_t SideToPlay() const;
     // Sets the last index StepForward may reach (clamped to 0..500).
     void SetEndIndex(int32_t N);
 

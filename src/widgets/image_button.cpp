@@ -71,4 +71,9 @@ void TepSpeedButton::changeEvent(QEvent* E) {
     QAbstractButton::changeEvent(E);
 }
 
+void TepSpeedButton::hideEvent(QHideEvent* E) {
+    Hovered = false;
+    QAbstractButton::hideEvent(E);
+}
+
 }  // namespace xvexo

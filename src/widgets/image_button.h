@@ -39,6 +39,9 @@ class TepSpeedButton : public QAbstractButton {
     void enterEvent(QEnterEvent* E) override;
     void leaveEvent(QEvent* E) override;
     void changeEvent(QEvent* E) override;
+    // A button hidden under the mouse (its window closed) gets no leave: it looks idle when
+    // shown again, until the mouse comes over it.
+    void hideEvent(QHideEvent* E) override;
 
   private:
     QImage Strip;

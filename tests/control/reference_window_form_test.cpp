@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -136,7 +137,8 @@ TEST(ReferenceWindowForm, ASecondLinkReusesTheWindowAndEscapeHidesIt) {
     EXPECT_EQ(V.Painter().Value(15, 5), 3);
     EXPECT_EQ(V.Painter().Value(17, 12), 0);  // the letters of the first diagram are gone
 
-    QTest::keyClick(Form, Qt::Key_Escape);
+    ASSERT_TRUE(testing::WaitForKeyboard(*Form));
+    testing::PressKey(Qt::Key_Escape);
     EXPECT_TRUE(Form->isHidden());
     // The link names its diagram by the number after "-", whatever move stands before it.
     V->commentM->addLine(TPlusMemoU::StartKey() + QStringLiteral("参考图 7-1") +
@@ -183,9 +185,10 @@ TEST(ReferenceWindowForm, ButtonsStepAndStudyAndTheViewerAndWindowArePictured) {
 
     QTest::mouseClick(Form->StepButtons[TCHelpFormModel::kBackOne], Qt::LeftButton);
     EXPECT_EQ(Form->model().Board().MoveIndex(), 15);
-    QTest::keyClick(Form, Qt::Key_PageUp);
+    ASSERT_TRUE(testing::WaitForKeyboard(*Form));
+    testing::PressKey(Qt::Key_PageUp);
     EXPECT_EQ(Form->model().Board().MoveIndex(), 12);
-    QTest::keyClick(Form, Qt::Key_PageDown);
+    testing::PressKey(Qt::Key_PageDown);
     EXPECT_EQ(Form->model().Board().MoveIndex(), 16);
 
     // Study: teal surround, the study panel, two moves, a pass and two letters.
@@ -226,6 +229,84 @@ TEST(ReferenceWindowForm, ButtonsStepAndStudyAndTheViewerAndWindowArePictured) {
     Painter.drawImage(0, Viewing.height() + 12, Studying);
     Painter.end();
     EXPECT_TRUE(Both.save(QStringLiteral(XVEXO_REFERENCE_WINDOW_PNG)));
+}
+
+// Page Up, Left, Right and Page Down step the diagram as the step buttons do, Home and End go to
+// its first position and its last move, whatever widget of the window last took a click or the
+// focus; Escape closes the window and gives the keyboard back to the viewer.
+TEST(ReferenceWindowForm, TheKeysStepTheDiagramWhateverWidgetHasTheFocus) {
+    ReferenceFixture V;
+    TCHelpForm* Form = V.OpenMove12();
+    ASSERT_NE(Form, nullptr);
+    ASSERT_TRUE(testing::WaitForKeyboard(*Form));
+    // The diagram plays moves 13 to 16; stepping back stops before 13.
+    const auto ExpectKeysStep = [Form](const char* After) {
+        const struct {
+            Qt::Key Key;
+            int Index;
+        } Steps[] = {{Qt::Key_PageUp, 12}, {Qt::Key_Right, 13}, {Qt::Key_PageDown, 16},
+                     {Qt::Key_Left, 15},   {Qt::Key_Home, 12},  {Qt::Key_End, 16},
+                     {Qt::Key_Left, 15}};
+        for (const auto& S : Steps) {
+            testing::PressKey(S.Key);
+            EXPECT_EQ(Form->model().Board().MoveIndex(), S.Index)
+                << "after " << After << ": " << QKeySequence(S.Key).toString().toStdString();
+        }
+    };
+    QTest::mouseClick(Form->Memo->viewport(), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), Form->Memo);
+    ExpectKeysStep("a click in the comment");
+    QTest::mouseClick(Form->StepButtons[TCHelpFormModel::kForwardOne], Qt::LeftButton);
+    ExpectKeysStep("a click on a step button");
+    QTest::mouseClick(Form->HelpPB, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), Form->HelpPB);
+    ExpectKeysStep("a click on the board");
+    QTest::mouseClick(Form->StepButtons[TCHelpFormModel::kStudy], Qt::LeftButton);
+    QTest::mouseClick(Form->cbMark, Qt::LeftButton, {}, QPoint(6, 8));
+    EXPECT_EQ(QApplication::focusWidget(), Form->cbMark);
+    ExpectKeysStep("a click on the check box");
+    Form->cbMarkC->setFocus(Qt::TabFocusReason);
+    ExpectKeysStep("the letters' list taking the focus");
+    EXPECT_EQ(Form->cbMarkC->currentIndex(), 0);
+    QTest::mouseClick(Form->PassBtn, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), Form->PassBtn);
+    ExpectKeysStep("a click on the pass button");
+
+    testing::PressKey(Qt::Key_Escape);
+    EXPECT_TRUE(Form->isHidden());
+    EXPECT_TRUE(testing::WaitForKeyboard(*V));
+}
+
+// The comment box grows with the window: it takes the designed share of the height (73 of 388),
+// or all the height the board, whose cells the width bounds, leaves over.
+TEST(ReferenceWindowForm, TheCommentGrowsWithTheWindow) {
+    ReferenceFixture V;
+    TCHelpForm* Form = V.OpenMove12();
+    ASSERT_NE(Form, nullptr);
+    const struct {
+        QSize Size;
+        int Panel;  // pHBase's height
+        int Cell;   // the board's
+    } Cases[] = {
+        {{304, 388}, 73, 15},   // as designed
+        {{304, 600}, 285, 15},  // taller: the board keeps its cells, the comment takes the rest
+        {{800, 776}, 146, 31},  // larger: the share, the board as large as the height lets it
+        {{608, 776}, 157, 31},  // the board takes what its width allows, the comment the rest
+        {{800, 388}, 73, 15},   // wider: the board is as high as before
+        {{304, 388}, 73, 15},
+    };
+    for (const auto& C : Cases) {
+        Form->resize(C.Size);
+        QApplication::processEvents();
+        const std::string Size =
+            std::to_string(C.Size.width()) + "x" + std::to_string(C.Size.height());
+        EXPECT_EQ(Form->pHBase->geometry(),
+                  QRect(0, C.Size.height() - C.Panel, C.Size.width(), C.Panel))
+            << Size;
+        EXPECT_EQ(Form->Memo->height(), C.Panel - 2) << Size;
+        EXPECT_EQ(V.Painter().CellSize(), C.Cell) << Size;
+        EXPECT_GE(Form->pBBase->height(), 19 * C.Cell) << Size;
+    }
 }
 
 TEST(ReferenceWindowForm, ANewRecordClosesTheWindow) {

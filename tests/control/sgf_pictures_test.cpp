@@ -70,6 +70,22 @@ TEST(SgfPictures, ANineLineGameWithItsMarks) {
     Save(V->grab().toImage(), "sgf_nine.png");
 }
 
+// A name takes the room the panel has before it is elided (in the programs' fonts): a name and rank
+// that need two lines show whole, and the labels stay inside the panel's bevel, clear of the
+// prisoners' picture.
+TEST(SgfPictures, ANameOfTwoLinesShowsWhole) {
+    ViewFixture V;
+    V.LoadTag("(;EV[x]PB[Cho Hunhyun]BR[9p]PW[Nie Weiping]WR[9p];B[pd])\n");
+    EXPECT_EQ(V->bPlayerL->text(), "Cho Hunhyun 9p");
+    EXPECT_EQ(V->wPlayerL->text(), "Nie Weiping 9p");
+    const QRect Inside = V->playerP->rect().adjusted(2, 2, -2, -2);
+    for (QLabel* L : {V->bPlayerL, V->wPlayerL, V->BGlvlL, V->WGlvlL}) {
+        EXPECT_TRUE(Inside.contains(L->geometry())) << L->objectName().toStdString();
+        EXPECT_FALSE(L->geometry().intersects(V->Image5->geometry()))
+            << L->objectName().toStdString();
+    }
+}
+
 TEST(SgfPictures, NineHandicapStonesAndLongNames) {
     SgfFile V("handicap9.sgf");
     V->ArrowClick(kToStart);

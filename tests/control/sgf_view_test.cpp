@@ -54,7 +54,8 @@ TEST(SgfView, ABoardOfNineLinesFillsThePanelAndTakesClicks) {
     V->testBtnClick();
     testing::PressBoard(*V, Qt::LeftButton, 9, 9);
     EXPECT_EQ(V->painter().Stone(9, 9), kWhite);
-    EXPECT_EQ(V->painter().Value(9, 9), 1);
+    EXPECT_EQ(V->board().PointNumber(9, 9), 1);
+    EXPECT_EQ(V->painter().Value(9, 9), kLastMoveMark);  // the mark on the trial stone
     V->testEndBtnClick();
     EXPECT_EQ(V->painter().Stone(9, 9), 0);
 

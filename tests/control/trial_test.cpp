@@ -50,9 +50,10 @@ TEST(TrialPlay, NumbersTrialStonesFromOneAndRestoresTheRecord) {
     EXPECT_EQ(V->painter().Stone(10, 10), kBlack);
     EXPECT_EQ(V->painter().Value(10, 10), 1);
     EXPECT_EQ(V->painter().Stone(11, 10), kWhite);
-    EXPECT_EQ(V->painter().Value(11, 10), 2);
+    // The last-move mark has moved from move 40 to the stone played last.
+    EXPECT_EQ(V->painter().Value(11, 10), kLastMoveMark);
     const QPoint M40 = MovePoint(40);
-    EXPECT_EQ(V->painter().Value(M40.x(), M40.y()), kLastMoveMark);
+    EXPECT_EQ(V->painter().Value(M40.x(), M40.y()), 0);
     // An occupied point places nothing.
     PressBoard(*V, Qt::LeftButton, 11, 10);
     EXPECT_EQ(V.MoveIndex(), 42);

@@ -8,6 +8,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QWindow>
 #include <memory>
 #include <string>
 #include <vector>
@@ -72,6 +73,29 @@ inline bool ClickLink(TPlusMemoU& Box, const QString& Text) {
         }
     }
     return false;
+}
+
+// Presses and releases Key where the keyboard sends it: through the window system to the window
+// that has the focus, whose shortcuts see it first, then to the widget that has the focus.
+inline void PressKey(Qt::Key Key) {
+    QWindow* Focus = QGuiApplication::focusWindow();
+    ASSERT_NE(Focus, nullptr) << "no window has the focus";
+    QTest::keyClick(Focus, Key);
+}
+
+// Whether Window came to have the keyboard focus (a window kept above its owner counts as active
+// with it, so isActiveWindow cannot tell).
+inline bool WaitForKeyboard(QWidget& Window) {
+    return QTest::qWaitFor(
+        [&Window] { return QGuiApplication::focusWindow() == Window.windowHandle(); });
+}
+
+// Types Text into the widget that has the focus, as PressKey presses a key.
+inline void TypeKeys(const char* Text) {
+    QWindow* Focus = QGuiApplication::focusWindow();
+    ASSERT_NE(Focus, nullptr) << "no window has the focus";
+    for (const char* C = Text; *C != '\0'; ++C)
+        QTest::keyClick(Focus, *C);
 }
 
 // Where two board pictures first differ, or "" when they agree.

@@ -212,6 +212,39 @@ TEST_F(MainViewModelTest, ALongFieldIsBoundedAndTheTitleDataSaysWhereTheGameStan
     EXPECT_FALSE(T.LastWasPass);
 }
 
+// The side to play is that of the record's next move, whichever way the board got there: black
+// plays moves 6 and 7, and move 5 only sets stones up.
+TEST_F(MainViewModelTest, TheSideToPlayIsThatOfTheRecordsNextMove) {
+    Load("(;GM[1]FF[4]SZ[9];B[cc];W[gg];B[cg];W[gc];AB[ee];B[dd];B[ed];W[fd])", kFormatSgf);
+    const struct {
+        int Tag;  // an arrow, or -1: go to move Index with the move box
+        int Index;
+        bool BlackToPlay;
+    } Steps[] = {{-1, 6, true},           {kForwardOne, 7, false}, {kBackOne, 6, true},
+                 {kBackOne, 5, true},     {kBackOne, 4, true},     {kBackOne, 3, false},
+                 {kForwardFive, 8, true}, {kToStart, 0, true},     {-1, 7, false}};
+    for (const auto& S : Steps) {
+        if (S.Tag < 0) {
+            GoTo(S.Index);
+        } else {
+            Model.ArrowClick(S.Tag);
+        }
+        const TTitleData T = Model.titleData(80);
+        EXPECT_EQ(T.MoveIndex, S.Index);
+        EXPECT_EQ(T.BlackToPlay, S.BlackToPlay) << "at move " << S.Index;
+    }
+    // Trial play from move 6, reached forward, starts with the black stone the record plays.
+    GoTo(6);
+    Model.testBtnClick();
+    EXPECT_TRUE(Model.titleData(80).BlackToPlay);
+    Press(TMouseButton::Left, 9, 9);
+    EXPECT_EQ(Stone(9, 9), kBlack);
+    EXPECT_FALSE(Model.titleData(80).BlackToPlay);
+    Model.testEndBtnClick();
+    EXPECT_EQ(MoveIndex(), 6);
+    EXPECT_TRUE(Model.titleData(80).BlackToPlay);
+}
+
 TEST_F(MainViewModelTest, ASecondRecordLeavesNothingOfTheFirst) {
     const std::string Second = "(;EV[Two]PB[B2]PW[W2];B[cc];W[qq])\n";
     Load(NgfRecord("3", {"QD", "DP", "PQ", "KK"}), kFormatNgf);
@@ -479,9 +512,8 @@ TEST_F(MainViewModelTest, TrialPlayNumbersItsStonesFromOneAndRestoresTheRecord) 
     EXPECT_EQ(Stone(10, 10), kBlack);
     EXPECT_EQ(Value(10, 10), 1);
     EXPECT_EQ(Stone(11, 10), kWhite);
-    EXPECT_EQ(Value(11, 10), 2);
-    EXPECT_EQ(ValueOfMove(40), kLastMoveMark);
-    Press(TMouseButton::Left, 11, 10);  // an occupied point places nothing
+    EXPECT_EQ(Model.board().PointNumber(11, 10), 2);  // shown once the mark moves on
+    Press(TMouseButton::Left, 11, 10);                // an occupied point places nothing
     EXPECT_EQ(MoveIndex(), 42);
     Press(TMouseButton::Right, 1, 1);  // the right button takes a trial stone back
     EXPECT_EQ(Stone(11, 10), kEmpty);
@@ -497,6 +529,53 @@ TEST_F(MainViewModelTest, TrialPlayNumbersItsStonesFromOneAndRestoresTheRecord) 
     Model.ArrowClick(kForwardOne);
     EXPECT_EQ(MoveIndex(), 41);
     EXPECT_EQ(Model.board().EndIndex(), 60);
+}
+
+// The last-move mark is on the stone played last, trial stones included: a trial stone takes it
+// in place of its number, which it shows again once the next stone takes the mark.
+TEST_F(MainViewModelTest, TheLastMoveMarkMovesToTheTrialStones) {
+    Load(TagRecord(60));
+    GoTo(40);
+    const auto [X39, Y39] = QuietMovePoint(39);
+    const auto [X40, Y40] = QuietMovePoint(40);
+    const TPicture Before = Picture();
+    Model.testBtnClick();
+    EXPECT_EQ(Value(X40, Y40), kLastMoveMark);
+    enum TInput { kLeftAt, kRight, kArrowsBack };
+    const struct {
+        const char* Step;
+        TInput Input;
+        int N;  // kLeftAt: the row of column 10 pressed; kArrowsBack: how many
+        std::vector<std::pair<std::pair<int, int>, int32_t>> Values;
+    } Steps[] = {
+        {"first trial stone", kLeftAt, 10, {{{10, 10}, kLastMoveMark}, {{X40, Y40}, 0}}},
+        {"second", kLeftAt, 11, {{{10, 10}, 1}, {{10, 11}, kLastMoveMark}}},
+        {"third", kLeftAt, 12, {{{10, 11}, 2}, {{10, 12}, kLastMoveMark}}},
+        {"one taken back", kRight, 0, {{{10, 11}, kLastMoveMark}, {{10, 10}, 1}}},
+        {"back to the trial start", kArrowsBack, 2, {{{X40, Y40}, kLastMoveMark}}},
+        {"below it", kArrowsBack, 1, {{{X39, Y39}, kLastMoveMark}}},
+        {"a stone there", kLeftAt, 15, {{{10, 15}, kLastMoveMark}, {{X39, Y39}, 0}}},
+    };
+    for (const auto& S : Steps) {
+        if (S.Input == kArrowsBack) {
+            for (int i = 0; i < S.N; ++i)
+                Model.ArrowClick(kBackOne);
+        } else {
+            Press(S.Input == kLeftAt ? TMouseButton::Left : TMouseButton::Right, 10, S.N);
+        }
+        for (const auto& [Point, V] : S.Values)
+            EXPECT_EQ(Value(Point.first, Point.second), V) << S.Step;
+    }
+    // Numbers shown and hidden during trial play: the mark stays on the last stone.
+    Model.numBtnClick();
+    EXPECT_EQ(Value(10, 15), 40);
+    Model.numEndBtnClick();
+    EXPECT_EQ(Value(10, 15), kLastMoveMark);
+    Press(TMouseButton::Left, 12, 12);
+    EXPECT_EQ(Value(12, 12), kLastMoveMark);
+    EXPECT_EQ(Value(10, 15), 0);
+    Model.testEndBtnClick();
+    EXPECT_EQ(Picture(), Before);
 }
 
 TEST_F(MainViewModelTest, TrialPlayDrawsItsEdgeAndEndsWithTheRecordsOwn) {
@@ -523,7 +602,7 @@ TEST_F(MainViewModelTest, TrialPlayOnAnEmptyBoardEndsEmpty) {
     const TPicture Empty = Picture();
     Model.testBtnClick();
     Press(TMouseButton::Left, 4, 4);
-    EXPECT_EQ(Value(4, 4), 1);
+    EXPECT_EQ(Model.board().PointNumber(4, 4), 1);
     Model.testEndBtnClick();
     EXPECT_EQ(MoveIndex(), 0);
     EXPECT_EQ(Picture(), Empty);
@@ -551,7 +630,7 @@ TEST_F(MainViewModelTest, BelowItsStartTrialPlayNumbersFromOneAndTheCommentFollo
         Press(TMouseButton::Right, 1, 1);
     ASSERT_EQ(MoveIndex(), 37);
     Press(TMouseButton::Left, 10, 10);
-    EXPECT_EQ(Value(10, 10), 1);
+    EXPECT_EQ(Model.board().PointNumber(10, 10), 1);
     Model.ArrowClick(kBackOne);
     Model.ArrowClick(kForwardOne);
     EXPECT_EQ(Comment()[2].Text, "[37] thirty-seven");

@@ -16,6 +16,8 @@
 #include <QWheelEvent>
 
 #include "control/board_box.h"
+#include "control/reference_window.h"
+#include "control/view_fixture.h"
 #include "support/memory_registry.h"
 #include "support/record_text.h"
 #include "viewer_window.h"
@@ -60,20 +62,108 @@ TEST(HostWindow, TheWheelOverTheBoardStepsOneMoveANotch) {
     }
 }
 
-TEST(HostWindow, AfterEnterInTheMoveBoxTheKeysStepTheBoard) {
+// Each key of the viewer steps the board as its arrow does. The keys go where a keyboard sends
+// them: through the window system to the active window, its shortcuts first, then the widget
+// that has the focus.
+void ExpectKeysStep(TViewerWindow& W, const char* After) {
+    const struct {
+        Qt::Key Key;
+        int Index;
+    } Steps[] = {{Qt::Key_Home, 0}, {Qt::Key_Right, 1}, {Qt::Key_PageDown, 6},
+                 {Qt::Key_End, 12}, {Qt::Key_Left, 11}, {Qt::Key_PageUp, 6}};
+    for (const auto& S : Steps) {
+        testing::PressKey(S.Key);
+        EXPECT_EQ(W.View().board().MoveIndex(), S.Index)
+            << "after " << After << ": " << QKeySequence(S.Key).toString().toStdString();
+    }
+}
+
+TEST(HostWindow, TheKeysStepTheBoardWhateverWidgetLastTookAClick) {
     TViewerWindow W;
     ShowActive(W);
-    ASSERT_TRUE(W.View().LoadText(testing::TagRecord(12), kFormatTag));
-    QLineEdit& Box = *W.View().moveEd;
-    Box.setFocus();
-    QTest::keyClicks(&Box, "5");
-    QTest::keyClick(&Box, Qt::Key_Return);
-    EXPECT_EQ(W.View().board().MoveIndex(), 5);
-    ASSERT_NE(QApplication::focusWidget(), &Box);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    EXPECT_EQ(W.View().board().MoveIndex(), 6);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
-    EXPECT_EQ(W.View().board().MoveIndex(), 0);
+    // Move 2 carries a diagram of three moves.
+    ASSERT_TRUE(W.View().LoadText(
+        testing::TagRecord(12, "EV[k]", 2, "(RN[v]PT[3];B[aa];W[as];B[jj])"), kFormatTag));
+    TXVexoView& V = W.View();
+
+    QTest::mouseClick(V.MainGoPB, Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), V.MainGoPB);
+    ExpectKeysStep(W, "a click on the board");
+
+    // The seconds box keeps its Up and Down.
+    QTest::mouseClick(V.secondSE, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), V.secondSE);
+    ExpectKeysStep(W, "a click on the seconds box");
+    testing::PressKey(Qt::Key_Up);
+    EXPECT_EQ(V.secondSE->value(), 2);
+
+    // A link opens the reference window, whose keys step its diagram; Escape closes it and the
+    // viewer's keys step the viewer's board again, the comment box keeping the focus.
+    V.ArrowClick(TXVexoView::kToStart);
+    V.ArrowClick(TXVexoView::kForwardOne);
+    V.ArrowClick(TXVexoView::kForwardOne);
+    ASSERT_TRUE(testing::ClickLink(*V.commentM, QStringLiteral("参考图 2-1")));
+    TCHelpForm* Form = V.helpForm();
+    ASSERT_NE(Form, nullptr);
+    ASSERT_TRUE(testing::WaitForKeyboard(*Form));
+    // The diagram plays its one move on the board (the other two lie off it): the window's keys
+    // step it, the viewer's stays.
+    EXPECT_EQ(Form->model().Board().MoveIndex(), 3);
+    const struct {
+        Qt::Key Key;
+        int Index;
+    } DiagramSteps[] = {{Qt::Key_Left, 2}, {Qt::Key_PageDown, 3}, {Qt::Key_Home, 2}};
+    for (const auto& S : DiagramSteps) {
+        testing::PressKey(S.Key);
+        EXPECT_EQ(Form->model().Board().MoveIndex(), S.Index) << S.Key;
+    }
+    EXPECT_EQ(V.board().MoveIndex(), 2);
+    testing::PressKey(Qt::Key_Escape);
+    EXPECT_TRUE(Form->isHidden());
+    ASSERT_TRUE(testing::WaitForKeyboard(W));
+    EXPECT_EQ(QApplication::focusWidget(), V.commentM);
+    ExpectKeysStep(W, "a link, then Escape");
+    // The viewer made active again while the window stays open.
+    V.ArrowClick(TXVexoView::kToStart);
+    V.ArrowClick(TXVexoView::kForwardOne);
+    V.ArrowClick(TXVexoView::kForwardOne);
+    ASSERT_TRUE(testing::ClickLink(*V.commentM, QStringLiteral("参考图 2-1")));
+    ASSERT_TRUE(testing::WaitForKeyboard(*Form));
+    W.activateWindow();
+    ASSERT_TRUE(testing::WaitForKeyboard(W));
+    ExpectKeysStep(W, "a link, then a return to the viewer");
+    EXPECT_EQ(Form->model().Board().MoveIndex(), 3);
+    testing::PressKey(Qt::Key_Escape);
+    EXPECT_TRUE(Form->isHidden());
+
+    // While the user types in the move box, its editing keys move its cursor; Page Up and Page
+    // Down, of no use to it, step the board. Enter sends the number and gives the keys back.
+    QTest::mouseClick(V.moveEd, Qt::LeftButton);
+    ASSERT_EQ(QApplication::focusWidget(), V.moveEd);
+    testing::TypeKeys("35");
+    const struct {
+        Qt::Key Key;
+        int Cursor;
+        int Index;
+    } Typing[] = {{Qt::Key_Left, 1, 6}, {Qt::Key_Home, 0, 6},      {Qt::Key_Right, 1, 6},
+                  {Qt::Key_End, 2, 6},  {Qt::Key_PageDown, 2, 11}, {Qt::Key_PageUp, 2, 6}};
+    for (const auto& T : Typing) {
+        testing::PressKey(T.Key);
+        EXPECT_EQ(V.moveEd->cursorPosition(), T.Cursor) << T.Key;
+        EXPECT_EQ(V.board().MoveIndex(), T.Index) << T.Key;
+    }
+    testing::PressKey(Qt::Key_Backspace);
+    testing::PressKey(Qt::Key_Return);
+    EXPECT_EQ(V.board().MoveIndex(), 3);
+    ExpectKeysStep(W, "Enter in the move box");
+
+    // A click on a button ends the typing too.
+    QTest::mouseClick(V.moveEd, Qt::LeftButton);
+    testing::TypeKeys("4");
+    QTest::mouseClick(V.ArrowButtons[TXVexoView::kBackOne], Qt::LeftButton);
+    EXPECT_EQ(V.board().MoveIndex(), 5);
+    EXPECT_NE(QApplication::focusWidget(), V.moveEd);
+    ExpectKeysStep(W, "typing, then a click on an arrow");
 }
 
 TEST(HostWindow, TheTitleFollowsEveryStepAndSaysWhoPassed) {
@@ -81,17 +171,17 @@ TEST(HostWindow, TheTitleFollowsEveryStepAndSaysWhoPassed) {
     const QString Path =
         WriteRecord(Dir, "pass.sgf", "(;GM[1]FF[4]SZ[19]GN[Final];B[pd];W[dp];B[];W[dd])");
     TViewerWindow W;
-    W.show();
+    ShowActive(W);
     EXPECT_EQ(W.windowTitle(), "XVexoView");
     QString Error;
     ASSERT_TRUE(W.Open(Path, &Error)) << Error.toStdString();
     // A standard SGF record opens at its start.
     EXPECT_EQ(W.windowTitle(), "Final — move 0 / 4, Black to play — pass.sgf");
-    QTest::keyClick(&W, Qt::Key_End);
+    testing::PressKey(Qt::Key_End);
     EXPECT_EQ(W.windowTitle(), "Final — move 4 / 4, Black to play — pass.sgf");
-    QTest::keyClick(&W, Qt::Key_Left);
+    testing::PressKey(Qt::Key_Left);
     EXPECT_EQ(W.windowTitle(), "Final — move 3 / 4 (Black passed), White to play — pass.sgf");
-    QTest::keyClick(&W, Qt::Key_Home);
+    testing::PressKey(Qt::Key_Home);
     EXPECT_EQ(W.windowTitle(), "Final — move 0 / 4, Black to play — pass.sgf");
     W.View().BoardClick(TMouseButton::Left, 1, 1);  // a click steps as the keys do
     EXPECT_EQ(W.windowTitle(), "Final — move 1 / 4, White to play — pass.sgf");
@@ -128,20 +218,20 @@ TEST(HostWindow, AGameEndingInTwoPassesStepsToEachOfThem) {
     ShowActive(W);
     QString Error;
     ASSERT_TRUE(W.Open(Path, &Error)) << Error.toStdString();
-    QTest::keyClick(&W, Qt::Key_End);
+    testing::PressKey(Qt::Key_End);
     const QString End = "Counted — move 22 / 22 (White passed), Black to play — two_passes.sgf";
     EXPECT_EQ(W.windowTitle(), End);
     EXPECT_TRUE(W.View().commentM->lines().contains("[22] White passes: the game is over."));
     SaveWithTitle(W, "two_passes_end.png");
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(&W, Qt::Key_Left);
+        testing::PressKey(Qt::Key_Left);
     EXPECT_EQ(W.windowTitle(), "Counted — move 19 / 22, White to play — two_passes.sgf");
     SaveWithTitle(W, "two_passes_back.png");
-    QTest::keyClick(&W, Qt::Key_Right);
-    QTest::keyClick(&W, Qt::Key_Right);
+    testing::PressKey(Qt::Key_Right);
+    testing::PressKey(Qt::Key_Right);
     EXPECT_EQ(W.windowTitle(),
               "Counted — move 21 / 22 (Black passed), White to play — two_passes.sgf");
-    QTest::keyClick(&W, Qt::Key_Right);
+    testing::PressKey(Qt::Key_Right);
     EXPECT_EQ(W.windowTitle(), End);
     SaveWithTitle(W, "two_passes_again.png");
 

@@ -76,6 +76,22 @@ TEST(RenderCommand, GoesToAMoveAndMarksIt) {
     EXPECT_EQ(Count(R.Picture, CellOf(4, 16, 24), Stone), 0);
 }
 
+// --to 0 is the start, as in replay: the record's first stone is not there yet.
+TEST(RenderCommand, MoveZeroIsTheStart) {
+    const TRun R = Render({Sample("sample.tag.txt"), QStringLiteral("--to"), QStringLiteral("0")});
+    ASSERT_EQ(R.Exit, 0) << R.Errors.toStdString();
+    const TRun First =
+        Render({Sample("sample.tag.txt"), QStringLiteral("--to"), QStringLiteral("1")});
+    // The star point at (16, 4) is dark too; the stone darkens most of the cell.
+    const auto Dark = [](QRgb P) { return qRed(P) < 90 && qGreen(P) < 90 && qBlue(P) < 90; };
+    EXPECT_GT(Count(First.Picture, CellOf(16, 4, 24), Dark),
+              Count(R.Picture, CellOf(16, 4, 24), Dark) + 200);
+    for (int Col = 1; Col <= 19; ++Col) {
+        for (int Row = 1; Row <= 19; ++Row)
+            EXPECT_LT(Count(R.Picture, CellOf(Col, Row, 24), Dark), 100) << Col << "," << Row;
+    }
+}
+
 TEST(RenderCommand, ShowsMoveNumbers) {
     const TRun Plain = Render({Sample("sample.tag.txt")});
     const TRun Numbered = Render({Sample("sample.tag.txt"), QStringLiteral("--numbers")});
@@ -166,8 +182,11 @@ TEST(RenderCommand, RefusesBadArgumentsAndReportsFailedLoads) {
         Render({Sample("sample.tag.txt"), QStringLiteral("--cell"), QStringLiteral("0")}).Exit, 2);
     EXPECT_EQ(
         Render({Sample("sample.tag.txt"), QStringLiteral("--cell"), QStringLiteral("x")}).Exit, 2);
-    EXPECT_EQ(Render({Sample("sample.tag.txt"), QStringLiteral("--to"), QStringLiteral("0")}).Exit,
-              2);
+    for (const char* To : {"-1", "x", ""}) {
+        const TRun R = Render({Sample("sample.tag.txt"), QStringLiteral("--to"), To});
+        EXPECT_EQ(R.Exit, 2) << To;
+        EXPECT_EQ(R.Errors, "--to needs a whole number of 0 or more\n") << To;
+    }
     EXPECT_EQ(Render({Sample("sample.tag.txt"), QStringLiteral("--bogus")}).Exit, 2);
     const TRun Missing = Render({Sample("no-such-record.txt")});
     EXPECT_EQ(Missing.Exit, 1);
@@ -195,6 +214,60 @@ TEST(RenderCommand, WithoutTheDrawingProgramFailsWithOneLine) {
     EXPECT_TRUE(Errors.startsWith("Cannot start the drawing program ")) << Errors.toStdString();
     EXPECT_TRUE(Errors.endsWith(": No such file or directory\n")) << Errors.toStdString();
     EXPECT_FALSE(QFile::exists(Dir.filePath(QStringLiteral("board.png"))));
+}
+
+// The drawing commands' help comes from xvexo itself, on standard output with exit 0: a copy of
+// xvexo without the drawing program answers it.
+TEST(RenderCommand, HelpOfTheDrawingCommandsNeedsNoDrawingProgram) {
+    QTemporaryDir Dir;
+    const QString Lone = Dir.filePath(QStringLiteral("xvexo"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(XVEXO_PROGRAM), Lone));
+    ASSERT_TRUE(QFile::setPermissions(Lone, QFile::ReadOwner | QFile::ExeOwner));
+    const struct {
+        QStringList Args;
+        const char* Shows;
+    } Cases[] = {
+        {{QStringLiteral("render"), QStringLiteral("--help")}, "xvexo render [--tag|--ngf|--sgf]"},
+        {{QStringLiteral("print"), QStringLiteral("x.sgf"), QStringLiteral("-h")},
+         "xvexo print [--tag|--ngf|--sgf]"},
+        {{QStringLiteral("--help")}, "xvexo render [--tag|--ngf|--sgf] SOURCE --reference M-K"},
+    };
+    for (const auto& C : Cases) {
+        QProcess P;
+        P.start(Lone, C.Args);
+        P.waitForFinished(60000);
+        EXPECT_EQ(P.exitCode(), 0) << C.Shows;
+        EXPECT_TRUE(P.readAllStandardError().isEmpty()) << C.Shows;
+        EXPECT_TRUE(P.readAllStandardOutput().contains(C.Shows)) << C.Shows;
+    }
+}
+
+// The errors of the drawing commands are in English, one line each.
+TEST(RenderCommand, ErrorsOfTheDrawingCommandsAreInEnglish) {
+    QTemporaryDir Dir;
+    const QString Out = Dir.filePath(QStringLiteral("out"));
+    const QString Record = Sample("sample.tag.txt");
+    const QStringList Cases[] = {
+        {QStringLiteral("render"), Record, "--cell", "0", "-o", Out},
+        {QStringLiteral("render"), Record, "--reference", "12-9", "-o", Out},
+        {QStringLiteral("render"), Record},
+        {QStringLiteral("print"), Record, "--per-page", "3", "--split", "10", "-o", Out},
+        {QStringLiteral("print"), Record, "--paper", "a5", "-o", Out},
+        {QStringLiteral("print"), Record, "--whole", "--split", "10", "-o", Out},
+        {QStringLiteral("print"), Sample("no-such-record.txt"), "-o", Out},
+    };
+    for (const QStringList& Args : Cases) {
+        QProcess P;
+        P.start(QStringLiteral(XVEXO_PROGRAM), Args);
+        P.waitForFinished(60000);
+        const QByteArray Errors = P.readAllStandardError();
+        const std::string Line = Args.join(' ').toStdString();
+        EXPECT_NE(P.exitCode(), 0) << Line;
+        EXPECT_EQ(Errors.count('\n'), 1) << Line << ": " << Errors.toStdString();
+        EXPECT_TRUE(std::all_of(Errors.begin(), Errors.end(),
+                                [](char C) { return static_cast<unsigned char>(C) < 0x80; }))
+            << Line << ": " << Errors.toStdString();
+    }
 }
 
 // Failing output: one line of ours on standard error, nothing of the PNG library's, exit 1.

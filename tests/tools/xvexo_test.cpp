@@ -315,6 +315,73 @@ TEST(XvexoCommands, UsageErrors) {
     EXPECT_NE(Start.Out.find("\"MoveIndex\": 0,"), std::string::npos) << Start.Out;
 }
 
+// Help goes to standard output with exit 0: every command's usage, or one command's alone when
+// asked for anywhere on its line (the command then reads nothing).
+TEST(XvexoCommands, HelpGoesToStandardOutput) {
+    const struct {
+        std::string Args;
+        const char* Shows;
+    } Cases[] = {
+        {"--help", "  xvexo fetch ADDRESS\n"},
+        {"-h", "  xvexo record [--tag|--ngf|--sgf] [--text utf8|raw] SOURCE\n"},
+        {"record --help", "  xvexo record [--tag|--ngf|--sgf] [--text utf8|raw] SOURCE\n"},
+        {"replay /no/such/record --to 3 --help", "  xvexo replay [--tag|--ngf|--sgf] SOURCE"},
+        {"diagram -h", "  xvexo diagram [--tag|--ngf|--sgf] SOURCE --from A --to B"},
+        {"fetch --help", "  xvexo fetch ADDRESS\n"},
+    };
+    for (const auto& C : Cases) {
+        const TRun R = RunTool(C.Args);
+        EXPECT_EQ(R.Status, 0) << C.Args;
+        EXPECT_EQ(R.Err, "") << C.Args;
+        EXPECT_TRUE(R.Out.starts_with("usage:\n")) << C.Args << ": " << R.Out;
+        EXPECT_NE(R.Out.find(C.Shows), std::string::npos) << C.Args << ": " << R.Out;
+        EXPECT_NE(R.Out.find("Exit status:"), std::string::npos) << C.Args;
+    }
+    EXPECT_EQ(RunTool("record --help").Out.find("xvexo replay"), std::string::npos);
+    // No command, or an unknown one: the usage on standard error, a usage error.
+    for (const char* Args : {"", "nothing --help"}) {
+        const TRun R = RunTool(Args);
+        EXPECT_EQ(R.Status, 2) << Args;
+        EXPECT_EQ(R.Out, "") << Args;
+        EXPECT_NE(R.Err.find("usage:\n"), std::string::npos) << Args;
+    }
+    EXPECT_TRUE(RunTool("nothing").Err.starts_with("unknown command nothing\n"));
+}
+
+// Every error of xvexo is in English, as one line on standard error: usage errors, sources that
+// cannot be read, records that fail and the refusals of each command.
+TEST(XvexoCommands, EveryErrorIsInEnglish) {
+    const std::string Small = Data("small.tag.txt");
+    const std::string Bad = WriteTemp("bad.sgf", "(;GM[1]FF[4]SZ[19];B[zz])");
+    const std::string Picture = WriteTemp("picture.png", "\x89PNG\r\n\x1a\n no record");
+    const struct {
+        std::string Args;
+        int Status;
+    } Cases[] = {
+        {"replay " + Small + " --to x", 2},
+        {"replay " + Small + " --to -1", 2},
+        {"record --text latin1 " + Small, 2},
+        {"record " + Small + " " + Small, 2},
+        {"diagram " + Small + " --from 5 --to 2", 2},
+        {"diagram " + Small + " --from 1 --to 2 --row-width 0", 2},
+        {"fetch", 2},
+        {"record /no/such/record.sgf", 1},
+        {"record ''", 1},
+        {"replay '" + Bad + "'", 1},
+        {"replay '" + Picture + "'", 1},
+        {"fetch ftp://example.org/game.sgf", 1},
+        {"record file://elsewhere/game.sgf", 1},
+    };
+    for (const auto& C : Cases) {
+        const TRun R = RunTool(C.Args);
+        EXPECT_EQ(R.Status, C.Status) << C.Args;
+        ASSERT_FALSE(R.Err.empty()) << C.Args;
+        EXPECT_EQ(R.Err.find('\n'), R.Err.size() - 1) << C.Args << ": " << R.Err;
+        for (const char Byte : R.Err)
+            EXPECT_LT(static_cast<unsigned char>(Byte), 0x80) << C.Args << ": " << R.Err;
+    }
+}
+
 // The commands that read and replay start without the drawing libraries: the dynamic loader,
 // asked to list what it loads, names no Qt library.
 TEST(XvexoCommands, ReadingCommandsLoadNoQt) {

@@ -55,9 +55,16 @@ bool DropOnto(TViewerWindow& W, const QString& Path) {
     return DropOnto(W, Data);
 }
 
+// The window shown and active, as a user has it in front of him.
+void ShowActive(TViewerWindow& W) {
+    W.show();
+    W.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&W));
+}
+
 TEST(ViewerWindow, KeysStepAsTheArrowsDo) {
     TViewerWindow W;
-    W.show();
+    ShowActive(W);
     ASSERT_TRUE(W.View().LoadText(Moves(12), kFormatTag));
     const struct {
         Qt::Key Key;
@@ -65,12 +72,12 @@ TEST(ViewerWindow, KeysStepAsTheArrowsDo) {
     } Steps[] = {{Qt::Key_Home, 0},   {Qt::Key_Right, 1}, {Qt::Key_PageDown, 6}, {Qt::Key_Left, 5},
                  {Qt::Key_PageUp, 0}, {Qt::Key_End, 12},  {Qt::Key_Escape, 12}};
     for (const auto& S : Steps) {
-        QTest::keyClick(&W, S.Key);
+        testing::PressKey(S.Key);
         EXPECT_EQ(W.View().board().MoveIndex(), S.Index) << S.Key;
     }
     // Keys typed into the move box stay there.
     W.View().moveEd->setFocus();
-    QTest::keyClick(W.View().moveEd, Qt::Key_Home);
+    testing::PressKey(Qt::Key_Home);
     EXPECT_EQ(W.View().board().MoveIndex(), 12);
 }
 
@@ -115,7 +122,7 @@ TEST(ViewerWindow, AFileThatDoesNotOpenIsReportedAfterTheDrop) {
     QTemporaryDir Dir;
     QStringList Reported;
     TViewerWindow W(nullptr, [&Reported](const QString& E) { Reported << E; });
-    W.show();
+    ShowActive(W);
     ASSERT_TRUE(W.View().LoadText(Moves(4), kFormatTag));
     DropOnto(W, Dir.path());          // a directory is no record
     EXPECT_TRUE(Reported.isEmpty());  // the drop returns before anything is shown
@@ -124,7 +131,7 @@ TEST(ViewerWindow, AFileThatDoesNotOpenIsReportedAfterTheDrop) {
     EXPECT_TRUE(Reported[0].endsWith("it is a directory"));
     // The game shown before stays usable.
     EXPECT_EQ(W.View().board().MoveIndex(), 4);
-    QTest::keyClick(&W, Qt::Key_Home);
+    testing::PressKey(Qt::Key_Home);
     EXPECT_EQ(W.View().board().MoveIndex(), 0);
 }
 
@@ -149,7 +156,7 @@ TEST(ViewerWindow, AFileThatHoldsNoRecordIsReportedAndTheGameStays) {
 
 TEST(ViewerWindow, ALinkOpensTheReferenceWindowAndEscapeClosesIt) {
     TViewerWindow W;
-    W.show();
+    ShowActive(W);
     // Move 2 carries one diagram of one move.
     ASSERT_TRUE(W.View().LoadText(
         testing::TagRecord(3, "EV[k]", 2, "(RN[v]PT[3];B[aa];W[as];B[jj])"), kFormatTag));
@@ -160,12 +167,15 @@ TEST(ViewerWindow, ALinkOpensTheReferenceWindowAndEscapeClosesIt) {
     EXPECT_TRUE(Form->isVisible());
     EXPECT_EQ(Form->model().Painter().Value(10, 10), 1);
     // Escape in the viewer closes it; so does Escape in the window itself.
-    QTest::keyClick(&W, Qt::Key_Escape);
+    W.activateWindow();
+    ASSERT_TRUE(testing::WaitForKeyboard(W));
+    testing::PressKey(Qt::Key_Escape);
     EXPECT_TRUE(Form->isHidden());
     EXPECT_EQ(W.View().board().MoveIndex(), 2);
     ASSERT_TRUE(testing::ClickLink(*W.View().commentM, QStringLiteral("参考图 2-1")));
     EXPECT_TRUE(Form->isVisible());
-    QTest::keyClick(Form, Qt::Key_Escape);
+    ASSERT_TRUE(testing::WaitForKeyboard(*Form));
+    testing::PressKey(Qt::Key_Escape);
     EXPECT_TRUE(Form->isHidden());
 }
 

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QEnterEvent>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "widgets/focus_button.h"
+#include "widgets/gradient_button.h"
 #include "widgets/image_button.h"
 
 namespace xvexo {
@@ -55,6 +58,38 @@ TEST(ImageButton, ShowsThePictureOfEachGlyphState) {
     B.setEnabled(false);
     EXPECT_EQ(B.glyphState(), TepSpeedButton::Disabled);
     EXPECT_EQ(CentreColour(B), kStateColours[3]);
+}
+
+// A button hidden while the mouse is over it, as when its window closes, gets no leave: its hover
+// look ends all the same, and the window shows it idle when it opens again.
+TEST(ImageButton, TheHoverLookEndsWhenItsWindowCloses) {
+    QWidget Window;
+    Window.resize(90, 30);
+    auto* Picture = new TepSpeedButton(&Window);
+    Picture->setGlyph(FourColourStrip());
+    Picture->setGeometry(0, 0, 30, 30);
+    auto* Gradient = new TepGradientButton(&Window);
+    Gradient->setCaption(QStringLiteral("A"));
+    Gradient->setGeometry(30, 0, 30, 30);
+    auto* Push = new TepFocusButton(QStringLiteral("B"), &Window);
+    Push->setGeometry(60, 0, 30, 30);
+    Window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
+    const auto Hovered = [&](QWidget* B) {
+        if (auto* S = qobject_cast<TepSpeedButton*>(B))
+            return S->glyphState() == TepSpeedButton::Hover;
+        return B->underMouse();
+    };
+    for (QWidget* B : {static_cast<QWidget*>(Picture), static_cast<QWidget*>(Gradient),
+                       static_cast<QWidget*>(Push)}) {
+        QTest::mouseMove(B, QPoint(15, 15));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return Hovered(B); })) << B->metaObject()->className();
+        Window.close();
+        QCursor::setPos(Window.mapToGlobal(QPoint(400, 400)));  // the mouse goes elsewhere
+        Window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Window));
+        EXPECT_FALSE(Hovered(B)) << B->metaObject()->className();
+    }
 }
 
 TEST(ImageButton, ClickIsRaisedOnReleaseOverTheButtonAndNotWhenDisabled) {

@@ -68,7 +68,7 @@ int RunRender(const TArgs& Args) {
         return kExitUsage;
     }
     std::optional<int32_t> To;
-    if (!ReadMoveOption(L, To, 1)) return kExitUsage;
+    if (!ReadMoveOption(L, To)) return kExitUsage;
     std::optional<int> CellOption;
     if (auto It = L.Values.find("--cell"); It != L.Values.end()) {
         CellOption = ParseCell(It->second);

@@ -94,7 +94,7 @@ int RunReplay(const TArgs& Args) {
         return kExitUsage;
     }
     std::optional<int32_t> To;
-    if (!ReadMoveOption(L, To, 0)) return kExitUsage;
+    if (!ReadMoveOption(L, To)) return kExitUsage;
     TLoadedSource S = LoadSource(L.Source, L.Format);
     if (To && !S.Result.Failed()) GoToMove(*S.Board, *To);
     const bool Sgf = S.Result.Shown && S.Record->FormatMode == kFormatSgf;

@@ -42,12 +42,12 @@ TCommandLine ParseCommandLine(const TArgs& Args, const std::set<std::string>& Va
     return L;
 }
 
-bool ReadMoveOption(const TCommandLine& L, std::optional<int32_t>& To, int32_t Least) {
+bool ReadMoveOption(const TCommandLine& L, std::optional<int32_t>& To) {
     const auto It = L.Values.find("--to");
     if (It == L.Values.end()) return true;
     const std::optional<int32_t> N = ParseDecimal(It->second);
-    if (!N || *N < Least) {
-        PrintError("--to needs a whole number of " + std::to_string(Least) + " or more");
+    if (!N || *N < 0) {
+        PrintError("--to needs a whole number of 0 or more");
         return false;
     }
     To = *N;

@@ -25,10 +25,9 @@ struct TCommandLine {
 // value). Anything else, a second SOURCE or a missing one is a usage error.
 TCommandLine ParseCommandLine(const TArgs& Args, const std::set<std::string>& ValuedOptions);
 
-// Reads the "--to" value of L: a decimal number of Least or more (0, the start, for replay; 1
-// for render, as the move box takes it). False, with a usage message printed, for any other
-// value; To stays empty when "--to" was not given.
-bool ReadMoveOption(const TCommandLine& L, std::optional<int32_t>& To, int32_t Least);
+// Reads the "--to" value of L: a move number, a decimal number of 0 (the start) or more. False,
+// with a usage message printed, for any other value; To stays empty when "--to" was not given.
+bool ReadMoveOption(const TCommandLine& L, std::optional<int32_t>& To);
 
 // Writes Bytes to standard output and flushes it. False, with the system's reason, when they did
 // not all arrive (a full disk, a closed pipe).

@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QShortcut>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -52,25 +53,6 @@ std::string DefaultChooseFile(QWidget& Parent, const QString& Filter) {
 
 }  // namespace
 
-int ArrowTagForKey(int Key) {
-    switch (Key) {
-        case Qt::Key_Home:
-            return static_cast<int>(TViewerControl::TStep::ToStart);
-        case Qt::Key_PageUp:
-            return static_cast<int>(TViewerControl::TStep::BackFive);
-        case Qt::Key_Left:
-            return static_cast<int>(TViewerControl::TStep::BackOne);
-        case Qt::Key_Right:
-            return static_cast<int>(TViewerControl::TStep::ForwardOne);
-        case Qt::Key_PageDown:
-            return static_cast<int>(TViewerControl::TStep::ForwardFive);
-        case Qt::Key_End:
-            return static_cast<int>(TViewerControl::TStep::ToEnd);
-        default:
-            return -1;
-    }
-}
-
 TViewerWindow::TViewerWindow(std::unique_ptr<TViewerControl> Control, QWidget* Parent,
                              std::function<void(const QString&)> ReportError)
     : QWidget(Parent),
@@ -87,6 +69,7 @@ TViewerWindow::TViewerWindow(std::unique_ptr<TViewerControl> Control, QWidget* P
     Form->setMinimumSize(FControl->LeastSize());
     Layout->addWidget(Form);
     FControl->SetOnChange([this] { UpdateTitle(); });
+    AddStepKeys();
     setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(QString::fromLatin1(kProgramName));
@@ -128,6 +111,22 @@ void TViewerWindow::BuildMenus() {
     // Shortcuts work while the form's fields have the focus.
     for (QAction* A : {OpenAction, PrintAction, QuitAction, KeysAction})
         A->setShortcutContext(Qt::WindowShortcut);
+}
+
+void TViewerWindow::AddStepKeys() {
+    // Shortcuts of the window: they work whatever widget of it has the focus (the comment box
+    // and the seconds box leave these keys to them; the move box keeps its editing keys).
+    const auto Add = [this](int Key, auto Action) {
+        auto* S = new QShortcut(QKeySequence(Key), this);
+        S->setContext(Qt::WindowShortcut);
+        S->setAutoRepeat(true);
+        connect(S, &QShortcut::activated, this, Action);
+    };
+    for (size_t Tag = 0; Tag < TXVexoView::kStepKeys.size(); ++Tag) {
+        Add(TXVexoView::kStepKeys[Tag],
+            [this, Tag] { FControl->Step(static_cast<TViewerControl::TStep>(Tag)); });
+    }
+    Add(Qt::Key_Escape, [this] { FControl->CloseReference(); });
 }
 
 void TViewerWindow::SetRecentRegistry(TUserRegistry* Registry) {
@@ -215,24 +214,13 @@ void TViewerWindow::UpdateTitle() {
 }
 
 void TViewerWindow::keyPressEvent(QKeyEvent* E) {
-    // Keys a child (the move box, the spin box) has used never arrive here.
-    if (E->key() == Qt::Key_Escape && FControl->CloseReference()) {
-        E->accept();
-        return;
-    }
     // The print action takes Ctrl+P first; this is for a window that is not active.
     if (E->matches(QKeySequence::Print)) {
         FControl->Print();
         E->accept();
         return;
     }
-    const int Tag = ArrowTagForKey(E->key());
-    if (Tag < 0) {
-        QWidget::keyPressEvent(E);
-        return;
-    }
-    FControl->Step(static_cast<TViewerControl::TStep>(Tag));
-    E->accept();
+    QWidget::keyPressEvent(E);
 }
 
 void TViewerWindow::dragEnterEvent(QDragEnterEvent* E) {

@@ -72,6 +72,9 @@ class TViewerWindow : public QWidget {
 
   private:
     void BuildMenus();
+    // The keys that step the board (the form's kStepKeys) and Escape, which closes the
+    // reference window.
+    void AddStepKeys();
     // Open…: the file dialog, then the record chosen.
     void ChooseAndOpen();
     // Opens Address and reports a failure.
@@ -93,9 +96,6 @@ class TViewerWindow : public QWidget {
     std::string FileName;
     bool OpenCancelled = false;
 };
-
-// The arrow button (tag 0..5) a key stands for, or -1: Home, Page Up, Left, Right, Page Down, End.
-int ArrowTagForKey(int Key);
 
 // The name of the file an address names, for a title or a message: its last path component,
 // decoded from the file system's bytes (what is no valid UTF-8 shows as U+FFFD) and elided.

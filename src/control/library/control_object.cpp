@@ -790,16 +790,15 @@ void TWidgetFace::CancelLoad() {
 }
 
 TXVexoViewStatus TWidgetFace::Status() {
-    TXVexoViewStatus S;
-    const TXVexoView& F = *Control.Form;
-    const TGoBoard& Board = F.board();
-    S.HasRecord = F.recordShown();
     // A title may be megabytes long: what a window title can show of it.
-    S.GameTitle = F.gameTitle(kMaxTitleChars).toStdString();
-    S.MoveIndex = Board.MoveIndex();
-    S.MoveCount = Board.EndIndex();
-    S.BlackToPlay = Board.SideToMove() == kBlack;
-    S.LastWasPass = F.shownMoveIsPass();
+    const TTitleData T = Control.Form->model().titleData(static_cast<size_t>(kMaxTitleChars));
+    TXVexoViewStatus S;
+    S.HasRecord = T.HasRecord;
+    S.GameTitle = T.GameTitle;
+    S.MoveIndex = T.MoveIndex;
+    S.MoveCount = T.MoveCount;
+    S.BlackToPlay = T.BlackToPlay;
+    S.LastWasPass = T.LastWasPass;
     return S;
 }
 
