@@ -121,11 +121,32 @@ void TXVexoViewModel::ApplyRecord() {
     // board keeps its numbering when it is reset for the record.
     if (NumbersShown) Board->SetNumbering({0, 0, 1});
 
+    ShowInfoTexts();
+    ApplyCoordinates();
+
+    // An empty comment box.
+    CommentLines.clear();
+    ++CommentVersion;
+
+    // The starting setup and every move, silently; then the move the record opens at.
+    DrawRecordReplay(Record, *Board, *Painter);
+    StepBackTo(*Board, OpeningMove(Record, *Board));
+    Loading = false;
+    ShowMarks();
+
+    // The notes of the move shown, or the whole-game comment.
+    ShowComment();
+    if (Record.Info.CommentMode == "1") CommentLines.push_back({Field(TInfoKind::GameComment)});
+    RecordShown = true;
+    GameChanged();
+}
+
+void TXVexoViewModel::ShowInfoTexts() {
     // The labels: each field bounded (the record keeps it whole). A standard SGF record leaves
     // out what it does not know: its labels show nothing after the colon then (the tag and NGF
     // labels read as they always have).
-    const auto Text = [](TInterfaceText Id, std::string_view Arg = {}) {
-        return InterfaceText(Id, {Arg});
+    const auto Text = [this](TInterfaceText Id, std::string_view Arg = {}) {
+        return InterfaceText(*Translator, Id, {Arg});
     };
     const auto F = [this](TInfoKind Kind) { return Field(Kind, kMaxTipChars); };
     const bool Sgf = Record.FormatMode == kFormatSgf;
@@ -165,22 +186,6 @@ void TXVexoViewModel::ApplyRecord() {
     Info.Black = Player(TInfoKind::BlackName, TInfoKind::BlackRank);
     Info.White = Player(TInfoKind::WhiteName, TInfoKind::WhiteRank);
     ++RecordVersion;
-
-    // An empty comment box.
-    CommentLines.clear();
-    ++CommentVersion;
-
-    // The starting setup and every move, silently; then the move the record opens at.
-    DrawRecordReplay(Record, *Board, *Painter);
-    StepBackTo(*Board, OpeningMove(Record, *Board));
-    Loading = false;
-    ShowMarks();
-
-    // The notes of the move shown, or the whole-game comment.
-    ShowComment();
-    if (Record.Info.CommentMode == "1") CommentLines.push_back({Field(TInfoKind::GameComment)});
-    RecordShown = true;
-    GameChanged();
 }
 
 std::string TXVexoViewModel::Field(TInfoKind Kind, int64_t MaxChars) const {
@@ -221,6 +226,10 @@ void TXVexoViewModel::ShowMarks() {
         MarksOfMove(Record, K, Marks);
     }
     Painter->LoadMarks(Marks);
+    // The other lines of play start from positions of the record only.
+    TNumberGrid Letters{};
+    if (ViewMode == kViewing) VariationLetters(Record, K, Letters);
+    Painter->LoadVariations(Letters);
 }
 
 // --- navigation ---------------------------------------------------------------------------------
@@ -269,6 +278,13 @@ void TXVexoViewModel::StepArrow(int Tag) {
 
 void TXVexoViewModel::BoardClick(TMouseButton Button, int32_t X, int32_t Y) {
     AutoPlaying = false;
+    if (ViewMode == kViewing && Button == TMouseButton::Left) {
+        // A letter on the board opens its line of play, as its link does.
+        if (const int32_t Letter = Painter->Variation(X, Y); Letter > 0) {
+            OpenDiagram(Letter);
+            return;
+        }
+    }
     if (ViewMode == kViewing) {
         if (Button != TMouseButton::Left) {
             SoundOn = false;
@@ -309,8 +325,8 @@ bool TXVexoViewModel::moveBtnClick(std::string_view Text) {
     if (!Check.Ok) {
         const bool NoNumber = std::string_view(Check.Message) == kMsgEnterNumber;
         if (OnMessage) {
-            OnMessage(InterfaceText(NoNumber ? TInterfaceText::EnterNumber
-                                             : TInterfaceText::EnterPositive));
+            OnMessage(InterfaceText(*Translator, NoNumber ? TInterfaceText::EnterNumber
+                                                          : TInterfaceText::EnterPositive));
         }
         return false;
     }
@@ -402,8 +418,8 @@ void TXVexoViewModel::ShowComment() {
     // A pass leaves no stone to see: the box says who passed.
     uint8_t Colour = 0;
     if (ViewMode == kViewing && K > 0 && shownMoveIsPass(&Colour)) {
-        AddCommentLine(InterfaceText(Colour == kWhite ? TInterfaceText::WhitePassed
-                                                      : TInterfaceText::BlackPassed),
+        AddCommentLine(InterfaceText(*Translator, Colour == kWhite ? TInterfaceText::WhitePassed
+                                                                   : TInterfaceText::BlackPassed),
                        false, 0, true);
     }
     int32_t Diagrams = 0;
@@ -414,7 +430,7 @@ void TXVexoViewModel::ShowComment() {
             AddCommentLine(DecodeText(Note.Text, Encoding), false, 0, true);
         } else if (Note.Kind == nkDiagram) {
             ++Diagrams;
-            AddCommentLine(InterfaceText(TInterfaceText::DiagramLink,
+            AddCommentLine(InterfaceText(*Translator, TInterfaceText::DiagramLink,
                                          {std::to_string(K), std::to_string(Diagrams)}),
                            true, Diagrams, true);
         }
@@ -440,6 +456,13 @@ void TXVexoViewModel::LinkClick(std::string_view Text) {
     if (K >= 1) {
         OpenDiagram(K);
         return;
+    }
+    // A link in another language names its diagram by the line the box shows.
+    for (const TCommentLine& Line : CommentLines) {
+        if (Line.IsLink && Line.Diagram > 0 && Line.Text == Text) {
+            OpenDiagram(Line.Diagram);
+            return;
+        }
     }
     Changed();
 }
@@ -473,6 +496,8 @@ void TXVexoViewModel::StartTrial() {
     auto Snapshot = std::make_unique<TPosition>();
     Board->GetPosition(*Snapshot);
     PushMode(kTrial, *Snapshot);
+    // A trial line is no line of the record: the letters of the record's lines go.
+    ShowMarks();
     // The surround's new colour repaints the board with its new edge.
     Painter->Redraw();
 }
@@ -584,6 +609,41 @@ void TXVexoViewModel::HideNumbers() {
 void TXVexoViewModel::SetSurround(TColour Colour) {
     SurroundColour = Colour;
     MainGoPB.SetBackground(Colour);
+}
+
+// --- language and coordinates -------------------------------------------------------------------
+
+void TXVexoViewModel::SetTranslator(const TTranslator& NewTranslator) {
+    Translator = &NewTranslator;
+    if (RecordShown) {
+        ShowInfoTexts();
+        // The comment box as it stands (the game comment, or the notes of the move shown).
+        if (Record.Info.CommentMode == "1") {
+            CommentLines.clear();
+            ++CommentVersion;
+            CommentLines.push_back({Field(TInfoKind::GameComment)});
+        } else {
+            ShowComment();
+        }
+    }
+    Changed();
+}
+
+TCoordinates TXVexoViewModel::coordinatesOf(int32_t FormatMode) {
+    return FormatMode == kFormatSgf ? TCoordinates::Standard : TCoordinates::Designed;
+}
+
+void TXVexoViewModel::SetCoordinatesChoice(std::optional<TCoordinates> Choice) {
+    CoordinatesChoice = Choice;
+    ApplyCoordinates();
+    Changed();
+}
+
+void TXVexoViewModel::ApplyCoordinates() {
+    // Before any record the empty board shows the designed labels.
+    const TCoordinates Default =
+        RecordShown || Loading ? coordinatesOf(Record.FormatMode) : TCoordinates::Designed;
+    Painter->SetCoordinates(CoordinatesChoice.value_or(Default));
 }
 
 // --- layout -------------------------------------------------------------------------------------
