@@ -25,6 +25,7 @@
 #include "platform/qt_print_surface.h"
 #include "support/memory_registry.h"
 #include "support/print_fixtures.h"
+#include "support/qt/language_guard.h"
 #include "support/record_text.h"
 #include "widgets/focus_button.h"
 
@@ -38,6 +39,8 @@ using testing::TMemoryRegistry;
 // A viewer whose print command prints into a temporary folder: no printer unless a test gives
 // one, the file chooser answers File, and every box is captured.
 struct TPrintFixture {
+    // The messages read below are the English ones.
+    testing::TLanguageGuard English{"en"};
     QTemporaryDir Dir;
     TMemoryRegistry Registry;
     TPrintOptions Options;

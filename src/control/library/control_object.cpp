@@ -73,6 +73,7 @@ class TWidgetFace final : public IXVexoViewWidget {
     bool CloseReference() override;
     void SetOnChange(std::function<void()> Change) override;
     QString StartNotice() override;
+    void SetCoordinates(TCoordinatesChoice Choice) override;
 
   private:
     TControl& Control;
@@ -800,7 +801,17 @@ TXVexoViewStatus TWidgetFace::Status() {
     S.MoveCount = Board.EndIndex();
     S.BlackToPlay = Board.SideToMove() == kBlack;
     S.LastWasPass = F.shownMoveIsPass();
+    S.Coordinates = static_cast<int>(F.model().coordinates()) + 1;
     return S;
+}
+
+void TWidgetFace::SetCoordinates(TCoordinatesChoice Choice) {
+    const TControl::TCallOutGuard Guard(Control, TControl::TCallOutGuard::HostCall);
+    if (Choice >= Designed && Choice <= NoLabels) {
+        Control.Form->SetCoordinatesChoice(static_cast<TCoordinates>(Choice - Designed));
+    } else {
+        Control.Form->SetCoordinatesChoice(std::nullopt);
+    }
 }
 
 void TWidgetFace::Print() {
@@ -836,6 +847,8 @@ void TWidgetFace::SetOnChange(std::function<void()> Change) {
     };
 }
 
+static_assert(static_cast<int>(TCoordinates::None) ==
+              IXVexoViewWidget::NoLabels - IXVexoViewWidget::Designed);
 static_assert(static_cast<int>(IXVexoViewWidget::ToStart) == TXVexoView::kToStart);
 static_assert(static_cast<int>(IXVexoViewWidget::ToEnd) == TXVexoView::kToEnd);
 
