@@ -320,5 +320,42 @@ TEST(ViewMenu, TheButtonsKeysWorkWhereverTheFocusIsAndTheirTipsAndTheHelpNameThe
     }
 }
 
+// Pictures to look at (in the build folder): standard coordinates on 9 and 19 lines, the English
+// window with the letters of other lines, its reference window and print dialog, and the
+// Korean and Japanese windows.
+TEST(ViewMenu, PicturesOfTheLanguagesAndCoordinates) {
+    const auto Save = [](QWidget& W, const char* Name) {
+        EXPECT_TRUE(W.grab().save(QStringLiteral(XVEXO_PICTURES "/") + QLatin1String(Name)));
+    };
+    TWindows W;
+    {
+        TLanguageGuard English("en");
+        W.Window.View().ArrowClick(TXVexoView::kForwardOne);
+        W.Window.View().ArrowClick(TXVexoView::kBackOne);
+        Save(W.Window, "view-english-letters.png");
+        W.ClickPoint(4, 6);
+        ASSERT_NE(W.Window.View().helpForm(), nullptr);
+        W.Window.View().helpForm()->model().StepClick(TCHelpFormModel::kForwardOne);
+        Save(*W.Window.View().helpForm(), "view-english-reference.png");
+        W.Window.View().helpForm()->close();
+        Save(*W.PrintForm, "view-english-print.png");
+        W.PrintForm->hide();
+        ASSERT_TRUE(W.Window.Open(QStringLiteral(XVEXO_RECORDS "/nine.sgf"), nullptr));
+        W.Window.View().ArrowClick(TXVexoView::kToEnd);
+        Save(W.Window, "view-standard-9.png");
+    }
+    {
+        TLanguageGuard Korean("ko");
+        ASSERT_TRUE(W.Window.Open(QStringLiteral(XVEXO_RECORDS "/korean.sgf"), nullptr));
+        W.Window.View().ArrowClick(TXVexoView::kToEnd);
+        Save(W.Window, "view-korean-standard-19.png");
+    }
+    TLanguageGuard Japanese("ja");
+    W.Window.ChooseCoordinates(TCoordinates::Designed);
+    ASSERT_TRUE(W.Window.Open(QStringLiteral(XVEXO_RECORDS "/japanese.sgf"), nullptr));
+    W.Window.View().ArrowClick(TXVexoView::kToEnd);
+    Save(W.Window, "view-japanese-designed-19.png");
+}
+
 }  // namespace
 }  // namespace xvexo
