@@ -226,6 +226,26 @@
         <source>请输入1以上的数字</source>
         <translation>Please enter a number of 1 or more</translation>
     </message>
+    <message>
+        <source>%1小时</source>
+        <translation>%1 h</translation>
+    </message>
+    <message>
+        <source>%1分</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>无限制</source>
+        <translation>unlimited</translation>
+    </message>
+    <message>
+        <source>%1子让子棋</source>
+        <translation>%1-stone handicap</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

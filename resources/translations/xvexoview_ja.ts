@@ -226,6 +226,26 @@
         <source>请输入1以上的数字</source>
         <translation>1以上の数字を入力してください</translation>
     </message>
+    <message>
+        <source>%1小时</source>
+        <translation>%1時間</translation>
+    </message>
+    <message>
+        <source>%1分</source>
+        <translation>%1分</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>无限制</source>
+        <translation>無制限</translation>
+    </message>
+    <message>
+        <source>%1子让子棋</source>
+        <translation>%1子局</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

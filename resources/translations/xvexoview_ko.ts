@@ -226,6 +226,26 @@
         <source>请输入1以上的数字</source>
         <translation>1 이상의 숫자를 입력하세요</translation>
     </message>
+    <message>
+        <source>%1小时</source>
+        <translation>%1시간</translation>
+    </message>
+    <message>
+        <source>%1分</source>
+        <translation>%1분</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>无限制</source>
+        <translation>무제한</translation>
+    </message>
+    <message>
+        <source>%1子让子棋</source>
+        <translation>%1점 접바둑</translation>
+    </message>
 </context>
 <context>
     <name>Language</name>

@@ -27,6 +27,12 @@ enum class TInterfaceText : uint8_t {
     DiagramLink,    // "参考图 %1-%2": diagram %2 of move %1
     EnterNumber,    // the move box holds no number
     EnterPositive,  // the move box holds a number below 1
+    // The words the standard SGF and NGF readers write into a record's time and handicap.
+    Hours,         // "%1小时"
+    Minutes,       // "%1分"
+    TimeParts,     // "%1%2": two parts of a time, "1小时" and "30分"
+    Unlimited,     // "无限制": no time limit
+    HandicapGame,  // "%1子让子棋": a game of %1 handicap stones
 };
 
 // The context the table's texts are translated in.
@@ -37,6 +43,10 @@ std::string InterfaceText(const TTranslator& Translator, TInterfaceText Id,
                           std::initializer_list<std::string_view> Args = {});
 // The designed text of Id, untranslated.
 std::string InterfaceText(TInterfaceText Id, std::initializer_list<std::string_view> Args = {});
+
+// The words a record reader wrote into a time or handicap field (decoded: "1小时30分", "30秒",
+// "无限制", "2子让子棋") in the language of Translator; any other text as it is.
+std::string ReaderWords(const TTranslator& Translator, std::string_view Text);
 
 // Pattern with "%1" .. "%9" replaced by Args in order; a "%N" without its argument stays.
 std::string FillArguments(std::string_view Pattern, std::initializer_list<std::string_view> Args);

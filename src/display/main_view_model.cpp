@@ -153,7 +153,13 @@ void TXVexoViewModel::ShowInfoTexts() {
     Info.Title = F(TInfoKind::Title);
     Info.Lines[0] = Text(TInterfaceText::Date) + F(TInfoKind::Date);
     Info.Lines[1] = Text(TInterfaceText::Place) + F(TInfoKind::Place);
-    Info.Lines[2] = Text(TInterfaceText::TimeUsed) + F(TInfoKind::TimeText);
+    // The words the SGF and NGF readers wrote (a time in hours and minutes, a handicap game) in
+    // the language shown; a tag record's fields are its own text.
+    const bool ReaderWrote = Record.FormatMode == kFormatSgf || Record.FormatMode == kFormatNgf;
+    const auto Words = [this, ReaderWrote](std::string Field) {
+        return ReaderWrote ? ElideText(ReaderWords(*Translator, Field), kMaxTipChars) : Field;
+    };
+    Info.Lines[2] = Text(TInterfaceText::TimeUsed) + Words(F(TInfoKind::TimeText));
     const std::string Seconds = F(TInfoKind::ByoyomiSeconds);
     const std::string Periods = F(TInfoKind::ByoyomiCount);
     std::string Byoyomi = Text(TInterfaceText::Byoyomi);
@@ -166,8 +172,15 @@ void TXVexoViewModel::ShowInfoTexts() {
         if (!Periods.empty()) Byoyomi += Text(TInterfaceText::Periods, Periods);
     }
     Info.Lines[3] = Byoyomi;
-    Info.Lines[4] = Text(Record.KomiMode == 1 ? TInterfaceText::Komi : TInterfaceText::Method) +
-                    (Sgf ? ElideText(SgfKomiText(Record), kMaxTipChars) : F(TInfoKind::Komi));
+    std::string Komi = Words(F(TInfoKind::Komi));
+    if (Sgf && Record.DeclaredHandicap >= 2) {
+        // The handicap the file names, beside its komi (as written).
+        const std::string Handicap = InterfaceText(*Translator, TInterfaceText::HandicapGame,
+                                                   {std::to_string(Record.DeclaredHandicap)});
+        Komi = ElideText(Komi.empty() ? Handicap : Komi + " (" + Handicap + ")", kMaxTipChars);
+    }
+    Info.Lines[4] =
+        Text(Record.KomiMode == 1 ? TInterfaceText::Komi : TInterfaceText::Method) + Komi;
     Info.Lines[5] = Text(TInterfaceText::Result) + F(TInfoKind::Result);
     const auto Player = [&](TInfoKind NameKind, TInfoKind RankKind) {
         TPlayerText P;

@@ -107,7 +107,7 @@ TEST_F(PrintCommand, ThePrintButtonOpensTheDialogOverTheViewerAndPrintsToAPdfWit
     UseDialog = [this](TOwnkForm& F) {
         EXPECT_EQ(F.edSPos->text(), QStringLiteral("1"));
         EXPECT_EQ(F.edEPos->text(), QStringLiteral("120"));
-        EXPECT_EQ(F.Range->text(), QStringLiteral("共 120 手"));
+        EXPECT_EQ(F.Range->text(), QStringLiteral("120 moves"));
         // No printer: the size of an A4 sheet at 600 dots per inch.
         EXPECT_EQ(F.edWidth->text(), QStringLiteral("4958"));
         EXPECT_EQ(F.edHeight->text(), QStringLiteral("7017"));

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "display/image_set_chooser.h"
+#include "display/interface_text.h"
 #include "display/main_view_model.h"
 #include "display/reference_window_model.h"
 #include "display/view_options.h"
@@ -373,6 +374,46 @@ TEST(Translation, TheModelsWriteTheirTextsThroughTheTranslator) {
     EXPECT_EQ(Print.RangeCaption, "共 40 手");
     Print.SetTranslator(English);
     EXPECT_EQ(Print.RangeCaption, "40 moves");
+}
+
+TEST(Translation, TheReadersWordsAreTranslatedAndTheRecordsOwnTextsAreNot) {
+    struct TUnits : TTranslator {
+        std::string Translate(std::string_view, std::string_view Source) const override {
+            const std::map<std::string_view, std::string> English = {
+                {"%1小时", "%1 h"},    {"%1分", "%1 min"},      {"%1秒", "%1 s"},
+                {"%1%2", "%1 %2"},     {"无限制", "unlimited"}, {"%1子让子棋", "%1 stones"},
+                {"贴目 : ", "Komi: "}, {"用时 : ", "Time: "},   {"方式 : ", "Handicap: "}};
+            const auto It = English.find(Source);
+            return It == English.end() ? std::string(Source) : It->second;
+        }
+    } English;
+    const struct {
+        std::string Text, Words;
+    } Cases[] = {{"1小时30分", "1 h 30 min"},
+                 {"10分", "10 min"},
+                 {"2小时5分7秒", "2 h 5 min 7 s"},
+                 {"无限制", "unlimited"},
+                 {"3子让子棋", "3 stones"},
+                 // Not the readers' words: as written.
+                 {"", ""},
+                 {"10", "10"},
+                 {"分", "分"},
+                 {"10分钟", "10分钟"},
+                 {"1小时 30分", "1小时 30分"},
+                 {"子让子棋", "子让子棋"},
+                 {"3h", "3h"}};
+    for (const auto& C : Cases)
+        EXPECT_EQ(ReaderWords(English, C.Text), C.Words) << C.Text;
+    EXPECT_EQ(ReaderWords(SourceTexts(), "1小时30分"), "1小时30分");
+
+    // The model writes them in the information lines of standard SGF and NGF records only.
+    TModelRig Rig;
+    Rig.Model.SetTranslator(English);
+    Rig.Load("(;GM[1]FF[4]SZ[19]KM[0.5]HA[3]TM[5430];B[pd])", kFormatSgf);
+    EXPECT_EQ(Rig.Model.infoTexts().Lines[2], "Time: 1 h 30 min 30 s");
+    EXPECT_EQ(Rig.Model.infoTexts().Lines[4], "Komi: 0.5 (3 stones)");
+    Rig.Load("(;EV[x]TM[10分]KO[6.5];B[pd])", kFormatTag);
+    EXPECT_EQ(Rig.Model.infoTexts().Lines[2], "Time: 10分");
 }
 
 // --- settings ---------------------------------------------------------------------------------

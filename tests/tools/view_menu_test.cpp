@@ -35,10 +35,11 @@ namespace {
 using testing::TLanguageGuard;
 using testing::TMemoryRegistry;
 
-// A standard SGF game whose texts are ASCII: after move 2 two other lines leave the game, at
-// D6 (as the board counts: column 4, row 6) and C7.
+// A standard SGF game whose texts are ASCII (its time and handicap the reader writes in words):
+// after move 2 two other lines leave the game, at D6 (as the board counts: column 4, row 6) and
+// C7.
 constexpr const char* kGame =
-    "(;GM[1]FF[4]SZ[9]PB[Kim]PW[Lee]GN[Final]KM[6.5]RE[B+R]"
+    "(;GM[1]FF[4]SZ[9]PB[Kim]PW[Lee]GN[Final]KM[6.5]HA[2]TM[5430]RE[B+R]"
     ";B[ee]C[Opening];W[cc]"
     "(;B[gc];W[gg];B[ff])(;B[df];W[gg])(;B[cg]))";
 
@@ -183,7 +184,8 @@ TEST(ViewMenu, TheWindowTitleAndTheModelsTextsFollowTheLanguage) {
     EXPECT_EQ(W.Window.windowTitle(),
               QStringLiteral("Final — move 2 / 5, Black to play — XVexoView"));
     const TInfoTexts& Info = W.Window.View().model().infoTexts();
-    EXPECT_EQ(Info.Lines[4], "Komi: 6.5");
+    EXPECT_EQ(Info.Lines[2], "Time: 1 h 30 min 30 s");
+    EXPECT_EQ(Info.Lines[4], "Komi: 6.5 (2-stone handicap)");
     EXPECT_TRUE(W.Window.View().commentM->lines().last().contains(QStringLiteral("Diagram 2-2")));
     EXPECT_EQ(W.PrintForm->Range->text(), QStringLiteral("5 moves"));
     TLanguageGuard Japanese("ja");
