@@ -356,7 +356,7 @@ TEST(ViewMenu, PicturesOfTheLanguagesAndCoordinates) {
     W.Window.ChooseCoordinates(TCoordinates::Designed);
     ASSERT_TRUE(W.Window.Open(QStringLiteral(XVEXO_RECORDS "/japanese.sgf"), nullptr));
     W.Window.View().ArrowClick(TXVexoView::kToEnd);
-    Save(W.Window, "view-japanese-designed-19.png");
+    Save(W.Window, "view-japanese-designed.png");
 }
 
 }  // namespace
