@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
 
     for (int Step = 0; Step < 64 && In.remaining_bytes() > 0; ++Step) {
         Canvas.Clear();  // only the last repaint is compared; the log stays small
-        switch (In.ConsumeIntegralInRange<int>(0, 14)) {
+        switch (In.ConsumeIntegralInRange<int>(0, 16)) {
             case 0:
                 LoadImageSet(Painter, Source,
                              In.ConsumeIntegralInRange<int32_t>(-20, kMaxBoardSize));
@@ -150,6 +150,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
                 Trap(Painter.Mark(Col, Row) != (On ? std::max(Code, 0) : 0));
                 break;
             }
+            case 15: {
+                // Letters of any value: those outside 1..26 are none.
+                TKelGoPB::TValueGrid Letters{};
+                for (auto& Row : Letters) {
+                    for (auto& L : Row)
+                        L = In.ConsumeBool() ? In.ConsumeIntegralInRange<int32_t>(-3, 30) : 0;
+                }
+                Painter.LoadVariations(Letters);
+                for (int32_t Row = 1; Row <= Painter.Lines(); ++Row) {
+                    for (int32_t Col = 1; Col <= Painter.Lines(); ++Col) {
+                        const int32_t L = Letters[Row - 1][Col - 1];
+                        Trap(Painter.Variation(Col, Row) !=
+                             (L >= 1 && L <= kMaxVariationLetters ? L : 0));
+                    }
+                }
+                break;
+            }
+            case 16:
+                Painter.SetCoordinates(
+                    static_cast<TCoordinates>(In.ConsumeIntegralInRange<int>(0, 2)));
+                break;
         }
     }
 

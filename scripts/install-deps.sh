@@ -10,6 +10,7 @@ packages=(
   clang libclang-rt-14-dev clang-format
   libgtest-dev libgmock-dev googletest libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev libqt6multimedia6
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   qt6-qpa-plugins libgl-dev
   libcurl4-openssl-dev libssl-dev libuchardet-dev
   fonts-noto-cjk fonts-nanum fonts-liberation fontconfig

@@ -4,12 +4,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QTranslator>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -67,12 +69,16 @@ QImage Strip(int w, int h, Paint paint) {
     return img;
 }
 
-QImage TextButton(int w, int h, const QString& text, int pixelSize) {
+// A text button; a text wider than the face (a translation) takes a smaller size until it fits.
+QImage TextButton(int w, int h, const QString& text, int pixelSize,
+                  const QString& family = kUiFont) {
+    QFont f(family);
+    f.setPixelSize(pixelSize);
+    f.setBold(true);
+    while (f.pixelSize() > 8 && QFontMetrics(f).horizontalAdvance(text) > w - 8)
+        f.setPixelSize(f.pixelSize() - 1);
     return Strip(w, h, [&](QPainter& p, const QRectF& r, State s) {
         DrawFace(p, r.adjusted(1, 1, -1, -1), s);
-        QFont f(kUiFont);
-        f.setPixelSize(pixelSize);
-        f.setBold(true);
         p.setFont(f);
         p.setPen(FaceFor(s).Ink);
         const QPointF shift = s == Pressed ? QPointF(1, 1) : QPointF();
@@ -280,6 +286,33 @@ QByteArray TocWave() {
     return out;
 }
 
+// The buttons whose glyph is a text, drawn in the designed Chinese and in each translation
+// (the texts are the form's, in its translation context).
+struct TextGlyph {
+    const char* name;
+    int w, h;
+    const char* text;
+    int pixelSize;
+};
+const TextGlyph kTextGlyphs[] = {
+    {"TEST", 96, 35, QT_TRANSLATE_NOOP("TXVexoView", "试下"), 14},
+    {"TESTEND", 96, 35, QT_TRANSLATE_NOOP("TXVexoView", "结束试下"), 14},
+    {"ORDER", 96, 35, QT_TRANSLATE_NOOP("TXVexoView", "显示手数"), 14},
+    {"ORDEREND", 96, 35, QT_TRANSLATE_NOOP("TXVexoView", "隐藏手数"), 14},
+    {"PRINT", 96, 35, QT_TRANSLATE_NOOP("TXVexoView", "打印"), 14},
+    {"AUTO", 56, 20, QT_TRANSLATE_NOOP("TXVexoView", "自动"), 12},
+    {"AUTOEND", 56, 20, QT_TRANSLATE_NOOP("TXVexoView", "停止"), 12},
+    {"MOVE", 46, 20, QT_TRANSLATE_NOOP("TXVexoView", "跳至"), 12},
+};
+
+// The face a language's buttons are drawn in: its own forms of the shared characters.
+QString FamilyFor(const QString& code) {
+    if (code == QLatin1String("en")) return QStringLiteral("Liberation Sans");
+    if (code == QLatin1String("ko")) return QStringLiteral("Noto Sans CJK KR");
+    if (code == QLatin1String("ja")) return QStringLiteral("Noto Sans CJK JP");
+    return kUiFont;
+}
+
 bool Save(const QDir& dir, const QString& name, const QImage& img) {
     const QString path = dir.filePath(name + QStringLiteral(".png"));
     if (img.save(path, "PNG")) return true;
@@ -292,8 +325,8 @@ bool Save(const QDir& dir, const QString& name, const QImage& img) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: gen_ui OUTPUT_DIR\n");
+    if (argc < 2 || argc == 3) {
+        std::fprintf(stderr, "usage: gen_ui OUTPUT_DIR [QM_DIR LANGUAGE...]\n");
         return 2;
     }
     QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -305,14 +338,24 @@ int main(int argc, char** argv) {
         ok &= Save(dir, QStringLiteral("ARROW%1").arg(k + 1), ArrowButton(k, arrowWidths[k], 20));
     for (int k = 0; k < 4; ++k)
         ok &= Save(dir, QStringLiteral("IMG5%1").arg(k + 1), StepGlyph(k, 24, 14));
-    ok &= Save(dir, "TEST", TextButton(96, 35, QStringLiteral("试下"), 14));
-    ok &= Save(dir, "TESTEND", TextButton(96, 35, QStringLiteral("结束试下"), 14));
-    ok &= Save(dir, "ORDER", TextButton(96, 35, QStringLiteral("显示手数"), 14));
-    ok &= Save(dir, "ORDEREND", TextButton(96, 35, QStringLiteral("隐藏手数"), 14));
-    ok &= Save(dir, "PRINT", TextButton(96, 35, QStringLiteral("打印"), 14));
-    ok &= Save(dir, "AUTO", TextButton(56, 20, QStringLiteral("自动"), 12));
-    ok &= Save(dir, "AUTOEND", TextButton(56, 20, QStringLiteral("停止"), 12));
-    ok &= Save(dir, "MOVE", TextButton(46, 20, QStringLiteral("跳至"), 12));
+    for (const TextGlyph& g : kTextGlyphs)
+        ok &= Save(dir, g.name, TextButton(g.w, g.h, QString::fromUtf8(g.text), g.pixelSize));
+    // The same buttons in each language of the compiled translations: NAME_<CODE>.
+    for (int a = 3; a < argc; ++a) {
+        const QString code = QString::fromLocal8Bit(argv[a]);
+        QTranslator tr;
+        if (!tr.load(QStringLiteral("xvexoview_") + code, QString::fromLocal8Bit(argv[2]))) {
+            std::fprintf(stderr, "gen_ui: no translations for %s\n", qPrintable(code));
+            ok = false;
+            continue;
+        }
+        for (const TextGlyph& g : kTextGlyphs) {
+            QString text = tr.translate("TXVexoView", g.text);
+            if (text.isEmpty()) text = QString::fromUtf8(g.text);
+            ok &= Save(dir, QString::fromLatin1(g.name) + QLatin1Char('_') + code.toUpper(),
+                       TextButton(g.w, g.h, text, g.pixelSize, FamilyFor(code)));
+        }
+    }
     ok &= Save(dir, "EPBITMAP1", Wallpaper(64, 37, QColor(214, 224, 232), QColor(184, 198, 210)));
     ok &= Save(dir, "EPBITMAP2", Wallpaper(64, 64, QColor(92, 124, 150), QColor(60, 88, 112)));
     ok &= Save(dir, "TITLE", TitlePicture(326, 25));

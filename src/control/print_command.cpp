@@ -1,5 +1,6 @@
 #include "control/print_command.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -30,15 +31,18 @@ class TProgressWindow {
     bool operator()(int Page, int Pages) {
         if (!Window) {
             Window = std::make_unique<QProgressDialog>(&Owner);
-            Window->setWindowTitle(QStringLiteral("棋谱打印"));
+            Window->setWindowTitle(QCoreApplication::translate("PrintCommand", "棋谱打印"));
             Window->setWindowModality(Qt::WindowModal);
             Window->setMinimumDuration(kProgressDelayMs);
-            Window->setCancelButtonText(QStringLiteral("Cancel"));
+            Window->setCancelButtonText(QCoreApplication::translate("PrintCommand", "取消"));
             Window->setAutoClose(false);
             Window->setAutoReset(false);
             Window->setRange(0, Pages);
         }
-        Window->setLabelText(QStringLiteral("Printing page %1 of %2").arg(Page + 1).arg(Pages));
+        Window->setLabelText(
+            QCoreApplication::translate("PrintCommand", "正在打印第 %1 页，共 %2 页")
+                .arg(Page + 1)
+                .arg(Pages));
         Window->setValue(Page);  // lets the window show and take the Cancel click
         return !Window->wasCanceled();
     }
@@ -50,8 +54,8 @@ class TProgressWindow {
 
 QString ChooseWithDialog(QWidget& Parent, const QString& Suggested) {
     // Asked only when there is no printer: the title says why a file is wanted.
-    QFileDialog Chooser(&Parent,
-                        QStringLiteral("No printer was found: save the print as a PDF file"));
+    QFileDialog Chooser(&Parent, QCoreApplication::translate(
+                                     "PrintCommand", "未找到打印机：请把打印内容保存为 PDF 文件"));
     Chooser.setAcceptMode(QFileDialog::AcceptSave);
     Chooser.setFileMode(QFileDialog::AnyFile);
     Chooser.setNameFilter(QStringLiteral("PDF (*.pdf)"));
@@ -96,7 +100,8 @@ class TPrintCommand {
 
         const TPrintJobValues Values = Dialog.JobValues();
         if (JobPageCount(Values) == 0) {
-            Notice(QStringLiteral("Nothing was printed: the record has no moves to print."));
+            Notice(QCoreApplication::translate("PrintCommand",
+                                               "没有打印任何内容：棋谱中没有可打印的着手。"));
             return;
         }
         if (Surface->PrintsToFile() && Surface->OutputFile().isEmpty()) {
@@ -124,7 +129,8 @@ class TPrintCommand {
         if (Services.ShowError) {
             Services.ShowError(Owner, Text);
         } else {
-            QMessageBox::critical(&Owner, QStringLiteral("棋谱打印"), Text, QMessageBox::Ok);
+            QMessageBox::critical(&Owner, QCoreApplication::translate("PrintCommand", "棋谱打印"),
+                                  Text, QMessageBox::Ok);
         }
     }
 
@@ -133,7 +139,9 @@ class TPrintCommand {
         if (Services.ShowNotice) {
             Services.ShowNotice(Owner, Text);
         } else {
-            QMessageBox::information(&Owner, QStringLiteral("棋谱打印"), Text, QMessageBox::Ok);
+            QMessageBox::information(&Owner,
+                                     QCoreApplication::translate("PrintCommand", "棋谱打印"), Text,
+                                     QMessageBox::Ok);
         }
     }
 
@@ -142,22 +150,22 @@ class TPrintCommand {
         QString Text;
         if (Outcome.Cancelled) {
             if (ToFile) {
-                Text = QStringLiteral("Printing was cancelled; no file was written.");
+                Text = QCoreApplication::translate("PrintCommand", "打印已取消，没有写入文件。");
             } else if (Dropped) {
-                Text = QStringLiteral("Printing was cancelled; nothing was printed.");
+                Text =
+                    QCoreApplication::translate("PrintCommand", "打印已取消，没有打印任何内容。");
             } else {
-                Text = QStringLiteral(
-                           "Printing was cancelled after %1 of %2 pages; the printer had "
-                           "already taken those pages.")
+                Text = QCoreApplication::translate(
+                           "PrintCommand", "打印在第 %1 页（共 %2 页）后取消；这些页已送到打印机。")
                            .arg(Outcome.Pages)
                            .arg(Pages);
             }
         } else if (Outcome.Omitted > 0) {
-            Text = QStringLiteral(
-                       "%1 of the moves played on points already taken could not be listed "
-                       "under their diagrams: the notes of one diagram have room for %2 "
-                       "entries and %3 labels, in the rows that fit on the page below it. "
-                       "Print fewer moves per diagram, or a smaller cell, to list them all.")
+            Text = QCoreApplication::translate(
+                       "PrintCommand",
+                       "有 %1 手下在已有棋子的点上，未能列在其图下：每图的注记最多 %2 项、"
+                       "%3 个字母，且只用图下页面容得下的行。减少每图的手数或缩小格子，"
+                       "即可全部列出。")
                        .arg(Outcome.Omitted)
                        .arg(kMaxNoteEntries)
                        .arg(kMaxLabels);
@@ -179,7 +187,8 @@ void RunPrintCommand(QWidget& Owner, TKelStatus& Status, const TMoveCoords& Move
     try {
         Command.Run(Status, Moves, Start, Info);
     } catch (const std::exception& E) {
-        Command.Error(QStringLiteral("Printing failed: %1").arg(QString::fromUtf8(E.what())));
+        Command.Error(QCoreApplication::translate("PrintCommand", "打印失败：%1")
+                          .arg(QString::fromUtf8(E.what())));
     }
 }
 

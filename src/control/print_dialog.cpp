@@ -13,6 +13,7 @@
 #include <QScreen>
 
 #include "platform/fonts.h"
+#include "platform/language.h"
 #include "widgets/focus_button.h"
 
 namespace xvexo {
@@ -49,15 +50,15 @@ class TCaptionedBox : public QGroupBox {
     }
 };
 
-QGroupBox* GroupBox(QWidget* Parent, const char* Name, QRect Geometry, const char* Caption) {
-    auto* G = new TCaptionedBox(QString::fromUtf8(Caption), Parent);
+QGroupBox* GroupBox(QWidget* Parent, const char* Name, QRect Geometry, const QString& Caption) {
+    auto* G = new TCaptionedBox(Caption, Parent);
     G->setObjectName(QString::fromLatin1(Name));
     G->setGeometry(Geometry);
     return G;
 }
 
-QLabel* Label(QWidget* Parent, const char* Name, int X, int Y, const char* Caption) {
-    auto* L = new QLabel(QString::fromUtf8(Caption), Parent);
+QLabel* Label(QWidget* Parent, const char* Name, int X, int Y, const QString& Caption) {
+    auto* L = new QLabel(Caption, Parent);
     L->setObjectName(QString::fromLatin1(Name));
     L->move(X, Y);
     L->adjustSize();
@@ -71,8 +72,8 @@ QLineEdit* Edit(QWidget* Parent, const char* Name, QRect Geometry) {
     return E;
 }
 
-QRadioButton* Radio(QWidget* Parent, const char* Name, QRect Geometry, const char* Caption) {
-    auto* R = new QRadioButton(QString::fromUtf8(Caption), Parent);
+QRadioButton* Radio(QWidget* Parent, const char* Name, QRect Geometry, const QString& Caption) {
+    auto* R = new QRadioButton(Caption, Parent);
     R->setObjectName(QString::fromLatin1(Name));
     R->setGeometry(Geometry);
     return R;
@@ -88,7 +89,6 @@ void ShowText(QLineEdit* E, const TEditField& F) {
 
 TOwnkForm::TOwnkForm(TOwnkFormModel& M, QWidget* Owner) : QDialog(Owner), Model(M) {
     setObjectName(QStringLiteral("OwnkForm"));
-    setWindowTitle(QStringLiteral("棋谱打印"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                    Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
@@ -99,26 +99,26 @@ TOwnkForm::TOwnkForm(TOwnkFormModel& M, QWidget* Owner) : QDialog(Owner), Model(
     setPalette(P);
     setAutoFillBackground(true);
 
-    gbPrint = GroupBox(this, "gbPrint", {9, 10, 130, 133}, "打印机设置");
-    Label3 = Label(gbPrint, "Label3", 12, 22, "全高");
+    gbPrint = GroupBox(this, "gbPrint", {9, 10, 130, 133}, QString());
+    Label3 = Label(gbPrint, "Label3", 12, 22, QString());
     edHeight = Edit(gbPrint, "edHeight", {73, 18, 43, 21});
-    Label4 = Label(gbPrint, "Label4", 12, 42, "全宽");
+    Label4 = Label(gbPrint, "Label4", 12, 42, QString());
     edWidth = Edit(gbPrint, "edWidth", {73, 38, 43, 21});
-    Label1 = Label(gbPrint, "Label1", 12, 62, "上余空");
+    Label1 = Label(gbPrint, "Label1", 12, 62, QString());
     edTMar = Edit(gbPrint, "edTMar", {73, 58, 43, 21});
-    Label2 = Label(gbPrint, "Label2", 12, 82, "左余空");
+    Label2 = Label(gbPrint, "Label2", 12, 82, QString());
     edLMar = Edit(gbPrint, "edLMar", {73, 78, 43, 21});
-    Label6 = Label(gbPrint, "Label6", 12, 102, "分别手数");
+    Label6 = Label(gbPrint, "Label6", 12, 102, QString());
     edGrid = Edit(gbPrint, "edGrid", {73, 98, 43, 21});
 
-    gbState = GroupBox(this, "gbState", {148, 10, 220, 133}, "打印设置");
-    rbTotal = Radio(gbState, "rbTotal", {11, 20, 115, 17}, "打印总谱");
-    Range = Label(gbState, "Range", 140, 22, "");
+    gbState = GroupBox(this, "gbState", {148, 10, 220, 133}, QString());
+    rbTotal = Radio(gbState, "rbTotal", {11, 20, 115, 17}, QString());
+    Range = Label(gbState, "Range", 140, 22, QString());
     Range->setFont(PixelFont("굴림체", 12));
     QPalette Blue = Range->palette();
     Blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     Range->setPalette(Blue);
-    rbRange = Radio(gbState, "rbRange", {11, 50, 115, 17}, "打印部分谱");
+    rbRange = Radio(gbState, "rbRange", {11, 50, 115, 17}, QString());
     edSPos = Edit(gbState, "edSPos", {131, 48, 30, 21});
     Bevel1 = new QFrame(gbState);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));
@@ -126,21 +126,21 @@ TOwnkForm::TOwnkForm(TOwnkFormModel& M, QWidget* Owner) : QDialog(Owner), Model(
     Bevel1->setLineWidth(1);
     Bevel1->setGeometry(165, 57, 7, 2);
     edEPos = Edit(gbState, "edEPos", {176, 48, 30, 21});
-    rbSplit = Radio(gbState, "rbSplit", {11, 81, 56, 17}, "棋谱分每");
+    rbSplit = Radio(gbState, "rbSplit", {11, 81, 56, 17}, QString());
     edDNum = Edit(gbState, "edDNum", {70, 79, 30, 21});
-    Label9 = Label(gbState, "Label9", 106, 83, "步打印");
-    Label7 = Label(gbState, "Label7", 29, 104, "每页分");
+    Label9 = Label(gbState, "Label9", 106, 83, QString());
+    Label7 = Label(gbState, "Label7", 29, 104, QString());
     cbNDiv = new QComboBox(gbState);
     cbNDiv->setObjectName(QStringLiteral("cbNDiv"));
     cbNDiv->addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("4")});
     cbNDiv->setGeometry(71, 100, 41, 21);
-    Label8 = Label(gbState, "Label8", 120, 104, "步打印");
+    Label8 = Label(gbState, "Label8", 120, 104, QString());
 
-    OkBtn = new TepFocusButton(QStringLiteral("打 印"), this);
+    OkBtn = new TepFocusButton(QString(), this);
     OkBtn->setObjectName(QStringLiteral("OkBtn"));
     OkBtn->setGeometry(224, 155, 70, 24);
     OkBtn->setDefault(true);
-    CCBtn = new TepFocusButton(QStringLiteral("取 消"), this);
+    CCBtn = new TepFocusButton(QString(), this);
     CCBtn->setObjectName(QStringLiteral("CCBtn"));
     CCBtn->setGeometry(298, 155, 70, 24);
 
@@ -165,7 +165,43 @@ TOwnkForm::TOwnkForm(TOwnkFormModel& M, QWidget* Owner) : QDialog(Owner), Model(
             [this](int Index) { Model.cbNDiv.ItemIndex = Index; });
     connect(OkBtn, &QPushButton::clicked, this, [this] { OkBtnClick(); });
     connect(CCBtn, &QPushButton::clicked, this, [this] { reject(); });
+    RetranslateUi();
     Refresh();
+}
+
+void TOwnkForm::RetranslateUi() {
+    setWindowTitle(tr("棋谱打印"));
+    gbPrint->setTitle(tr("打印机设置"));
+    Label3->setText(tr("全高"));
+    Label3->adjustSize();
+    Label4->setText(tr("全宽"));
+    Label4->adjustSize();
+    Label1->setText(tr("上余空"));
+    Label1->adjustSize();
+    Label2->setText(tr("左余空"));
+    Label2->adjustSize();
+    Label6->setText(tr("分别手数"));
+    Label6->adjustSize();
+    gbState->setTitle(tr("打印设置"));
+    rbTotal->setText(tr("打印总谱"));
+    rbRange->setText(tr("打印部分谱"));
+    rbSplit->setText(tr("棋谱分每"));
+    Label9->setText(tr("步打印", "after the moves a diagram"));
+    Label9->adjustSize();
+    Label7->setText(tr("每页分"));
+    Label7->adjustSize();
+    Label8->setText(tr("步打印", "after the diagrams a page"));
+    Label8->adjustSize();
+    OkBtn->setText(tr("打 印"));
+    CCBtn->setText(tr("取 消"));
+    Model.SetTranslator(QtTexts());
+    Range->setText(QString::fromStdString(Model.RangeCaption));
+    Range->adjustSize();
+}
+
+void TOwnkForm::changeEvent(QEvent* Event) {
+    if (Event->type() == QEvent::LanguageChange && OkBtn) RetranslateUi();
+    QDialog::changeEvent(Event);
 }
 
 TEditField& TOwnkForm::Field(QLineEdit* E) const {

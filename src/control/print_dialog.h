@@ -44,7 +44,8 @@ class TOwnkForm : public QDialog {
     QFrame* Bevel1;
     QLabel *Label7, *Label8, *Label9;
     QComboBox* cbNDiv;
-    TepFocusButton *OkBtn, *CCBtn;
+    TepFocusButton* OkBtn = nullptr;
+    TepFocusButton* CCBtn = nullptr;
 
   public slots:
     void reject() override;
@@ -52,6 +53,8 @@ class TOwnkForm : public QDialog {
   protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
     void showEvent(QShowEvent* Event) override;
+    // A new language: every text of the dialog is written again.
+    void changeEvent(QEvent* Event) override;
 
   private:
     // The model field an edit shows.
@@ -59,6 +62,7 @@ class TOwnkForm : public QDialog {
     // The check run when the focus leaves Edit.
     void EditExit(QLineEdit* Edit);
     void OkBtnClick();
+    void RetranslateUi();
 };
 
 // Shows the dialog for Model modally over Owner and returns when it is closed; the model's

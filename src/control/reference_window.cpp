@@ -12,6 +12,7 @@
 #include "control/dock_layout.h"
 #include "control/ui_images.h"
 #include "platform/fonts.h"
+#include "platform/language.h"
 #include "widgets/focus_button.h"
 #include "widgets/gradient_button.h"
 #include "widgets/window_keys.h"
@@ -149,6 +150,7 @@ void TCHelpForm::FormCreate() {
     Model = std::make_unique<TCHelpFormModel>(HelpPB->PaintBox(), Images, BaseB, BEdge, GEdge);
     Model->FormCreate();
     Model->OnChanged = [this] { Refresh(); };
+    RetranslateUi();
     HelpPB->SetPainter(&Model->Painter());
     HelpPB->SetBackground(kReferencePanelColour);
 
@@ -284,6 +286,23 @@ void TCHelpForm::Refresh() {
     }
     HelpPB->move(M.HelpPBLeft, M.HelpPBTop);
     HelpPB->update();
+}
+
+void TCHelpForm::changeEvent(QEvent* Event) {
+    if (Event->type() == QEvent::LanguageChange && Model) RetranslateUi();
+    QWidget::changeEvent(Event);
+}
+
+void TCHelpForm::RetranslateUi() {
+    const char* const Tips[] = {QT_TR_NOOP("后退五手 (Page Up)"), QT_TR_NOOP("后退一手 (Left)"),
+                                QT_TR_NOOP("前进一手 (Right)"), QT_TR_NOOP("前进五手 (Page Down)"),
+                                QT_TR_NOOP("研讨：在图上摆自己的着法，结束后恢复原图")};
+    for (size_t i = 0; i < StepButtons.size(); ++i)
+        StepButtons[i]->setToolTip(tr(Tips[i]));
+    PassBtn->setToolTip(tr("研讨中弃一手"));
+    cbMark->setToolTip(tr("勾选后点击棋盘放置字母"));
+    cbMarkC->setToolTip(tr("下一个字母"));
+    Model->SetTranslator(QtTexts());
 }
 
 void TCHelpForm::closeEvent(QCloseEvent* Event) {

@@ -46,6 +46,8 @@ class TCHelpForm : public QWidget {
     // Opening for a link: initialises the window on Snapshot, shows it (FormShow when it was
     // hidden) in front, and shows Code. The diagram's comment is decoded with Encoding.
     void Open(const TPosition& Snapshot, const std::string& Code, TTextEncoding Encoding);
+    // The main board's coordinates: standard ones give this board labels too.
+    void SetCoordinates(TCoordinates Style) { Model->SetCoordinates(Style); }
 
     TCHelpFormModel& model() { return *Model; }
     const TCHelpFormModel& model() const { return *Model; }
@@ -69,6 +71,8 @@ class TCHelpForm : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* Event) override;
+    // A new language: the captions and tooltips are written again.
+    void changeEvent(QEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
 
   private:
@@ -83,6 +87,7 @@ class TCHelpForm : public QWidget {
     void FormDestroy();
     // Makes the widgets show the model's state.
     void Refresh();
+    void RetranslateUi();
 
     std::unique_ptr<TCHelpFormModel> Model;
     TImageSource& Images;

@@ -61,7 +61,7 @@ TepSpeedButton* Button(QWidget* Parent, const char* Name, QRect Geometry, const 
     auto* B = new TepSpeedButton(Parent);
     B->setObjectName(QLatin1String(Name));
     B->setGeometry(Geometry);
-    B->setGlyph(UiImage(Glyph));
+    B->setGlyph(TextGlyph(Glyph));
     B->setTransparent(true);
     return B;
 }
@@ -158,8 +158,6 @@ void TXVexoView::BuildCommentPanel() {
     commentP = Panel(rightP, "commentP", kPanelGrey);
     commentP->setGeometry(0, 329, 252, 193);
     Label1 = Label(commentP, "Label1", {19, 4, 40, 13}, Qt::AlignLeft | Qt::AlignTop);
-    Label1->setText(QStringLiteral("解说"));
-    Label1->adjustSize();
     commentM = new TPlusMemoU(commentP);
     commentM->setObjectName(QStringLiteral("commentM"));
     commentM->setGeometry(10, 24, 238, 203);

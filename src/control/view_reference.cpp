@@ -11,6 +11,7 @@ void TXVexoView::commentMContext(int Start, int End) {
 
 void TXVexoView::OpenReference(const TPosition& Snapshot, const std::string& Code) {
     if (!HelpForm) HelpForm = new TCHelpForm(this, *Images, *BaseB, *BEdge, *GEdge);
+    HelpForm->SetCoordinates(Model->coordinates());
     HelpForm->Open(Snapshot, Code, Model->encoding());
 }
 

@@ -2,12 +2,16 @@
 
 #include "control/xvexo_view.h"
 
+#include <QEvent>
+#include <QKeySequence>
 #include <QMessageBox>
+#include <QShortcut>
 
 #include "control/board_box.h"
 #include "control/reference_window.h"
 #include "control/ui_images.h"
 #include "platform/click_sound.h"
+#include "platform/language.h"
 #include "platform/resource_store.h"
 #include "widgets/window_keys.h"
 
@@ -91,6 +95,18 @@ void TXVexoView::ActiveFormCreate() {
     connect(commentM, &TPlusMemoU::contextClicked, this, &TXVexoView::commentMContext);
 
     SetUpKeys();
+    // The function buttons' keys work wherever the focus is in the window.
+    const auto Key = [this](const char* Text, void (TXVexoView::*Slot)()) {
+        auto* S = new QShortcut(QKeySequence(QString::fromLatin1(Text)), this);
+        S->setContext(Qt::WindowShortcut);
+        connect(S, &QShortcut::activated, this, Slot);
+        return S;
+    };
+    TrialKey = Key(kTrialKeyText, &TXVexoView::ToggleTrial);
+    NumbersKey = Key(kNumbersKeyText, &TXVexoView::ToggleNumbers);
+    AutoKey = Key(kAutoKeyText, &TXVexoView::ToggleAutoPlay);
+    RetranslateUi();
+
     if (!Services.PlayClick) Sound = std::make_unique<TClickSound>();
 
     // Size the board once.
@@ -119,7 +135,7 @@ void TXVexoView::Refresh() {
     ShowOneOf(*numBtn, *numEndBtn, M.numEndShown());
     ShowOneOf(*testBtn, *testEndBtn, M.testEndShown());
     // The trial button's glyph is loaded again as trial play ends.
-    if (ShownTrial && !M.testEndShown()) testBtn->setGlyph(UiImage("TEST"));
+    if (ShownTrial && !M.testEndShown()) testBtn->setGlyph(TextGlyph("TEST"));
     ShownTrial = M.testEndShown();
 
     const QColor Surround = QColor::fromRgb(M.surroundColour());
@@ -132,9 +148,75 @@ void TXVexoView::Refresh() {
     wDiedSL->setText(QString::fromStdString(M.whiteDead()));
     bDiedSL->setText(QString::fromStdString(M.blackDead()));
     if (M.commentVersion() != ShownCommentVersion) ShowComment();
+    if (HelpForm) HelpForm->SetCoordinates(M.coordinates());
     if (MainGoPB->pos() != QPoint(M.boardLeft(), M.boardTop()))
         MainGoPB->move(M.boardLeft(), M.boardTop());
     MainGoPB->update();
+}
+
+void TXVexoView::ToggleTrial() {
+    if (Model->testEndShown()) {
+        testEndBtnClick();
+    } else {
+        testBtnClick();
+    }
+}
+
+void TXVexoView::ToggleNumbers() {
+    if (Model->numEndShown()) {
+        numEndBtnClick();
+    } else {
+        numBtnClick();
+    }
+}
+
+void TXVexoView::ToggleAutoPlay() {
+    if (Model->autoEndShown()) {
+        autoEndBtnClick();
+    } else {
+        autoBtnClick();
+    }
+}
+
+void TXVexoView::changeEvent(QEvent* Event) {
+    if (Event->type() == QEvent::LanguageChange && Model) RetranslateUi();
+    QWidget::changeEvent(Event);
+}
+
+void TXVexoView::RetranslateUi() {
+    Label1->setText(tr("解说"));
+    Label1->adjustSize();
+    const auto Tip = [](QWidget* W, const QString& Text, const char* Key = nullptr) {
+        W->setToolTip(
+            Key ? QStringLiteral("%1 (%2)").arg(
+                      Text,
+                      QKeySequence(QString::fromLatin1(Key)).toString(QKeySequence::NativeText))
+                : Text);
+    };
+    Tip(testBtn, tr("试下：在棋盘上摆自己的着法，结束后棋谱不变"), kTrialKeyText);
+    Tip(testEndBtn, tr("结束试下，回到棋谱"), kTrialKeyText);
+    Tip(numBtn, tr("显示手数：在每个棋子上显示手数"), kNumbersKeyText);
+    Tip(numEndBtn, tr("隐藏手数"), kNumbersKeyText);
+    Tip(autoBtn, tr("自动：每隔右边的秒数自动下一手"), kAutoKeyText);
+    Tip(autoEndBtn, tr("停止自动播放"), kAutoKeyText);
+    Tip(printBtn, tr("打印棋谱"), "Ctrl+P");
+    Tip(moveBtn, tr("跳至右边输入的手数"));
+    Tip(moveEd, tr("要跳至的手数（回车跳至）"));
+    Tip(secondSE, tr("自动播放每手的秒数"));
+    const char* const Arrows[] = {QT_TR_NOOP("回到开局"), QT_TR_NOOP("后退五手"),
+                                  QT_TR_NOOP("后退一手"), QT_TR_NOOP("前进一手"),
+                                  QT_TR_NOOP("前进五手"), QT_TR_NOOP("到终局")};
+    const char* const ArrowKeys[] = {"Home", "PgUp", "Left", "Right", "PgDown", "End"};
+    for (int i = 0; i < 6; ++i)
+        Tip(ArrowButtons[static_cast<size_t>(i)], tr(Arrows[i]), ArrowKeys[i]);
+    // The text buttons show their language's glyph.
+    const std::pair<TepSpeedButton*, const char*> Glyphs[] = {
+        {testBtn, "TEST"},       {testEndBtn, "TESTEND"}, {numBtn, "ORDER"},
+        {numEndBtn, "ORDEREND"}, {printBtn, "PRINT"},     {autoBtn, "AUTO"},
+        {autoEndBtn, "AUTOEND"}, {moveBtn, "MOVE"}};
+    for (const auto& [Button, Name] : Glyphs)
+        Button->setGlyph(TextGlyph(Name));
+    Model->SetTranslator(QtTexts());
 }
 
 void TXVexoView::ShowComment() {

@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "control/dock_layout.h"
 #include "control/print_command.h"
@@ -24,8 +25,9 @@
 #include "widgets/image_button.h"
 #include "widgets/image_panel.h"
 
-namespace xvexo {
+class QShortcut;
 
+namespace xvexo {
 class TBoardBox;
 class TCHelpForm;
 class TClickSound;
@@ -114,6 +116,16 @@ class TXVexoView : public QWidget, private TPlayTimer, private TClickPlayer {
     // A click on a context of commentM, reported with its start and end positions: a link to a
     // diagram of the move shown opens the reference window on it.
     void commentMContext(int Start, int End);
+    // The keys of the function buttons: each starts what its button starts, or ends it.
+    void ToggleTrial();
+    void ToggleNumbers();
+    void ToggleAutoPlay();
+
+    // The coordinates the user chose for every record (nullopt: each record shows those of its
+    // format), for the main board and the reference window.
+    void SetCoordinatesChoice(std::optional<TCoordinates> Choice) {
+        Model->SetCoordinatesChoice(Choice);
+    }
 
     // Runs after every step of the board, every record shown and every start or end of trial
     // play, so a host can show where the game stands.
@@ -206,9 +218,19 @@ class TXVexoView : public QWidget, private TPlayTimer, private TClickPlayer {
     QTimer* Timer = nullptr;
     std::array<QLabel*, 6> InfoLabels{};
     std::array<TepSpeedButton*, 6> ArrowButtons{};
+    // The keys of trial play, move numbers and automatic play (kTrialKey, kNumbersKey,
+    // kAutoKey), in the window the form is in.
+    QShortcut* TrialKey = nullptr;
+    QShortcut* NumbersKey = nullptr;
+    QShortcut* AutoKey = nullptr;
+    static constexpr const char* kTrialKeyText = "Ctrl+T";
+    static constexpr const char* kNumbersKeyText = "Ctrl+N";
+    static constexpr const char* kAutoKeyText = "Ctrl+R";
 
   protected:
     bool eventFilter(QObject* Watched, QEvent* Event) override;
+    // A new language: every text of the form is written again.
+    void changeEvent(QEvent* Event) override;
 
   private:
     // The component tree by region; BuildForm calls the others in creation order.
@@ -227,6 +249,9 @@ class TXVexoView : public QWidget, private TPlayTimer, private TClickPlayer {
     void LeaveMoveBox();
     // Makes the widgets show the model's state.
     void Refresh();
+    // The texts of the language installed: tooltips, labels, the text buttons' glyphs, the
+    // model's texts.
+    void RetranslateUi();
     // The information labels of the record shown, written afresh.
     void ShowInfoTexts();
     void SetInfoText(int I, const QString& Text);

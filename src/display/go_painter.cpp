@@ -33,6 +33,33 @@ class TPaintingGuard {
 
 }  // namespace
 
+std::string ColumnLabel(TCoordinates Style, int32_t Col) {
+    if (Col < 1 || Col > kBoardLines) return {};
+    switch (Style) {
+        case TCoordinates::Designed:
+            return std::string(1, static_cast<char>('A' + Col - 1));
+        case TCoordinates::Standard:
+            // I is left out: it reads too much like J and 1.
+            return std::string(1, static_cast<char>('A' + Col - 1 + (Col >= 9 ? 1 : 0)));
+        case TCoordinates::None:
+            break;
+    }
+    return {};
+}
+
+std::string RowLabel(TCoordinates Style, int32_t Row, int32_t Lines) {
+    if (Row < 1 || Row > Lines) return {};
+    switch (Style) {
+        case TCoordinates::Designed:
+            return std::to_string(Row);
+        case TCoordinates::Standard:
+            return std::to_string(Lines + 1 - Row);
+        case TCoordinates::None:
+            break;
+    }
+    return {};
+}
+
 TKelGoPB::TKelGoPB(TPaintBox& Box, const TImage& Base, const TImage& Edge)
     : TileWidth(Base.Width()),
       TileHeight(Base.Height()),
@@ -72,6 +99,7 @@ void TKelGoPB::SetLines(int32_t N) {
     Stones = {};
     Values = {};
     Marks = {};
+    Variations = {};
     Sized = false;
 }
 
@@ -116,14 +144,12 @@ void TKelGoPB::Redraw() {
             const int32_t M = Marks[Row - 1][Col - 1];
             if (S != 0) {
                 SetPoint(S, Col, Row, V);
-            } else if (M != 0) {
-                DrawCode(Col, Row, M);
-            } else if (V > 0) {
-                DrawValue(Col, Row, false, V);
+            } else if (M != 0 || Variations[Row - 1][Col - 1] != 0 || V > 0) {
+                DrawOverlay(Col, Row);
             }
         }
     }
-    if (FLabelMargin > 10) DrawLabels();
+    if (FLabelMargin > 10 && FCoordinates != TCoordinates::None) DrawLabels();
 }
 
 void TKelGoPB::PaintBackground() {
@@ -205,11 +231,37 @@ void TKelGoPB::SetPoint(uint8_t Stone, int32_t Col, int32_t Row, int32_t Value) 
     Stones[Row - 1][Col - 1] = Stone;
     Values[Row - 1][Col - 1] = Value;
     DrawCell(Col, Row);
+    DrawOverlay(Col, Row);
+}
+
+void TKelGoPB::DrawOverlay(int32_t Col, int32_t Row) {
     if (const int32_t M = Marks[Row - 1][Col - 1]; M != 0) {
         DrawCode(Col, Row, M);
-    } else {
-        DrawValue(Col, Row, false, Value);
+    } else if (const int32_t L = Variations[Row - 1][Col - 1]; L != 0) {
+        DrawVariation(Col, Row, L);
+    } else if (const int32_t V = Values[Row - 1][Col - 1]; V > 0) {
+        DrawCode(Col, Row, V);
     }
+}
+
+void TKelGoPB::DrawVariation(int32_t Col, int32_t Row, int32_t Letter) {
+    if (FLetterSize < 1) return;
+    const std::string Text(1, static_cast<char>('a' + Letter - 1));
+    const int X0 = (Col - 1) * FCellSize;
+    const int Y0 = (Row - 1) * FCellSize;
+    const uint8_t Stone = Stones[Row - 1][Col - 1];
+    // Lower case, a size under the record's letters and in a colour of their own, so a line of
+    // play is never taken for a label of the record.
+    Canvas.SetFont("Times New Roman", std::max<int>(FLetterSize - 1, 1), true);
+    if (Stone == 0) {
+        RestoreCellWood(X0, Y0);
+        RestoreHighlight(Col, Row);
+    }
+    Canvas.SetFontColour(Stone == 1 ? kClWhite : kVariationColour);
+    Canvas.SetTransparentText(true);
+    const int TW = Canvas.TextWidth(Text);
+    const int TH = Canvas.TextHeight(Text);
+    Canvas.TextOut(X0 + (FCellSize - TW) / 2, Y0 + (FCellSize - TH) / 2, Text);
 }
 
 bool TKelGoPB::HasStoneImages() const {
@@ -303,8 +355,8 @@ void TKelGoPB::DrawValue(int32_t Col, int32_t Row, bool Toggle, int32_t Value) {
     }
     if (Value <= 0) return;
     Stored = Value;
-    // A mark of the record covers the value until it goes.
-    if (Marks[Row - 1][Col - 1] != 0) return;
+    // A mark of the record, or a variation letter, covers the value until it goes.
+    if (Marks[Row - 1][Col - 1] != 0 || Variations[Row - 1][Col - 1] != 0) return;
     DrawCode(Col, Row, Value);
 }
 
@@ -436,11 +488,11 @@ void TKelGoPB::DrawLabels() {
     }
     Canvas.SetFont(FCellSize < 20 ? "MS Serif" : "Times New Roman", Size, false);
     for (int I = 0; I < FLines; ++I) {
-        std::string RowText = std::to_string(I + 1);
+        std::string RowText = RowLabel(FCoordinates, I + 1, FLines);
         if (RowText.size() == 1) RowText.insert(RowText.begin(), ' ');
         Canvas.TextOut(FBoardSize + 4,
                        I * FCellSize + (FCellSize - Canvas.TextHeight(RowText)) / 2 + 1, RowText);
-        const std::string ColText(1, static_cast<char>('A' + I));
+        const std::string ColText = ColumnLabel(FCoordinates, I + 1);
         Canvas.TextOut(I * FCellSize + (FCellSize - Canvas.TextWidth(ColText)) / 2 + 3,
                        FBoardSize + 6, ColText);
     }
@@ -450,6 +502,7 @@ void TKelGoPB::LoadPosition(const TStoneGrid& NewStones) {
     Stones = NewStones;
     Values = {};
     Marks = {};
+    Variations = {};
     Redraw();
 }
 
@@ -486,6 +539,25 @@ void TKelGoPB::LoadMarks(const TValueGrid& NewMarks) {
             if (M != Marks[Row - 1][Col - 1]) SetMark(Col, Row, M);
         }
     }
+}
+
+void TKelGoPB::LoadVariations(const TValueGrid& Letters) {
+    for (int32_t Row = 1; Row <= FLines; ++Row) {
+        for (int32_t Col = 1; Col <= FLines; ++Col) {
+            int32_t L = Letters[Row - 1][Col - 1];
+            if (L < 0 || L > kMaxVariationLetters) L = 0;
+            if (L == Variations[Row - 1][Col - 1]) continue;
+            Variations[Row - 1][Col - 1] = L;
+            if (Sized) SetPoint(Stones[Row - 1][Col - 1], Col, Row, Values[Row - 1][Col - 1]);
+        }
+    }
+}
+
+void TKelGoPB::SetCoordinates(TCoordinates Style) {
+    if (Style == FCoordinates) return;
+    FCoordinates = Style;
+    // The old labels go with the margin's background, which only the whole board repaints.
+    if (Sized) Redraw();
 }
 
 void TKelGoPB::MouseDown(TMouseButton Button, uint32_t Shift, int X, int Y) {

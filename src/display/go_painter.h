@@ -38,6 +38,20 @@ constexpr int kMinImageCell = 10;
 constexpr int kMaxImageCell = 59;
 
 enum class TMouseButton { Left, Right, Middle };
+
+// How the labels in the margin name the lines: as designed (columns A..S with I, row 1 at the
+// top), standard (columns A..T without I, rows counted from the bottom, as players write D4
+// and R16), or no labels at all (the margin stays, empty).
+enum class TCoordinates : uint8_t { Designed, Standard, None };
+
+// The label of column Col (1..19) and of row Row (1..Lines) under Style; empty for None.
+std::string ColumnLabel(TCoordinates Style, int32_t Col);
+std::string RowLabel(TCoordinates Style, int32_t Row, int32_t Lines);
+
+// The first moves of other lines of play are lettered a, b, c … on their points: a value of
+// 1..kMaxVariationLetters on the painter's variation layer.
+constexpr int32_t kMaxVariationLetters = 26;
+constexpr TColour kVariationColour = Rgb(178, 34, 34);
 // Shift state bits of a mouse press.
 enum TShiftFlags : uint32_t { kShiftKey = 1, kAltKey = 2, kCtrlKey = 4 };
 
@@ -84,6 +98,20 @@ class TKelGoPB {
     void LoadMarks(const TValueGrid& NewMarks);
     void ClearMarks() { LoadMarks({}); }
 
+    // The letters of other lines of play on the position shown: 1..26 (a..z) per point, 0 for
+    // none; others read as none. A letter shows on its point unless the record marks the point
+    // (the mark wins) and hides the value code there while it stays. Redraws the points whose
+    // letter changed.
+    void LoadVariations(const TValueGrid& Letters);
+    void ClearVariations() { LoadVariations({}); }
+    int32_t Variation(int32_t Col, int32_t Row) const {
+        return OnBoard(Col, Row) ? Variations[Row - 1][Col - 1] : 0;
+    }
+
+    // How the margin labels the lines; a change repaints the labels.
+    void SetCoordinates(TCoordinates Style);
+    TCoordinates Coordinates() const { return FCoordinates; }
+
     // Repaint request of the paint box.
     void Paint() { Redraw(); }
     // Mouse press at pixel (X, Y) of the paint box: raises OnPointClick with the point under
@@ -101,7 +129,11 @@ class TKelGoPB {
     int32_t CellSize() const { return FCellSize; }
     int32_t HalfCell() const { return FHalfCell; }
     int32_t LabelMargin() const { return FLabelMargin; }
-    void SetLabelMargin(int32_t M) { FLabelMargin = M; }
+    // A new margin leaves a sized painter unsized: the owner sizes it again, which repaints it.
+    void SetLabelMargin(int32_t M) {
+        if (M != FLabelMargin) Sized = false;
+        FLabelMargin = M;
+    }
     // Sets BoardSize without any drawing (the reference window starts at 100).
     void SetInitialBoardSize(int32_t P) { FBoardSize = P; }
     uint8_t NumberSize3() const { return FNumberSize3; }
@@ -148,6 +180,10 @@ class TKelGoPB {
     void DrawCode(int32_t Col, int32_t Row, int32_t Value);
     void DrawShape(int32_t Col, int32_t Row, int32_t Value);
     void DrawLabels();
+    // What the point shows over its cell: the record's mark, else a variation letter, else its
+    // value code.
+    void DrawOverlay(int32_t Col, int32_t Row);
+    void DrawVariation(int32_t Col, int32_t Row, int32_t Letter);
 
     // The F-prefixed fields hold what the queries of the same name return.
     int32_t TileWidth;
@@ -165,6 +201,8 @@ class TKelGoPB {
     bool Painting = false;
     TValueGrid Values{};
     TValueGrid Marks{};
+    TValueGrid Variations{};
+    TCoordinates FCoordinates = TCoordinates::Designed;
     int32_t FLines = kBoardLines;
     int32_t FCellSize = 0;
     int32_t FBoardSize = 190;

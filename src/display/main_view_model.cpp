@@ -121,18 +121,45 @@ void TXVexoViewModel::ApplyRecord() {
     // board keeps its numbering when it is reset for the record.
     if (NumbersShown) Board->SetNumbering({0, 0, 1});
 
+    ShowInfoTexts();
+    ApplyCoordinates();
+
+    // An empty comment box.
+    CommentLines.clear();
+    ++CommentVersion;
+
+    // The starting setup and every move, silently; then the move the record opens at.
+    DrawRecordReplay(Record, *Board, *Painter);
+    StepBackTo(*Board, OpeningMove(Record, *Board));
+    Loading = false;
+    ShowMarks();
+
+    // The notes of the move shown, or the whole-game comment.
+    ShowComment();
+    if (Record.Info.CommentMode == "1") CommentLines.push_back({Field(TInfoKind::GameComment)});
+    RecordShown = true;
+    GameChanged();
+}
+
+void TXVexoViewModel::ShowInfoTexts() {
     // The labels: each field bounded (the record keeps it whole). A standard SGF record leaves
     // out what it does not know: its labels show nothing after the colon then (the tag and NGF
     // labels read as they always have).
-    const auto Text = [](TInterfaceText Id, std::string_view Arg = {}) {
-        return InterfaceText(Id, {Arg});
+    const auto Text = [this](TInterfaceText Id, std::string_view Arg = {}) {
+        return InterfaceText(*Translator, Id, {Arg});
     };
     const auto F = [this](TInfoKind Kind) { return Field(Kind, kMaxTipChars); };
     const bool Sgf = Record.FormatMode == kFormatSgf;
     Info.Title = F(TInfoKind::Title);
     Info.Lines[0] = Text(TInterfaceText::Date) + F(TInfoKind::Date);
     Info.Lines[1] = Text(TInterfaceText::Place) + F(TInfoKind::Place);
-    Info.Lines[2] = Text(TInterfaceText::TimeUsed) + F(TInfoKind::TimeText);
+    // The words the SGF and NGF readers wrote (a time in hours and minutes, a handicap game) in
+    // the language shown; a tag record's fields are its own text.
+    const bool ReaderWrote = Record.FormatMode == kFormatSgf || Record.FormatMode == kFormatNgf;
+    const auto Words = [this, ReaderWrote](std::string Field) {
+        return ReaderWrote ? ElideText(ReaderWords(*Translator, Field), kMaxTipChars) : Field;
+    };
+    Info.Lines[2] = Text(TInterfaceText::TimeUsed) + Words(F(TInfoKind::TimeText));
     const std::string Seconds = F(TInfoKind::ByoyomiSeconds);
     const std::string Periods = F(TInfoKind::ByoyomiCount);
     std::string Byoyomi = Text(TInterfaceText::Byoyomi);
@@ -145,8 +172,15 @@ void TXVexoViewModel::ApplyRecord() {
         if (!Periods.empty()) Byoyomi += Text(TInterfaceText::Periods, Periods);
     }
     Info.Lines[3] = Byoyomi;
-    Info.Lines[4] = Text(Record.KomiMode == 1 ? TInterfaceText::Komi : TInterfaceText::Method) +
-                    (Sgf ? ElideText(SgfKomiText(Record), kMaxTipChars) : F(TInfoKind::Komi));
+    std::string Komi = Words(F(TInfoKind::Komi));
+    if (Sgf && Record.DeclaredHandicap >= 2) {
+        // The handicap the file names, beside its komi (as written).
+        const std::string Handicap = InterfaceText(*Translator, TInterfaceText::HandicapGame,
+                                                   {std::to_string(Record.DeclaredHandicap)});
+        Komi = ElideText(Komi.empty() ? Handicap : Komi + " (" + Handicap + ")", kMaxTipChars);
+    }
+    Info.Lines[4] =
+        Text(Record.KomiMode == 1 ? TInterfaceText::Komi : TInterfaceText::Method) + Komi;
     Info.Lines[5] = Text(TInterfaceText::Result) + F(TInfoKind::Result);
     const auto Player = [&](TInfoKind NameKind, TInfoKind RankKind) {
         TPlayerText P;
@@ -165,22 +199,6 @@ void TXVexoViewModel::ApplyRecord() {
     Info.Black = Player(TInfoKind::BlackName, TInfoKind::BlackRank);
     Info.White = Player(TInfoKind::WhiteName, TInfoKind::WhiteRank);
     ++RecordVersion;
-
-    // An empty comment box.
-    CommentLines.clear();
-    ++CommentVersion;
-
-    // The starting setup and every move, silently; then the move the record opens at.
-    DrawRecordReplay(Record, *Board, *Painter);
-    StepBackTo(*Board, OpeningMove(Record, *Board));
-    Loading = false;
-    ShowMarks();
-
-    // The notes of the move shown, or the whole-game comment.
-    ShowComment();
-    if (Record.Info.CommentMode == "1") CommentLines.push_back({Field(TInfoKind::GameComment)});
-    RecordShown = true;
-    GameChanged();
 }
 
 std::string TXVexoViewModel::Field(TInfoKind Kind, int64_t MaxChars) const {
@@ -221,6 +239,10 @@ void TXVexoViewModel::ShowMarks() {
         MarksOfMove(Record, K, Marks);
     }
     Painter->LoadMarks(Marks);
+    // The other lines of play start from positions of the record only.
+    TNumberGrid Letters{};
+    if (ViewMode == kViewing) VariationLetters(Record, K, Letters);
+    Painter->LoadVariations(Letters);
 }
 
 // --- navigation ---------------------------------------------------------------------------------
@@ -270,6 +292,13 @@ void TXVexoViewModel::StepArrow(int Tag) {
 
 void TXVexoViewModel::BoardClick(TMouseButton Button, int32_t X, int32_t Y) {
     AutoPlaying = false;
+    if (ViewMode == kViewing && Button == TMouseButton::Left) {
+        // A letter on the board opens its line of play, as its link does.
+        if (const int32_t Letter = Painter->Variation(X, Y); Letter > 0) {
+            OpenDiagram(Letter);
+            return;
+        }
+    }
     if (ViewMode == kViewing) {
         if (Button != TMouseButton::Left) {
             SoundOn = false;
@@ -310,8 +339,8 @@ bool TXVexoViewModel::moveBtnClick(std::string_view Text) {
     const TMoveNumberCheck Check = CheckMoveNumber(Text);
     if (!Check.Ok) {
         if (OnMessage) {
-            OnMessage(InterfaceText(Check.IsNumber ? TInterfaceText::EnterPositive
-                                                   : TInterfaceText::EnterNumber));
+            OnMessage(InterfaceText(*Translator, Check.IsNumber ? TInterfaceText::EnterPositive
+                                                                : TInterfaceText::EnterNumber));
         }
         return false;
     }
@@ -404,8 +433,8 @@ void TXVexoViewModel::ShowComment() {
     // A pass leaves no stone to see: the box says who passed.
     uint8_t Colour = 0;
     if (ViewMode == kViewing && K > 0 && shownMoveIsPass(&Colour)) {
-        AddCommentLine(InterfaceText(Colour == kWhite ? TInterfaceText::WhitePassed
-                                                      : TInterfaceText::BlackPassed),
+        AddCommentLine(InterfaceText(*Translator, Colour == kWhite ? TInterfaceText::WhitePassed
+                                                                   : TInterfaceText::BlackPassed),
                        false, 0, true);
     }
     int32_t Diagrams = 0;
@@ -416,7 +445,7 @@ void TXVexoViewModel::ShowComment() {
             AddCommentLine(DecodeText(Note.Text, Encoding), false, 0, true);
         } else if (Note.Kind == nkDiagram) {
             ++Diagrams;
-            AddCommentLine(InterfaceText(TInterfaceText::DiagramLink,
+            AddCommentLine(InterfaceText(*Translator, TInterfaceText::DiagramLink,
                                          {std::to_string(K), std::to_string(Diagrams)}),
                            true, Diagrams, true);
         }
@@ -442,6 +471,13 @@ void TXVexoViewModel::LinkClick(std::string_view Text) {
     if (K >= 1) {
         OpenDiagram(K);
         return;
+    }
+    // A link in another language names its diagram by the line the box shows.
+    for (const TCommentLine& Line : CommentLines) {
+        if (Line.IsLink && Line.Diagram > 0 && Line.Text == Text) {
+            OpenDiagram(Line.Diagram);
+            return;
+        }
     }
     Changed();
 }
@@ -484,6 +520,8 @@ void TXVexoViewModel::StartTrial() {
     Board->GetLastMove(X, Y, Colour);
     TrialMarkX = X > 0 ? X : 0;
     TrialMarkY = X > 0 ? Y : 0;
+    // A trial line is no line of the record: the letters of the record's lines go.
+    ShowMarks();
     // The surround's new colour repaints the board with its new edge.
     Painter->Redraw();
 }
@@ -623,6 +661,41 @@ void TXVexoViewModel::FollowTrialMark() {
 void TXVexoViewModel::SetSurround(TColour Colour) {
     SurroundColour = Colour;
     MainGoPB.SetBackground(Colour);
+}
+
+// --- language and coordinates -------------------------------------------------------------------
+
+void TXVexoViewModel::SetTranslator(const TTranslator& NewTranslator) {
+    Translator = &NewTranslator;
+    if (RecordShown) {
+        ShowInfoTexts();
+        // The comment box as it stands (the game comment, or the notes of the move shown).
+        if (Record.Info.CommentMode == "1") {
+            CommentLines.clear();
+            ++CommentVersion;
+            CommentLines.push_back({Field(TInfoKind::GameComment)});
+        } else {
+            ShowComment();
+        }
+    }
+    Changed();
+}
+
+TCoordinates TXVexoViewModel::coordinatesOf(int32_t FormatMode) {
+    return FormatMode == kFormatSgf ? TCoordinates::Standard : TCoordinates::Designed;
+}
+
+void TXVexoViewModel::SetCoordinatesChoice(std::optional<TCoordinates> Choice) {
+    CoordinatesChoice = Choice;
+    ApplyCoordinates();
+    Changed();
+}
+
+void TXVexoViewModel::ApplyCoordinates() {
+    // Before any record the empty board shows the designed labels.
+    const TCoordinates Default =
+        RecordShown || Loading ? coordinatesOf(Record.FormatMode) : TCoordinates::Designed;
+    Painter->SetCoordinates(CoordinatesChoice.value_or(Default));
 }
 
 // --- layout -------------------------------------------------------------------------------------

@@ -11,12 +11,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "display/canvas.h"
 #include "display/go_painter.h"
+#include "display/translator.h"
 #include "records/display_text.h"
 #include "records/game_record.h"
 #include "rules/go_board.h"
@@ -138,6 +140,21 @@ class TXVexoViewModel {
     // The board panel panP is W x H: the board's cell size and its place in the panel.
     void pBaseResize(int W, int H);
 
+    // The texts the model writes (information labels, the comment box's pass and link lines,
+    // the move box's messages) come from Translator from now on, which must outlive the model
+    // or be replaced first; the texts shown are written again at once.
+    void SetTranslator(const TTranslator& Translator);
+    const TTranslator& translator() const { return *Translator; }
+    // The coordinates the user chose for every record, or none chosen (nullopt): each record
+    // then shows those of its format (coordinatesOf). The board is repainted when they change.
+    void SetCoordinatesChoice(std::optional<TCoordinates> Choice);
+    std::optional<TCoordinates> coordinatesChoice() const { return CoordinatesChoice; }
+    // The coordinates the board shows now.
+    TCoordinates coordinates() const { return Painter->Coordinates(); }
+    // The coordinates a record of Format shows before the user chooses: standard for standard
+    // SGF, whose comments name points so; as designed for the tag and NGF formats.
+    static TCoordinates coordinatesOf(int32_t FormatMode);
+
     // Raised after every handler above, so the front end shows the new state.
     std::function<void()> OnChanged;
     // Raised after every step of the board, every record shown and every start or end of trial
@@ -207,8 +224,12 @@ class TXVexoViewModel {
     // The comment box for the move the board shows (ShowComment), and its lines.
     void ShowComment();
     void AddCommentLine(std::string Text, bool IsLink, int32_t Diagram, bool Separate);
-    // Draws the record's marks of the position shown (none on a trial line).
+    // Draws the record's marks of the position shown and the letters of the lines of play that
+    // leave the game there (neither on a trial line).
     void ShowMarks();
+    // The information labels of the record shown, in the translator's language.
+    void ShowInfoTexts();
+    void ApplyCoordinates();
     // The move whose notes the comment box shows: during trial play the move the trial line
     // branches from, else the board's move.
     int32_t CommentMove() const;
@@ -269,6 +290,9 @@ class TXVexoViewModel {
     // The point FollowTrialMark last marked (0: none).
     int32_t TrialMarkX = 0;
     int32_t TrialMarkY = 0;
+
+    const TTranslator* Translator = &SourceTexts();
+    std::optional<TCoordinates> CoordinatesChoice;
 
     // The record and the settings of the shown game.
     TGameRecord Record;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "display/image_set_chooser.h"
+#include "display/interface_text.h"
 #include "display/record_drawing.h"
 #include "records/diagram_code.h"
 #include "records/record_loader.h"
@@ -31,8 +32,9 @@ bool HoldsGroups(std::string_view Part, int Count, int Width) {
 
 }  // namespace
 
-std::string ReferenceCaption(int32_t StartMove) {
-    return std::to_string(static_cast<int64_t>(StartMove) - 1) + "手 " + kReferenceCaption;
+std::string ReferenceCaption(int32_t StartMove, const TTranslator& Translator) {
+    return FillArguments(Translator.Translate(kReferenceContext, kMoveCaption),
+                         {std::to_string(static_cast<int64_t>(StartMove) - 1)});
 }
 
 TCHelpFormModel::TCHelpFormModel(TPaintBox& HelpPB, TImageSource& Images, const TImage& BaseB,
@@ -48,6 +50,7 @@ void TCHelpFormModel::FormCreate() {
     FPainter = std::make_unique<TKelGoPB>(HelpPB, BaseB, BEdge);
     FPainter->SetLabelMargin(0);
     FPainter->SetInitialBoardSize(100);
+    ApplyCoordinates();
     FPainter->OnPointClick = [this](TKelGoPB&, TMouseButton Button, uint32_t, int32_t Col,
                                     int32_t Row) { BoardClick(Button, Col, Row); };
 
@@ -60,15 +63,14 @@ void TCHelpFormModel::FormCreate() {
         PointEvent(X, Y, Value, Colour);
     };
     FBoard->OnRedrawPoint = FBoard->OnPutStone;
-    StudyButtonCaption = kStudyCaption;
+    StudyButtonCaption = Text(kStudyCaption);
 }
 
 void TCHelpFormModel::FormShow() {
     StudyPanelShown = false;
     MarkIndex = 0;
-    Caption = std::string("手 ") + kReferenceCaption;
-    PassButtonCaption = kPassCaption;
-    MarkCaption = kMarkCaption;
+    CaptionHasMove = false;
+    WriteCaptions();
     MarkOn = false;
     Changed();
 }
@@ -97,7 +99,7 @@ void TCHelpFormModel::SetSurround(TColour Colour, const TImage& Edge) {
 
 void TCHelpFormModel::Initialise(const TPosition& NewSnapshot) {
     SetSurround(kReferencePanelColour, BEdge);
-    StudyButtonCaption = kStudyCaption;
+    StudyButtonCaption = Text(kStudyCaption);
     HelpPanelShown = true;
     StudyPanelShown = false;
     Drawing = false;
@@ -130,7 +132,8 @@ bool TCHelpFormModel::ShowKeptCode() {
     if (!HoldsGroups(Moves, MoveCount, 2)) return false;
 
     BackToStart();
-    Caption = ReferenceCaption(StartMove);
+    CaptionHasMove = true;
+    Caption = ReferenceCaption(StartMove, *Translator);
     FPainter->LoadPosition(BoardStones(*FBoard, FPainter->Lines()));
     Drawing = true;
 
@@ -234,7 +237,7 @@ void TCHelpFormModel::EnterStudy() {
     Numbering = {0, FBoard->MoveIndex(), 1};
     FBoard->SetNumbering(Numbering);
     StudyPanelShown = true;
-    StudyButtonCaption = kStudyEndCaption;
+    StudyButtonCaption = Text(kStudyEndCaption);
     // What the board shows now, for a diagram whose code never drew it (an empty code keeps the
     // picture of the diagram before it).
     for (int32_t Row = 1; Row <= FPainter->Lines(); ++Row) {
@@ -248,7 +251,7 @@ void TCHelpFormModel::EnterStudy() {
 void TCHelpFormModel::LeaveStudy() {
     Study = false;
     SetSurround(kReferencePanelColour, BEdge);
-    StudyButtonCaption = kStudyCaption;
+    StudyButtonCaption = Text(kStudyCaption);
     StudyPanelShown = false;
     FBoard->SetPosition(*Snapshot, true, true);
     // The diagram drawn again from its code; a code that does not reach the picture gets the
@@ -270,8 +273,9 @@ void TCHelpFormModel::ResizeBoard(int W, int H) {
     const int32_t Lines = FPainter->Lines();
     const int32_t N = std::max(ReferenceCellSize(W, H, FPainter->LabelMargin(), Lines), 0);
     const int32_t S = Lines * N;
-    HelpPBLeft = (W - S) / 2;
-    HelpPBTop = (H - S) / 2;
+    const int32_t M = FPainter->LabelMargin();
+    HelpPBLeft = (W - S - M) / 2;
+    HelpPBTop = (H - S - M) / 2;
     ChooseReferenceImageSet(*FPainter, Images, W, H);
 }
 
@@ -302,6 +306,38 @@ void TCHelpFormModel::pCBaseResize(int W) {
     for (int i = 0; i < kStepButtons; ++i)
         StepButtons[static_cast<size_t>(i)] = {(Width + Gap) * i + Offset, std::max(Width, 0)};
     Changed();
+}
+
+std::string TCHelpFormModel::Text(const char* Source) const {
+    return Translator->Translate(kReferenceContext, Source);
+}
+
+void TCHelpFormModel::WriteCaptions() {
+    Caption = CaptionHasMove ? ReferenceCaption(StartMove, *Translator) : Text(kNoMoveCaption);
+    StudyButtonCaption = Text(Study ? kStudyEndCaption : kStudyCaption);
+    PassButtonCaption = Text(kPassCaption);
+    MarkCaption = Text(kMarkCaption);
+}
+
+void TCHelpFormModel::SetTranslator(const TTranslator& NewTranslator) {
+    Translator = &NewTranslator;
+    WriteCaptions();
+    Changed();
+}
+
+void TCHelpFormModel::SetCoordinates(TCoordinates Style) {
+    if (Style == FCoordinates) return;
+    FCoordinates = Style;
+    if (!Created()) return;
+    ApplyCoordinates();
+    ResizeBoard(BoardPanelWidth, BoardPanelHeight);
+    Changed();
+}
+
+void TCHelpFormModel::ApplyCoordinates() {
+    const bool Labelled = FCoordinates == TCoordinates::Standard;
+    FPainter->SetCoordinates(Labelled ? TCoordinates::Standard : TCoordinates::None);
+    FPainter->SetLabelMargin(Labelled ? kReferenceLabelMargin : 0);
 }
 
 }  // namespace xvexo

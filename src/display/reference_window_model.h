@@ -13,6 +13,7 @@
 
 #include "display/canvas.h"
 #include "display/go_painter.h"
+#include "display/translator.h"
 #include "rules/go_board.h"
 #include "rules/position.h"
 
@@ -22,12 +23,18 @@ namespace xvexo {
 constexpr TColour kReferencePanelColour = Rgb(204, 212, 212);
 constexpr TColour kStudyPanelColour = Rgb(64, 128, 128);
 
-// Captions (UTF-8).
-inline constexpr const char* kReferenceCaption = "参考图";
-inline constexpr const char* kStudyCaption = "研讨";
-inline constexpr const char* kStudyEndCaption = "结束";
-inline constexpr const char* kPassCaption = "弃手";
-inline constexpr const char* kMarkCaption = "显示";
+// Captions (UTF-8), translated in kReferenceContext.
+inline constexpr std::string_view kReferenceContext = "ReferenceWindow";
+inline constexpr const char* kReferenceCaption = XV_TEXT("ReferenceWindow", "参考图");
+inline constexpr const char* kStudyCaption = XV_TEXT("ReferenceWindow", "研讨");
+inline constexpr const char* kStudyEndCaption = XV_TEXT("ReferenceWindow", "结束");
+inline constexpr const char* kPassCaption = XV_TEXT("ReferenceWindow", "弃手");
+inline constexpr const char* kMarkCaption = XV_TEXT("ReferenceWindow", "显示");
+// The window's caption before a diagram is shown, and with the move it leaves the game after.
+inline constexpr const char* kNoMoveCaption = XV_TEXT("ReferenceWindow", "手 参考图");
+inline constexpr const char* kMoveCaption = XV_TEXT("ReferenceWindow", "%1手 参考图");
+// The label margin the board gets for standard coordinates (the main board's).
+constexpr int32_t kReferenceLabelMargin = 20;
 
 // Where a step button sits in its panel.
 struct TButtonPlace {
@@ -94,6 +101,14 @@ class TCHelpFormModel {
     // window (see HelpPanelHeight).
     void FormResize(int W, int H);
 
+    // The captions come from Translator from now on (it must outlive the model or be replaced
+    // first); those shown are written again at once.
+    void SetTranslator(const TTranslator& Translator);
+    // The coordinates of the main board: standard ones get a label margin and labels here; as
+    // designed the window has none, nor for none. Kept for a window made later.
+    void SetCoordinates(TCoordinates Style);
+    TCoordinates Coordinates() const { return FCoordinates; }
+
     const TKelGoPB& Painter() const { return *FPainter; }
     TKelGoPB& Painter() { return *FPainter; }
     const TGoBoard& Board() const { return *FBoard; }
@@ -140,6 +155,10 @@ class TCHelpFormModel {
     void LeaveStudy();
     void SetSurround(TColour Colour, const TImage& Edge);
     void Changed();
+    std::string Text(const char* Source) const;
+    // The captions in the translator's language, for the state the window is in.
+    void WriteCaptions();
+    void ApplyCoordinates();
 
     TPaintBox& HelpPB;
     TImageSource& Images;
@@ -153,6 +172,10 @@ class TCHelpFormModel {
     // The picture as study mode found it.
     TKelGoPB::TStoneGrid ShownStones{};
     TKelGoPB::TValueGrid ShownValues{};
+    const TTranslator* Translator = &SourceTexts();
+    TCoordinates FCoordinates = TCoordinates::Designed;
+    // Whether the caption names the move the diagram leaves the game after.
+    bool CaptionHasMove = false;
     int BoardPanelWidth = kDesignBoardWidth;
     int BoardPanelHeight = kDesignBoardHeight;
     int ClientWidth = kDesignClientWidth;
@@ -161,6 +184,6 @@ class TCHelpFormModel {
 
 // The caption of a diagram that starts at move StartMove: the move before it, then "手 参考图"
 // (a diagram starting at move 38 is the reference diagram at move 37).
-std::string ReferenceCaption(int32_t StartMove);
+std::string ReferenceCaption(int32_t StartMove, const TTranslator& Translator = SourceTexts());
 
 }  // namespace xvexo

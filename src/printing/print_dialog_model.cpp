@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "display/interface_text.h"
 #include "printing/diagram_grid.h"
 #include "printing/print_font.h"
 #include "records/record_error.h"
@@ -61,7 +62,18 @@ void TOwnkFormModel::SetGameInfo(int32_t Total, const TGamePInfo& Info) {
         Show(edSPos, 1);
         Show(edEPos, Total);
     }
-    RangeCaption = "共 " + std::to_string(Total) + " 手";
+    WriteRangeCaption();
+}
+
+void TOwnkFormModel::SetTranslator(const TTranslator& NewTranslator) {
+    Translator = &NewTranslator;
+    WriteRangeCaption();
+}
+
+void TOwnkFormModel::WriteRangeCaption() {
+    RangeCaption =
+        FillArguments(Translator->Translate("PrintDialog", XV_TEXT("PrintDialog", "共 %1 手")),
+                      {std::to_string(TotalMoves)});
 }
 
 void TOwnkFormModel::FormShow(int32_t Width, int32_t Height) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "display/translator.h"
 #include "printing/game_print_info.h"
 #include "printing/print_settings.h"
 
@@ -46,6 +47,9 @@ class TOwnkFormModel {
 
     // Dialog creation: the face of the printed text.
     void FormCreate();
+    // The dialog's texts come from Translator from now on (it must outlive the model or be
+    // replaced first); RangeCaption is written again at once.
+    void SetTranslator(const TTranslator& Translator);
     // Before showing: the total of moves (range 1..total, or 0..0 below 1) and the game
     // information that reaches the page.
     void SetGameInfo(int32_t TotalMoves, const TGamePInfo& Info);
@@ -93,7 +97,10 @@ class TOwnkFormModel {
     TModalResult ModalResult = TModalResult::None;
 
   private:
+    void WriteRangeCaption();
+
     TKelStatus& Status;
+    const TTranslator* Translator = &SourceTexts();
 };
 
 }  // namespace xvexo

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "records/diagram_code.h"
+
 namespace xvexo {
 
 namespace {
@@ -42,6 +44,33 @@ const TNoteRec* FindDiagramNote(const TGameRecord& Record, int32_t MoveNo, int32
         if (++Seen == K) return &Note;
     }
     return nullptr;
+}
+
+bool VariationLetters(const TGameRecord& Record, int32_t MoveNo, TNumberGrid& Letters) {
+    Letters = {};
+    const int32_t Lines = std::clamp(Record.BoardSize, kMinBoardSize, kMaxBoardSize);
+    constexpr int32_t kMaxLetters = 26;
+    bool Any = false;
+    int32_t Seen = 0;
+    const int32_t Count = std::min(Record.NoteCount, TGameRecord::MaxNotes);
+    for (int32_t i = 0; i < Count && Seen < kMaxLetters; ++i) {
+        const TNoteRec& Note = Record.Notes[static_cast<size_t>(i)];
+        if (Note.MoveNo != MoveNo || Note.Kind != nkDiagram) continue;
+        ++Seen;
+        // The code: its start move, its move count, then two letters a move.
+        const std::string_view Code = Note.Text;
+        if (Code.size() < 6 || CodeToIndex(Code.substr(0, 2)) != MoveNo + 1 ||
+            CodeToIndex(Code.substr(2, 2)) < 1)
+            continue;
+        const int32_t Col = CharToCoord(Code[4]);
+        const int32_t Row = CharToCoord(Code[5]);
+        if (Col < 1 || Col > Lines || Row < 1 || Row > Lines) continue;
+        int32_t& Letter = Letters[static_cast<size_t>(Row - 1)][static_cast<size_t>(Col - 1)];
+        if (Letter != 0) continue;
+        Letter = Seen;
+        Any = true;
+    }
+    return Any;
 }
 
 }  // namespace xvexo

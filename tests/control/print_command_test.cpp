@@ -25,6 +25,7 @@
 #include "platform/qt_print_surface.h"
 #include "support/memory_registry.h"
 #include "support/print_fixtures.h"
+#include "support/qt/language_guard.h"
 #include "support/record_text.h"
 #include "widgets/focus_button.h"
 
@@ -38,6 +39,8 @@ using testing::TMemoryRegistry;
 // A viewer whose print command prints into a temporary folder: no printer unless a test gives
 // one, the file chooser answers File, and every box is captured.
 struct TPrintFixture {
+    // The messages read below are the English ones.
+    testing::TLanguageGuard English{"en"};
     QTemporaryDir Dir;
     TMemoryRegistry Registry;
     TPrintOptions Options;
@@ -104,7 +107,7 @@ TEST_F(PrintCommand, ThePrintButtonOpensTheDialogOverTheViewerAndPrintsToAPdfWit
     UseDialog = [this](TOwnkForm& F) {
         EXPECT_EQ(F.edSPos->text(), QStringLiteral("1"));
         EXPECT_EQ(F.edEPos->text(), QStringLiteral("120"));
-        EXPECT_EQ(F.Range->text(), QStringLiteral("共 120 手"));
+        EXPECT_EQ(F.Range->text(), QStringLiteral("120 moves"));
         // No printer: the size of an A4 sheet at 600 dots per inch.
         EXPECT_EQ(F.edWidth->text(), QStringLiteral("4958"));
         EXPECT_EQ(F.edHeight->text(), QStringLiteral("7017"));

@@ -6,6 +6,7 @@
 
 #include "platform/reg_file_registry.h"
 #include "support/memory_registry.h"
+#include "support/qt/language_guard.h"
 #include "support/temp_folder.h"
 
 namespace xvexo {
@@ -42,8 +43,13 @@ TEST(HostWindowModel, TitleSaysWhereTheGameStands) {
         {Status(true, "", 198, 196, true, true), "a.txt",
          "move 198 / 198 (White passed), Black to play \u2014 a.txt"},
     };
+    // In English, through the program's translations.
+    const testing::TLanguageGuard English("en");
     for (const auto& C : Cases)
-        EXPECT_EQ(WindowTitle(C.Status, C.File), C.Title);
+        EXPECT_EQ(WindowTitle(C.Status, C.File, QtTexts()), C.Title);
+    // The designed Chinese is the default.
+    EXPECT_EQ(WindowTitle(Status(true, "Cup", 7, 9, true, true), "a.sgf"),
+              "Cup \u2014 第 7 / 9 手（白弃手），黑方走 \u2014 a.sgf");
 }
 
 TEST(HostWindowModel, RecentFilesNewestFirstWithoutRepeatsAndAtMostTen) {

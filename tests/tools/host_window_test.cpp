@@ -19,6 +19,7 @@
 #include "control/reference_window.h"
 #include "control/view_fixture.h"
 #include "support/memory_registry.h"
+#include "support/qt/language_guard.h"
 #include "support/record_text.h"
 #include "viewer_window.h"
 
@@ -167,6 +168,7 @@ TEST(HostWindow, TheKeysStepTheBoardWhateverWidgetLastTookAClick) {
 }
 
 TEST(HostWindow, TheTitleFollowsEveryStepAndSaysWhoPassed) {
+    const testing::TLanguageGuard English("en");
     QTemporaryDir Dir;
     const QString Path =
         WriteRecord(Dir, "pass.sgf", "(;GM[1]FF[4]SZ[19]GN[Final];B[pd];W[dp];B[];W[dd])");
@@ -207,6 +209,7 @@ void SaveWithTitle(TViewerWindow& W, const char* Name) {
 }
 
 TEST(HostWindow, AGameEndingInTwoPassesStepsToEachOfThem) {
+    const testing::TLanguageGuard English("en");
     QTemporaryDir Dir;
     const QString Path = WriteRecord(
         Dir, "two_passes.sgf",
@@ -246,6 +249,7 @@ TEST(HostWindow, AGameEndingInTwoPassesStepsToEachOfThem) {
 }
 
 TEST(HostWindow, AProblemOpensAtItsStart) {
+    const testing::TLanguageGuard English("en");
     TViewerWindow W;
     ShowActive(W);
     QString Error;
@@ -259,6 +263,7 @@ TEST(HostWindow, AProblemOpensAtItsStart) {
 }
 
 TEST(HostWindow, OpenAsksForAFileOfEitherFormatAndOpensIt) {
+    const testing::TLanguageGuard English("en");
     QTemporaryDir Dir;
     const QString Path = WriteRecord(Dir, "game.txt", testing::TagRecord(7));
     QStringList Reported;
@@ -302,6 +307,7 @@ QStringList RecentTexts(TViewerWindow& W, QList<QAction*>* Actions = nullptr) {
 }
 
 TEST(HostWindow, RecentFilesAreKeptInTheRegistryAndReopen) {
+    const testing::TLanguageGuard English("en");
     QTemporaryDir Dir;
     const QString A = WriteRecord(Dir, "a.txt", testing::TagRecord(3));
     const QString B = WriteRecord(Dir, "b.txt", testing::TagRecord(5));

@@ -29,7 +29,13 @@ class TDirectControl final : public TViewerControl {
 
     TViewerStatus Status() const override {
         const TTitleData T = View->model().titleData(kMaxTitleChars);
-        return {T.HasRecord, T.GameTitle, T.MoveIndex, T.MoveCount, T.BlackToPlay, T.LastWasPass};
+        return {T.HasRecord,
+                T.GameTitle,
+                T.MoveIndex,
+                T.MoveCount,
+                T.BlackToPlay,
+                T.LastWasPass,
+                View->model().coordinates()};
     }
 
     void Print() override { View->printBtnClick(); }
@@ -40,6 +46,9 @@ class TDirectControl final : public TViewerControl {
         return true;
     }
     void SetOnChange(std::function<void()> Change) override { View->OnChange = std::move(Change); }
+    void SetCoordinates(std::optional<TCoordinates> Choice) override {
+        View->SetCoordinatesChoice(Choice);
+    }
 
   private:
     TXVexoView* View;

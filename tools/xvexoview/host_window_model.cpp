@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "display/interface_text.h"
 #include "records/display_text.h"
 
 namespace xvexo {
@@ -10,6 +11,7 @@ namespace xvexo {
 namespace {
 
 constexpr std::string_view kProgramName = "XVexoView";
+constexpr std::string_view kHostContext = "HostWindow";
 constexpr std::string_view kDash = " \u2014 ";
 
 bool HasControlByte(std::string_view Text) {
@@ -42,7 +44,11 @@ std::string ValueName(int Index) {
 
 }  // namespace
 
-std::string WindowTitle(const TViewerStatus& Status, std::string_view FileName) {
+std::string WindowTitle(const TViewerStatus& Status, std::string_view FileName,
+                        const TTranslator& Translator) {
+    const auto Text = [&Translator](const char* Source) {
+        return Translator.Translate(kHostContext, Source);
+    };
     if (!Status.HasRecord) return std::string(kProgramName);
     std::string Title;
     if (!Status.GameTitle.empty()) {
@@ -52,9 +58,14 @@ std::string WindowTitle(const TViewerStatus& Status, std::string_view FileName) 
     // Passes that end a tag or NGF record stand above the moves the board steps to: the total
     // counts them while they are shown.
     const int32_t Total = std::max(Status.MoveCount, Status.MoveIndex);
-    Title += "move " + std::to_string(Status.MoveIndex) + " / " + std::to_string(Total);
-    if (Status.LastWasPass) Title += Status.BlackToPlay ? " (White passed)" : " (Black passed)";
-    Title += Status.BlackToPlay ? ", Black to play" : ", White to play";
+    Title += FillArguments(Text(XV_TEXT("HostWindow", "第 %1 / %2 手")),
+                           {std::to_string(Status.MoveIndex), std::to_string(Total)});
+    if (Status.LastWasPass) {
+        Title += Status.BlackToPlay ? Text(XV_TEXT("HostWindow", "（白弃手）"))
+                                    : Text(XV_TEXT("HostWindow", "（黑弃手）"));
+    }
+    Title += Status.BlackToPlay ? Text(XV_TEXT("HostWindow", "，黑方走"))
+                                : Text(XV_TEXT("HostWindow", "，白方走"));
     Title += kDash;
     Title += FileName.empty() ? kProgramName : FileName;
     return Title;
@@ -125,22 +136,56 @@ bool TRecentFiles::Change(const std::function<void(std::vector<std::string>&)>& 
     }
 }
 
-std::string KeysHelpText() {
-    return "Home\tthe start of the game\n"
-           "Page Up\tfive moves back\n"
-           "Left\tone move back\n"
-           "Right\tone move forward\n"
-           "Page Down\tfive moves forward\n"
-           "End\tthe end of the game\n"
-           "Wheel on the board\tone move back (up) or forward (down)\n"
-           "Click on the board\tone move forward; in trial play a stone\n"
-           "Right click on the board\tone move back\n"
-           "Enter in \u8df3\u81f3\tgo to the move typed\n"
-           "Escape\tclose the reference window\n"
-           "Ctrl+O\topen a record\n"
-           "Ctrl+P\tprint\n"
-           "Ctrl+Q\tquit\n"
-           "F1\tthis list";
+std::string KeysHelpText(const TTranslator& Translator) {
+    // A key's name stays as the keyboard writes it; a mouse action or a button is translated.
+    struct TRow {
+        const char* Key;
+        bool KeyTranslated;
+        const char* What;
+    };
+    static constexpr TRow kRows[] = {
+        {"Home", false, XV_TEXT("HostWindow", "回到开局")},
+        {"Page Up", false, XV_TEXT("HostWindow", "后退五手")},
+        {"Left", false, XV_TEXT("HostWindow", "后退一手")},
+        {"Right", false, XV_TEXT("HostWindow", "前进一手")},
+        {"Page Down", false, XV_TEXT("HostWindow", "前进五手")},
+        {"End", false, XV_TEXT("HostWindow", "到终局")},
+        {XV_TEXT("HostWindow", "棋盘上的滚轮"), true,
+         XV_TEXT("HostWindow", "向上后退一手，向下前进一手")},
+        {XV_TEXT("HostWindow", "单击棋盘"), true, XV_TEXT("HostWindow", "前进一手；试下时落子")},
+        {XV_TEXT("HostWindow", "右击棋盘"), true, XV_TEXT("HostWindow", "后退一手")},
+        {XV_TEXT("HostWindow", "单击棋盘上的小写字母"), true,
+         XV_TEXT("HostWindow", "打开从该点开始的变化图（与解说中的参考图链接相同）")},
+        {"Ctrl+T", false, XV_TEXT("HostWindow", "开始或结束试下")},
+        {"Ctrl+N", false, XV_TEXT("HostWindow", "显示或隐藏手数")},
+        {"Ctrl+R", false, XV_TEXT("HostWindow", "开始或停止自动播放")},
+        {XV_TEXT("HostWindow", "在跳至框中按回车"), true, XV_TEXT("HostWindow", "跳至输入的手数")},
+        {"Escape", false, XV_TEXT("HostWindow", "关闭参考图窗口")},
+        {"Ctrl+O", false, XV_TEXT("HostWindow", "打开棋谱")},
+        {"Ctrl+P", false, XV_TEXT("HostWindow", "打印")},
+        {"Ctrl+Q", false, XV_TEXT("HostWindow", "退出")},
+        {"F1", false, XV_TEXT("HostWindow", "本说明")},
+        {XV_TEXT("HostWindow", "箭头按钮"), true,
+         XV_TEXT("HostWindow",
+                 "从左到右：回到开局、后退五手、后退一手、前进一手、前进五手、到终局")},
+        {XV_TEXT("HostWindow", "试下"), true,
+         XV_TEXT("HostWindow", "在棋盘上摆自己的着法；结束试下后回到棋谱，棋谱不变")},
+        {XV_TEXT("HostWindow", "显示手数"), true, XV_TEXT("HostWindow", "在每个棋子上显示手数")},
+        {XV_TEXT("HostWindow", "自动"), true,
+         XV_TEXT("HostWindow", "每隔旁边所设的秒数（1–100）前进一手；停止即结束")},
+        {XV_TEXT("HostWindow", "跳至"), true, XV_TEXT("HostWindow", "跳至旁边框中输入的手数")},
+        {XV_TEXT("HostWindow", "打印"), true, XV_TEXT("HostWindow", "打开棋谱打印对话框")},
+        {XV_TEXT("HostWindow", "参考图链接"), true,
+         XV_TEXT("HostWindow", "解说中的“参考图 M-K”打开第 M 手的第 K 个参考图")},
+    };
+    std::string Text;
+    for (const TRow& Row : kRows) {
+        if (!Text.empty()) Text += '\n';
+        Text += Row.KeyTranslated ? Translator.Translate(kHostContext, Row.Key) : Row.Key;
+        Text += '\t';
+        Text += Translator.Translate(kHostContext, Row.What);
+    }
+    return Text;
 }
 
 }  // namespace xvexo

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "display/go_painter.h"
+#include "display/translator.h"
 #include "records/user_registry.h"
 
 namespace xvexo {
@@ -25,13 +27,17 @@ struct TViewerStatus {
     bool BlackToPlay = true;
     // Whether the move shown is a pass (by the side that is not to play).
     bool LastWasPass = false;
+    // The coordinates the board shows.
+    TCoordinates Coordinates = TCoordinates::Designed;
 };
 
-// The window title for Status: "GAME — move N / M, Black to play — NAME", GAME left out when
-// the game has no title, NAME the record's file name (the program's name when empty); M is
-// never below N. A pass adds who passed: "move 7 / 9 (White passed), Black to play". Without a
-// record: the program's name alone.
-std::string WindowTitle(const TViewerStatus& Status, std::string_view FileName);
+// The window title for Status in the language of Translator: "GAME — 第 N / M 手，黑方走 — NAME"
+// (in English "GAME — move N / M, Black to play — NAME"), GAME left out when the game has no
+// title, NAME the record's file name (the program's name when empty); M is never below N. A
+// pass adds who passed: "move 7 / 9 (White passed), Black to play". Without a record: the
+// program's name alone.
+std::string WindowTitle(const TViewerStatus& Status, std::string_view FileName,
+                        const TTranslator& Translator = SourceTexts());
 
 // The recently opened records, newest first, as string values "1".."10" under
 // kRecentFilesKey. What cannot be an address (another value type, empty text, control bytes,
@@ -68,7 +74,8 @@ class TRecentFiles {
 // it cannot be stored (a relative path of such bytes).
 std::string StorableAddress(std::string_view Address);
 
-// The keys and mouse actions of the window, one a line, for the Help menu.
-std::string KeysHelpText();
+// The keys and mouse actions of the window and what each button does, one a line ("KEY\tWHAT"),
+// in the language of Translator, for the Help menu.
+std::string KeysHelpText(const TTranslator& Translator = SourceTexts());
 
 }  // namespace xvexo

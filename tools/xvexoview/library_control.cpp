@@ -68,6 +68,9 @@ class TLibraryControl final : public TViewerControl {
         S.MoveCount = From.MoveCount;
         S.BlackToPlay = From.BlackToPlay;
         S.LastWasPass = From.LastWasPass;
+        S.Coordinates = From.Coordinates == IXVexoViewWidget::Standard   ? TCoordinates::Standard
+                        : From.Coordinates == IXVexoViewWidget::NoLabels ? TCoordinates::None
+                                                                         : TCoordinates::Designed;
         return S;
     }
     void Print() override { View->Print(); }
@@ -75,6 +78,11 @@ class TLibraryControl final : public TViewerControl {
     bool CloseReference() override { return View->CloseReference(); }
     void SetOnChange(std::function<void()> Change) override {
         View->SetOnChange(std::move(Change));
+    }
+    void SetCoordinates(std::optional<TCoordinates> Choice) override {
+        View->SetCoordinates(Choice ? static_cast<IXVexoViewWidget::TCoordinatesChoice>(
+                                          IXVexoViewWidget::Designed + static_cast<int>(*Choice))
+                                    : IXVexoViewWidget::ByFormat);
     }
 
   private:

@@ -92,13 +92,18 @@ int main(int argc, char** argv) {
     // With --screenshot nobody is there to read a box: notices go to standard error.
     std::function<void(const QString&)> Report;
     if (Screenshot) Report = PrintError;
-    // The recent files live in the user's registry; a screenshot leaves them as they are, and
-    // a settings file that is no regular file keeps none (the notice above said so).
-    std::unique_ptr<xvexo::TRegFileRegistry> Registry =
-        Screenshot ? nullptr : xvexo::OpenUserRegistry();
+    // The recent files and the view options live in the user's registry; a screenshot reads
+    // the options and stores nothing, and a settings file that is no regular file keeps
+    // nothing (the notice above said so).
+    std::unique_ptr<xvexo::TRegFileRegistry> Registry = xvexo::OpenUserRegistry();
     if (Registry && Registry->NotRegular()) Registry.reset();
+    std::unique_ptr<xvexo::TReadOnlyRegistry> ReadOnly;
+    if (Registry && Screenshot) ReadOnly = std::make_unique<xvexo::TReadOnlyRegistry>(*Registry);
+    xvexo::TUserRegistry* Store = Registry.get();
+    if (ReadOnly) Store = ReadOnly.get();
     xvexo::TViewerWindow Window(std::move(Control), nullptr, Report);
-    Window.SetRecentRegistry(Registry.get());
+    Window.SetViewRegistry(Store);
+    Window.SetRecentRegistry(Screenshot ? nullptr : Store);
     Window.show();
     Window.setFocus();
 

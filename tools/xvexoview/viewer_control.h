@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "host_window_model.h"
@@ -47,6 +48,9 @@ class TViewerControl {
     virtual bool CloseReference() = 0;
     // Change runs after every step, every record shown and every change of mode.
     virtual void SetOnChange(std::function<void()> Change) = 0;
+    // The coordinates for every record from now on; nullopt: each record shows those of its
+    // format.
+    virtual void SetCoordinates(std::optional<TCoordinates> Choice) = 0;
 };
 
 }  // namespace xvexo

@@ -3,7 +3,9 @@
 #include <sys/stat.h>
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
@@ -19,6 +21,7 @@
 #include <filesystem>
 
 #include "control/field_text.h"
+#include "platform/language.h"
 #include "records/record_source.h"
 
 namespace xvexo {
@@ -45,9 +48,13 @@ bool LocalFileExists(const std::string& Address) {
     return ::stat(Local.Path.c_str(), &St) == 0;
 }
 
+// The context the window's texts are translated in.
+constexpr const char* kContext = "TViewerWindow";
+
 std::string DefaultChooseFile(QWidget& Parent, const QString& Filter) {
-    const QString Chosen =
-        QFileDialog::getOpenFileName(&Parent, QStringLiteral("Open a game record"), {}, Filter);
+    const QString Chosen = QFileDialog::getOpenFileName(
+        &Parent, QCoreApplication::translate(kContext, XV_TEXT("TViewerWindow", "打开棋谱")), {},
+        Filter);
     return Chosen.isEmpty() ? std::string() : QFile::encodeName(Chosen).toStdString();
 }
 
@@ -68,7 +75,11 @@ TViewerWindow::TViewerWindow(std::unique_ptr<TViewerControl> Control, QWidget* P
     // Narrower, the form's buttons would overlap.
     Form->setMinimumSize(FControl->LeastSize());
     Layout->addWidget(Form);
-    FControl->SetOnChange([this] { UpdateTitle(); });
+    // The title and the View menu's note of the record's coordinates follow every change.
+    FControl->SetOnChange([this] {
+        UpdateTitle();
+        ShowViewChoices();
+    });
     AddStepKeys();
     setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -81,36 +92,146 @@ TViewerWindow::~TViewerWindow() {
     FControl->SetOnChange({});
 }
 
+QString TViewerWindow::Tr(const char* Source) {
+    return QCoreApplication::translate(kContext, Source);
+}
+
 QString TViewerWindow::OpenFilter() {
-    return QStringLiteral(
-        "Game records (*.sgf *.SGF *.NGF *.ngf *.txt *.TXT);;"
-        "Standard SGF (*.sgf *.SGF);;"
-        "NGF records (*.NGF *.ngf);;"
-        "Tag-format text (*.txt *.TXT);;"
-        "All files (*)");
+    return Tr(XV_TEXT("TViewerWindow", "棋谱")) +
+           QStringLiteral(" (*.sgf *.SGF *.NGF *.ngf *.txt *.TXT);;") +
+           Tr(XV_TEXT("TViewerWindow", "标准 SGF")) + QStringLiteral(" (*.sgf *.SGF);;") +
+           Tr(XV_TEXT("TViewerWindow", "NGF 棋谱")) + QStringLiteral(" (*.NGF *.ngf);;") +
+           Tr(XV_TEXT("TViewerWindow", "标签格式文本")) + QStringLiteral(" (*.txt *.TXT);;") +
+           Tr(XV_TEXT("TViewerWindow", "所有文件")) + QStringLiteral(" (*)");
 }
 
 void TViewerWindow::BuildMenus() {
     MenuBar = new QMenuBar(this);
-    QMenu* File = MenuBar->addMenu(QStringLiteral("&File"));
-    OpenAction = File->addAction(QStringLiteral("&Open…"), this, &TViewerWindow::ChooseAndOpen);
+    FileMenu = MenuBar->addMenu(QString());
+    OpenAction = FileMenu->addAction(QString(), this, &TViewerWindow::ChooseAndOpen);
     OpenAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    RecentMenu = File->addMenu(QStringLiteral("Open &Recent"));
+    RecentMenu = FileMenu->addMenu(QString());
     connect(RecentMenu, &QMenu::aboutToShow, this, &TViewerWindow::FillRecentMenu);
-    FillRecentMenu();
-    File->addSeparator();
-    PrintAction = File->addAction(QStringLiteral("&Print…"), this, [this] { FControl->Print(); });
+    FileMenu->addSeparator();
+    PrintAction = FileMenu->addAction(QString(), this, [this] { FControl->Print(); });
     PrintAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    File->addSeparator();
-    QuitAction = File->addAction(QStringLiteral("&Quit"), this, &QWidget::close);
+    FileMenu->addSeparator();
+    QuitAction = FileMenu->addAction(QString(), this, &QWidget::close);
     QuitAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    QMenu* Help = MenuBar->addMenu(QStringLiteral("&Help"));
-    KeysAction = Help->addAction(QStringLiteral("&Keys and Mouse"), this, &TViewerWindow::ShowKeys);
+    // View: the coordinates (by the record's format until the user picks one) and the language.
+    ViewMenu = MenuBar->addMenu(QString());
+    CoordinatesMenu = ViewMenu->addMenu(QString());
+    auto* Coordinates = new QActionGroup(this);
+    for (size_t i = 0; i < CoordinatesActions.size(); ++i) {
+        QAction* A = CoordinatesMenu->addAction(QString());
+        A->setCheckable(true);
+        A->setActionGroup(Coordinates);
+        if (i == 0) CoordinatesMenu->addSeparator();
+        std::optional<TCoordinates> Choice;
+        if (i > 0) Choice = static_cast<TCoordinates>(i - 1);
+        connect(A, &QAction::triggered, this, [this, Choice] { ChooseCoordinates(Choice); });
+        CoordinatesActions[i] = A;
+    }
+    connect(CoordinatesMenu, &QMenu::aboutToShow, this, &TViewerWindow::ShowViewChoices);
+    LanguageMenu = ViewMenu->addMenu(QString());
+    auto* Languages = new QActionGroup(this);
+    for (const TLanguage& L : kLanguages) {
+        // Each language by its own name, so a user finds theirs in any language.
+        QAction* A = LanguageMenu->addAction(
+            QString::fromUtf8(L.Name.data(), static_cast<qsizetype>(L.Name.size())));
+        A->setCheckable(true);
+        A->setActionGroup(Languages);
+        const std::string Code(L.Code);
+        connect(A, &QAction::triggered, this, [this, Code] { ChooseLanguage(Code); });
+        LanguageActions.push_back(A);
+    }
+
+    HelpMenu = MenuBar->addMenu(QString());
+    KeysAction = HelpMenu->addAction(QString(), this, &TViewerWindow::ShowKeys);
     KeysAction->setShortcut(QKeySequence(Qt::Key_F1));
     // Shortcuts work while the form's fields have the focus.
     for (QAction* A : {OpenAction, PrintAction, QuitAction, KeysAction})
         A->setShortcutContext(Qt::WindowShortcut);
+    RetranslateMenus();
+}
+
+void TViewerWindow::RetranslateMenus() {
+    FileMenu->setTitle(Tr(XV_TEXT("TViewerWindow", "文件(&F)")));
+    OpenAction->setText(Tr(XV_TEXT("TViewerWindow", "打开(&O)…")));
+    RecentMenu->setTitle(Tr(XV_TEXT("TViewerWindow", "最近打开(&R)")));
+    PrintAction->setText(Tr(XV_TEXT("TViewerWindow", "打印(&P)…")));
+    QuitAction->setText(Tr(XV_TEXT("TViewerWindow", "退出(&Q)")));
+    ViewMenu->setTitle(Tr(XV_TEXT("TViewerWindow", "视图(&V)")));
+    CoordinatesMenu->setTitle(Tr(XV_TEXT("TViewerWindow", "坐标(&C)")));
+    LanguageMenu->setTitle(Tr(XV_TEXT("TViewerWindow", "语言(&L)")));
+    HelpMenu->setTitle(Tr(XV_TEXT("TViewerWindow", "帮助(&H)")));
+    KeysAction->setText(Tr(XV_TEXT("TViewerWindow", "按键和鼠标(&K)")));
+    CoordinatesActions[1]->setText(Tr(XV_TEXT("TViewerWindow", "原设计：A–S，1 在上(&D)")));
+    CoordinatesActions[2]->setText(Tr(XV_TEXT("TViewerWindow", "标准：A–T（无 I），1 在下(&S)")));
+    CoordinatesActions[3]->setText(Tr(XV_TEXT("TViewerWindow", "无(&N)")));
+    FillRecentMenu();
+    ShowViewChoices();
+}
+
+void TViewerWindow::ShowViewChoices() {
+    // Before a choice the first entry is ticked and names what the record shown has.
+    const TCoordinates Shown = FControl->Status().Coordinates;
+    const char* const ShownNames[] = {XV_TEXT("TViewerWindow", "原设计"),
+                                      XV_TEXT("TViewerWindow", "标准"),
+                                      XV_TEXT("TViewerWindow", "无")};
+    CoordinatesActions[0]->setText(Tr(XV_TEXT("TViewerWindow", "按棋谱格式（当前：%1）(&F)"))
+                                       .arg(Tr(ShownNames[static_cast<int>(Shown)])));
+    const size_t Ticked = CoordinatesChoice ? static_cast<size_t>(*CoordinatesChoice) + 1 : 0;
+    CoordinatesActions[Ticked]->setChecked(true);
+    const std::string Language = InstalledLanguage();
+    for (size_t i = 0; i < kLanguages.size() && i < LanguageActions.size(); ++i)
+        LanguageActions[i]->setChecked(kLanguages[i].Code == Language);
+}
+
+void TViewerWindow::SetViewRegistry(TUserRegistry* Registry) {
+    ViewSettings = Registry ? std::make_unique<TViewSettings>(*Registry) : nullptr;
+    if (!ViewSettings) return;
+    InstallLanguage(ViewSettings->Language());
+    CoordinatesChoice = ViewSettings->Coordinates();
+    FControl->SetCoordinates(CoordinatesChoice);
+    // The window's own texts at once; the language change reaches the others as Qt posts it.
+    RetranslateMenus();
+    UpdateTitle();
+}
+
+void TViewerWindow::ChooseLanguage(const std::string& Code) {
+    const std::string Installed = InstallLanguage(Code);
+    RetranslateMenus();
+    UpdateTitle();
+    if (!ViewSettings) return;
+    try {
+        ViewSettings->SetLanguage(Installed);
+    } catch (const TRegistryError& E) {
+        ReportLater(
+            Tr(XV_TEXT("TViewerWindow", "无法保存设置：%1")).arg(QString::fromUtf8(E.what())));
+    }
+}
+
+void TViewerWindow::ChooseCoordinates(std::optional<TCoordinates> Choice) {
+    CoordinatesChoice = Choice;
+    FControl->SetCoordinates(Choice);
+    ShowViewChoices();
+    if (!ViewSettings) return;
+    try {
+        ViewSettings->SetCoordinates(Choice);
+    } catch (const TRegistryError& E) {
+        ReportLater(
+            Tr(XV_TEXT("TViewerWindow", "无法保存设置：%1")).arg(QString::fromUtf8(E.what())));
+    }
+}
+
+void TViewerWindow::changeEvent(QEvent* E) {
+    if (E->type() == QEvent::LanguageChange && MenuBar) {
+        RetranslateMenus();
+        UpdateTitle();
+    }
+    QWidget::changeEvent(E);
 }
 
 void TViewerWindow::AddStepKeys() {
@@ -140,7 +261,7 @@ bool TViewerWindow::OpenAddress(const std::string& Address, QString* Error) {
     if (Result == TViewerControl::TOpenResult::Failed || OpenCancelled) return false;
     if (Result == TViewerControl::TOpenResult::NoRecord) {
         // Not a failure of the load, but nothing of it can be shown: say so, keep the game.
-        ReportLater(QStringLiteral("%1 holds no game record; the game shown is unchanged")
+        ReportLater(Tr(XV_TEXT("TViewerWindow", "%1 中没有棋谱；显示的对局不变"))
                         .arg(FileNameOfAddress(Address)));
         return true;
     }
@@ -177,18 +298,19 @@ void TViewerWindow::FillRecentMenu() {
         QAction* A = RecentMenu->addAction(
             QStringLiteral("&%1 %2%3")
                 .arg(Number % 10)
-                .arg(Name, Exists ? QString() : QStringLiteral(" (not found)")));
+                .arg(Name, Exists ? QString() : Tr(XV_TEXT("TViewerWindow", "（找不到）"))));
         A->setToolTip(QString::fromStdString(Address));
         A->setStatusTip(QString::fromStdString(Address));
         A->setEnabled(Exists);
         connect(A, &QAction::triggered, this, [this, Address] { OpenAndReport(Address); });
     }
     if (Entries.empty()) {
-        RecentMenu->addAction(QStringLiteral("No recent files"))->setEnabled(false);
+        RecentMenu->addAction(Tr(XV_TEXT("TViewerWindow", "没有最近打开的棋谱")))
+            ->setEnabled(false);
         return;
     }
     RecentMenu->addSeparator();
-    RecentMenu->addAction(QStringLiteral("&Clear the List"), this, [this] {
+    RecentMenu->addAction(Tr(XV_TEXT("TViewerWindow", "清除列表(&C)")), this, [this] {
         if (Recent) Recent->Clear();
     });
 }
@@ -196,13 +318,14 @@ void TViewerWindow::FillRecentMenu() {
 void TViewerWindow::ShowKeys() {
     // One row a key: the key, then what it does.
     QString Rows;
-    for (const QString& Line : QString::fromStdString(KeysHelpText()).split(QLatin1Char('\n'))) {
+    for (const QString& Line :
+         QString::fromStdString(KeysHelpText(QtTexts())).split(QLatin1Char('\n'))) {
         const QStringList Parts = Line.split(QLatin1Char('\t'));
         Rows += QStringLiteral("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;%2</td></tr>")
                     .arg(Parts.value(0).toHtmlEscaped(), Parts.value(1).toHtmlEscaped());
     }
     auto* Box =
-        new QMessageBox(QMessageBox::Information, QStringLiteral("Keys and Mouse"),
+        new QMessageBox(QMessageBox::Information, Tr(XV_TEXT("TViewerWindow", "按键和鼠标")),
                         QStringLiteral("<table>%1</table>").arg(Rows), QMessageBox::Ok, this);
     Box->setTextFormat(Qt::RichText);
     Box->setAttribute(Qt::WA_DeleteOnClose);
@@ -210,7 +333,7 @@ void TViewerWindow::ShowKeys() {
 }
 
 void TViewerWindow::UpdateTitle() {
-    setWindowTitle(QString::fromStdString(WindowTitle(FControl->Status(), FileName)));
+    setWindowTitle(QString::fromStdString(WindowTitle(FControl->Status(), FileName, QtTexts())));
 }
 
 void TViewerWindow::keyPressEvent(QKeyEvent* E) {

@@ -4,11 +4,15 @@
 // from the list of recent files or dropped onto it.
 
 #include <QWidget>
+#include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "control/xvexo_view.h"
+#include "display/view_options.h"
 #include "host_window_model.h"
 #include "viewer_control.h"
 
@@ -51,6 +55,13 @@ class TViewerWindow : public QWidget {
 
     // The registry that keeps the recent files (not owned; null: the list is not kept).
     void SetRecentRegistry(TUserRegistry* Registry);
+    // The registry that keeps the view options (not owned; null: they are not kept): the
+    // language and the coordinates stored there are applied at once, and a choice in the View
+    // menu is stored there, one store each.
+    void SetViewRegistry(TUserRegistry* Registry);
+    // The View menu's choices, as a click on them makes them.
+    void ChooseLanguage(const std::string& Code);
+    void ChooseCoordinates(std::optional<TCoordinates> Choice);
     // Replaces the file dialog of Open… (tests).
     void SetChooseFile(TChooseFile Choose) { ChooseFile = std::move(Choose); }
 
@@ -63,9 +74,19 @@ class TViewerWindow : public QWidget {
     QAction* PrintAction = nullptr;
     QAction* QuitAction = nullptr;
     QAction* KeysAction = nullptr;
+    QMenu* FileMenu = nullptr;
+    QMenu* ViewMenu = nullptr;
+    QMenu* HelpMenu = nullptr;
+    QMenu* CoordinatesMenu = nullptr;
+    QMenu* LanguageMenu = nullptr;
+    // By the record's format, as designed, standard, none.
+    std::array<QAction*, 4> CoordinatesActions{};
+    // One a language, in the order of kLanguages.
+    std::vector<QAction*> LanguageActions;
 
   protected:
     void keyPressEvent(QKeyEvent* E) override;
+    void changeEvent(QEvent* E) override;
     void dragEnterEvent(QDragEnterEvent* E) override;
     void dropEvent(QDropEvent* E) override;
     void closeEvent(QCloseEvent* E) override;
@@ -75,6 +96,11 @@ class TViewerWindow : public QWidget {
     // The keys that step the board (the form's kStepKeys) and Escape, which closes the
     // reference window.
     void AddStepKeys();
+    // The menus' texts in the language installed, and which View choices are ticked.
+    void RetranslateMenus();
+    void ShowViewChoices();
+    // A text of this window in the language installed.
+    static QString Tr(const char* Source);
     // Open…: the file dialog, then the record chosen.
     void ChooseAndOpen();
     // Opens Address and reports a failure.
@@ -92,6 +118,8 @@ class TViewerWindow : public QWidget {
     std::function<void(const QString&)> ReportError;
     TChooseFile ChooseFile;
     std::unique_ptr<TRecentFiles> Recent;
+    std::unique_ptr<TViewSettings> ViewSettings;
+    std::optional<TCoordinates> CoordinatesChoice;
     // The name of the shown record's file, for the title.
     std::string FileName;
     bool OpenCancelled = false;

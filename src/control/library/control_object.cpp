@@ -73,6 +73,7 @@ class TWidgetFace final : public IXVexoViewWidget {
     bool CloseReference() override;
     void SetOnChange(std::function<void()> Change) override;
     QString StartNotice() override;
+    void SetCoordinates(TCoordinatesChoice Choice) override;
 
   private:
     TControl& Control;
@@ -799,7 +800,17 @@ TXVexoViewStatus TWidgetFace::Status() {
     S.MoveCount = T.MoveCount;
     S.BlackToPlay = T.BlackToPlay;
     S.LastWasPass = T.LastWasPass;
+    S.Coordinates = static_cast<int>(Control.Form->model().coordinates()) + 1;
     return S;
+}
+
+void TWidgetFace::SetCoordinates(TCoordinatesChoice Choice) {
+    const TControl::TCallOutGuard Guard(Control, TControl::TCallOutGuard::HostCall);
+    if (Choice >= Designed && Choice <= NoLabels) {
+        Control.Form->SetCoordinatesChoice(static_cast<TCoordinates>(Choice - Designed));
+    } else {
+        Control.Form->SetCoordinatesChoice(std::nullopt);
+    }
 }
 
 void TWidgetFace::Print() {
@@ -835,6 +846,8 @@ void TWidgetFace::SetOnChange(std::function<void()> Change) {
     };
 }
 
+static_assert(static_cast<int>(TCoordinates::None) ==
+              IXVexoViewWidget::NoLabels - IXVexoViewWidget::Designed);
 static_assert(static_cast<int>(IXVexoViewWidget::ToStart) == TXVexoView::kToStart);
 static_assert(static_cast<int>(IXVexoViewWidget::ToEnd) == TXVexoView::kToEnd);
 

@@ -35,6 +35,7 @@ struct TXVexoViewStatus {
     int32_t MoveCount = 0;   // the last move the board can step to
     bool BlackToPlay = true;
     bool LastWasPass = false;  // the move shown is a pass
+    int Coordinates = 1;       // the board's labels: 1 as designed, 2 standard, 3 none
 };
 
 // The first three members are those of IUnknown, in its order, so the pointer is a COM
@@ -74,6 +75,12 @@ class IXVexoViewWidget {
     // What the library could not do when it started (the print settings it could not store),
     // for the host to tell the user; empty when all went well.
     virtual QString StartNotice() = 0;
+    // The coordinates of the board and the reference window for every record from now on:
+    // ByFormat lets each record show those of its format (standard for standard SGF, as
+    // designed for the others). The language follows the translators the host installs in the
+    // application (a LanguageChange event rewrites every text).
+    enum TCoordinatesChoice : int { ByFormat, Designed, Standard, NoLabels };
+    virtual void SetCoordinates(TCoordinatesChoice Choice) = 0;
 
   protected:
     ~IXVexoViewWidget() = default;

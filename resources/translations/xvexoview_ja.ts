@@ -1,0 +1,668 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="zh_CN">
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>第 %1 / %2 手</source>
+        <translation>%1 / %2手</translation>
+    </message>
+    <message>
+        <source>（白弃手）</source>
+        <translation>（白パス）</translation>
+    </message>
+    <message>
+        <source>（黑弃手）</source>
+        <translation>（黒パス）</translation>
+    </message>
+    <message>
+        <source>，黑方走</source>
+        <translation>、黒番</translation>
+    </message>
+    <message>
+        <source>，白方走</source>
+        <translation>、白番</translation>
+    </message>
+    <message>
+        <source>回到开局</source>
+        <translation>最初へ</translation>
+    </message>
+    <message>
+        <source>后退五手</source>
+        <translation>5手戻る</translation>
+    </message>
+    <message>
+        <source>后退一手</source>
+        <translation>1手戻る</translation>
+    </message>
+    <message>
+        <source>前进一手</source>
+        <translation>1手進む</translation>
+    </message>
+    <message>
+        <source>前进五手</source>
+        <translation>5手進む</translation>
+    </message>
+    <message>
+        <source>到终局</source>
+        <translation>最後へ</translation>
+    </message>
+    <message>
+        <source>棋盘上的滚轮</source>
+        <translation>碁盤上でホイール</translation>
+    </message>
+    <message>
+        <source>向上后退一手，向下前进一手</source>
+        <translation>上で1手戻る、下で1手進む</translation>
+    </message>
+    <message>
+        <source>单击棋盘</source>
+        <translation>碁盤をクリック</translation>
+    </message>
+    <message>
+        <source>前进一手；试下时落子</source>
+        <translation>1手進む。試し打ち中は石を置く</translation>
+    </message>
+    <message>
+        <source>右击棋盘</source>
+        <translation>碁盤を右クリック</translation>
+    </message>
+    <message>
+        <source>单击棋盘上的小写字母</source>
+        <translation>碁盤上の小文字をクリック</translation>
+    </message>
+    <message>
+        <source>打开从该点开始的变化图（与解说中的参考图链接相同）</source>
+        <translation>その点から始まる変化図を開く（解説の参考図リンクと同じ）</translation>
+    </message>
+    <message>
+        <source>开始或结束试下</source>
+        <translation>試し打ちの開始・終了</translation>
+    </message>
+    <message>
+        <source>显示或隐藏手数</source>
+        <translation>手数の表示・非表示</translation>
+    </message>
+    <message>
+        <source>开始或停止自动播放</source>
+        <translation>自動再生の開始・停止</translation>
+    </message>
+    <message>
+        <source>在跳至框中按回车</source>
+        <translation>「移動」欄でEnter</translation>
+    </message>
+    <message>
+        <source>跳至输入的手数</source>
+        <translation>入力した手へ移動</translation>
+    </message>
+    <message>
+        <source>关闭参考图窗口</source>
+        <translation>参考図ウィンドウを閉じる</translation>
+    </message>
+    <message>
+        <source>打开棋谱</source>
+        <translation>棋譜を開く</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>本说明</source>
+        <translation>このヘルプ</translation>
+    </message>
+    <message>
+        <source>箭头按钮</source>
+        <translation>矢印ボタン</translation>
+    </message>
+    <message>
+        <source>从左到右：回到开局、后退五手、后退一手、前进一手、前进五手、到终局</source>
+        <translation>左から：最初、5手戻る、1手戻る、1手進む、5手進む、最後</translation>
+    </message>
+    <message>
+        <source>试下</source>
+        <translation>試し打ち</translation>
+    </message>
+    <message>
+        <source>在棋盘上摆自己的着法；结束试下后回到棋谱，棋谱不变</source>
+        <translation>碁盤に自分の手を打ってみる。試し打ち終了で棋譜に戻り、棋譜は変わらない</translation>
+    </message>
+    <message>
+        <source>显示手数</source>
+        <translation>手数表示</translation>
+    </message>
+    <message>
+        <source>在每个棋子上显示手数</source>
+        <translation>すべての石に手数を表示する（手数非表示で消す）</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>每隔旁边所设的秒数（1–100）前进一手；停止即结束</source>
+        <translation>横で設定した秒数（1–100）ごとに1手進む。停止で終わる</translation>
+    </message>
+    <message>
+        <source>跳至</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>跳至旁边框中输入的手数</source>
+        <translation>横の欄に入力した手へ移動する</translation>
+    </message>
+    <message>
+        <source>打开棋谱打印对话框</source>
+        <translation>棋譜印刷ダイアログを開く</translation>
+    </message>
+    <message>
+        <source>参考图链接</source>
+        <translation>参考図リンク</translation>
+    </message>
+    <message>
+        <source>解说中的“参考图 M-K”打开第 M 手的第 K 个参考图</source>
+        <translation>解説の「参考図 M-K」はM手目のK番目の参考図を開く</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceText</name>
+    <message>
+        <source>日期 : </source>
+        <translation>日付 : </translation>
+    </message>
+    <message>
+        <source>地点 : </source>
+        <translation>場所 : </translation>
+    </message>
+    <message>
+        <source>用时 : </source>
+        <translation>持ち時間 : </translation>
+    </message>
+    <message>
+        <source>读秒 : </source>
+        <translation>秒読み : </translation>
+    </message>
+    <message>
+        <source>%1秒</source>
+        <translation>%1秒</translation>
+    </message>
+    <message>
+        <source>%1次</source>
+        <translation>%1回</translation>
+    </message>
+    <message>
+        <source>贴目 : </source>
+        <translation>コミ : </translation>
+    </message>
+    <message>
+        <source>方式 : </source>
+        <translation>手合 : </translation>
+    </message>
+    <message>
+        <source>结果 : </source>
+        <translation>結果 : </translation>
+    </message>
+    <message>
+        <source>黑弃手</source>
+        <translation>黒パス</translation>
+    </message>
+    <message>
+        <source>白弃手</source>
+        <translation>白パス</translation>
+    </message>
+    <message>
+        <source>参考图 %1-%2</source>
+        <translation>参考図 %1-%2</translation>
+    </message>
+    <message>
+        <source>请输入数字</source>
+        <translation>数字を入力してください</translation>
+    </message>
+    <message>
+        <source>请输入1以上的数字</source>
+        <translation>1以上の数字を入力してください</translation>
+    </message>
+    <message>
+        <source>%1小时</source>
+        <translation>%1時間</translation>
+    </message>
+    <message>
+        <source>%1分</source>
+        <translation>%1分</translation>
+    </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>无限制</source>
+        <translation>無制限</translation>
+    </message>
+    <message>
+        <source>%1子让子棋</source>
+        <translation>%1子局</translation>
+    </message>
+</context>
+<context>
+    <name>Language</name>
+    <message>
+        <source>zh</source>
+        <comment>the code of this translation&apos;s language</comment>
+        <translation>ja</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommand</name>
+    <message>
+        <source>棋谱打印</source>
+        <translation>棋譜印刷</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>正在打印第 %1 页，共 %2 页</source>
+        <translation>%2ページ中%1ページを印刷中</translation>
+    </message>
+    <message>
+        <source>未找到打印机：请把打印内容保存为 PDF 文件</source>
+        <translation>プリンターが見つかりません：印刷内容をPDFファイルとして保存してください</translation>
+    </message>
+    <message>
+        <source>没有打印任何内容：棋谱中没有可打印的着手。</source>
+        <translation>何も印刷されませんでした：棋譜に印刷する手がありません。</translation>
+    </message>
+    <message>
+        <source>打印已取消，没有写入文件。</source>
+        <translation>印刷を取り消しました。ファイルは書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>打印已取消，没有打印任何内容。</source>
+        <translation>印刷を取り消しました。何も印刷されていません。</translation>
+    </message>
+    <message>
+        <source>打印在第 %1 页（共 %2 页）后取消；这些页已送到打印机。</source>
+        <translation>%2ページ中%1ページの後で印刷を取り消しました。それらのページはすでにプリンターに送られています。</translation>
+    </message>
+    <message>
+        <source>有 %1 手下在已有棋子的点上，未能列在其图下：每图的注记最多 %2 项、%3 个字母，且只用图下页面容得下的行。减少每图的手数或缩小格子，即可全部列出。</source>
+        <translation>既に石のある点に打たれた%1手を図の下に記載できませんでした。1つの図の注記は%2項目と文字%3個までで、図の下のページに収まる行に限られます。図あたりの手数を減らすか、マスを小さくすればすべて記載できます。</translation>
+    </message>
+    <message>
+        <source>打印失败：%1</source>
+        <translation>印刷に失敗しました：%1</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialog</name>
+    <message>
+        <source>共 %1 手</source>
+        <translation>全%1手</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceWindow</name>
+    <message>
+        <source>参考图</source>
+        <translation>参考図</translation>
+    </message>
+    <message>
+        <source>研讨</source>
+        <translation>検討</translation>
+    </message>
+    <message>
+        <source>结束</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>弃手</source>
+        <translation>パス</translation>
+    </message>
+    <message>
+        <source>显示</source>
+        <translation>文字</translation>
+    </message>
+    <message>
+        <source>手 参考图</source>
+        <translation>参考図</translation>
+    </message>
+    <message>
+        <source>%1手 参考图</source>
+        <translation>%1手目の参考図</translation>
+    </message>
+</context>
+<context>
+    <name>TViewerWindow</name>
+    <message>
+        <source>打开棋谱</source>
+        <translation>棋譜を開く</translation>
+    </message>
+    <message>
+        <source>棋谱</source>
+        <translation>棋譜</translation>
+    </message>
+    <message>
+        <source>标准 SGF</source>
+        <translation>標準 SGF</translation>
+    </message>
+    <message>
+        <source>NGF 棋谱</source>
+        <translation>NGF 棋譜</translation>
+    </message>
+    <message>
+        <source>标签格式文本</source>
+        <translation>タグ形式テキスト</translation>
+    </message>
+    <message>
+        <source>所有文件</source>
+        <translation>すべてのファイル</translation>
+    </message>
+    <message>
+        <source>文件(&amp;F)</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>打开(&amp;O)…</source>
+        <translation>開く(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>最近打开(&amp;R)</source>
+        <translation>最近使った棋譜(&amp;R)</translation>
+    </message>
+    <message>
+        <source>打印(&amp;P)…</source>
+        <translation>印刷(&amp;P)…</translation>
+    </message>
+    <message>
+        <source>退出(&amp;Q)</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>视图(&amp;V)</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>坐标(&amp;C)</source>
+        <translation>座標(&amp;C)</translation>
+    </message>
+    <message>
+        <source>语言(&amp;L)</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+    <message>
+        <source>帮助(&amp;H)</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>按键和鼠标(&amp;K)</source>
+        <translation>キーとマウス(&amp;K)</translation>
+    </message>
+    <message>
+        <source>原设计：A–S，1 在上(&amp;D)</source>
+        <translation>元の設計(&amp;D)：A–S、1が上</translation>
+    </message>
+    <message>
+        <source>标准：A–T（无 I），1 在下(&amp;S)</source>
+        <translation>標準(&amp;S)：A–T（Iなし）、1が下</translation>
+    </message>
+    <message>
+        <source>无(&amp;N)</source>
+        <translation>なし(&amp;N)</translation>
+    </message>
+    <message>
+        <source>原设计</source>
+        <translation>元の設計</translation>
+    </message>
+    <message>
+        <source>标准</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>なし</translation>
+    </message>
+    <message>
+        <source>按棋谱格式（当前：%1）(&amp;F)</source>
+        <translation>棋譜の形式に従う(&amp;F)（現在：%1）</translation>
+    </message>
+    <message>
+        <source>无法保存设置：%1</source>
+        <translation>設定を保存できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>%1 中没有棋谱；显示的对局不变</source>
+        <translation>%1に棋譜がありません。表示中の対局はそのままです</translation>
+    </message>
+    <message>
+        <source>（找不到）</source>
+        <translation>（見つかりません）</translation>
+    </message>
+    <message>
+        <source>没有最近打开的棋谱</source>
+        <translation>最近使った棋譜はありません</translation>
+    </message>
+    <message>
+        <source>清除列表(&amp;C)</source>
+        <translation>一覧を消去(&amp;C)</translation>
+    </message>
+    <message>
+        <source>按键和鼠标</source>
+        <translation>キーとマウス</translation>
+    </message>
+</context>
+<context>
+    <name>TXVexoView</name>
+    <message>
+        <source>试下</source>
+        <translation>試し打ち</translation>
+    </message>
+    <message>
+        <source>结束试下</source>
+        <translation>試し打ち終了</translation>
+    </message>
+    <message>
+        <source>显示手数</source>
+        <translation>手数表示</translation>
+    </message>
+    <message>
+        <source>隐藏手数</source>
+        <translation>手数非表示</translation>
+    </message>
+    <message>
+        <source>打印</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>自动</source>
+        <translation>自動</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>跳至</source>
+        <translation>移動</translation>
+    </message>
+</context>
+<context>
+    <name>xvexo::TCHelpForm</name>
+    <message>
+        <source>后退五手 (Page Up)</source>
+        <translation>5手戻る (Page Up)</translation>
+    </message>
+    <message>
+        <source>后退一手 (Left)</source>
+        <translation>1手戻る (Left)</translation>
+    </message>
+    <message>
+        <source>前进一手 (Right)</source>
+        <translation>1手進む (Right)</translation>
+    </message>
+    <message>
+        <source>前进五手 (Page Down)</source>
+        <translation>5手進む (Page Down)</translation>
+    </message>
+    <message>
+        <source>研讨：在图上摆自己的着法，结束后恢复原图</source>
+        <translation>検討：図に自分の手を打ってみる。終了で元の図に戻る</translation>
+    </message>
+    <message>
+        <source>研讨中弃一手</source>
+        <translation>検討中に1手パス</translation>
+    </message>
+    <message>
+        <source>勾选后点击棋盘放置字母</source>
+        <translation>チェックすると碁盤のクリックで文字を置く</translation>
+    </message>
+    <message>
+        <source>下一个字母</source>
+        <translation>次の文字</translation>
+    </message>
+</context>
+<context>
+    <name>xvexo::TOwnkForm</name>
+    <message>
+        <source>棋谱打印</source>
+        <translation>棋譜印刷</translation>
+    </message>
+    <message>
+        <source>打印机设置</source>
+        <translation>プリンター</translation>
+    </message>
+    <message>
+        <source>全高</source>
+        <translation>高さ</translation>
+    </message>
+    <message>
+        <source>全宽</source>
+        <translation>幅</translation>
+    </message>
+    <message>
+        <source>上余空</source>
+        <translation>上余白</translation>
+    </message>
+    <message>
+        <source>左余空</source>
+        <translation>左余白</translation>
+    </message>
+    <message>
+        <source>分别手数</source>
+        <translation>マス目</translation>
+    </message>
+    <message>
+        <source>打印设置</source>
+        <translation>印刷内容</translation>
+    </message>
+    <message>
+        <source>打印总谱</source>
+        <translation>棋譜全体</translation>
+    </message>
+    <message>
+        <source>打印部分谱</source>
+        <translation>一部の手</translation>
+    </message>
+    <message>
+        <source>棋谱分每</source>
+        <translation>分割</translation>
+    </message>
+    <message>
+        <source>步打印</source>
+        <comment>after the moves a diagram</comment>
+        <translation>手ごと</translation>
+    </message>
+    <message>
+        <source>每页分</source>
+        <translation>1頁に</translation>
+    </message>
+    <message>
+        <source>步打印</source>
+        <comment>after the diagrams a page</comment>
+        <translation>図</translation>
+    </message>
+    <message>
+        <source>打 印</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>取 消</source>
+        <translation>キャンセル</translation>
+    </message>
+</context>
+<context>
+    <name>xvexo::TXVexoView</name>
+    <message>
+        <source>解说</source>
+        <translation>解説</translation>
+    </message>
+    <message>
+        <source>试下：在棋盘上摆自己的着法，结束后棋谱不变</source>
+        <translation>試し打ち：碁盤に自分の手を打ってみる。棋譜は変わらない</translation>
+    </message>
+    <message>
+        <source>结束试下，回到棋谱</source>
+        <translation>試し打ちを終えて棋譜に戻る</translation>
+    </message>
+    <message>
+        <source>显示手数：在每个棋子上显示手数</source>
+        <translation>手数表示：すべての石に手数を表示</translation>
+    </message>
+    <message>
+        <source>隐藏手数</source>
+        <translation>手数を消す</translation>
+    </message>
+    <message>
+        <source>自动：每隔右边的秒数自动下一手</source>
+        <translation>自動：右で設定した秒数ごとに1手進む</translation>
+    </message>
+    <message>
+        <source>停止自动播放</source>
+        <translation>自動再生を停止</translation>
+    </message>
+    <message>
+        <source>打印棋谱</source>
+        <translation>棋譜を印刷</translation>
+    </message>
+    <message>
+        <source>跳至右边输入的手数</source>
+        <translation>右に入力した手へ移動</translation>
+    </message>
+    <message>
+        <source>要跳至的手数（回车跳至）</source>
+        <translation>移動する手（Enterで移動）</translation>
+    </message>
+    <message>
+        <source>自动播放每手的秒数</source>
+        <translation>自動再生の1手あたりの秒数</translation>
+    </message>
+    <message>
+        <source>回到开局</source>
+        <translation>最初へ</translation>
+    </message>
+    <message>
+        <source>后退五手</source>
+        <translation>5手戻る</translation>
+    </message>
+    <message>
+        <source>后退一手</source>
+        <translation>1手戻る</translation>
+    </message>
+    <message>
+        <source>前进一手</source>
+        <translation>1手進む</translation>
+    </message>
+    <message>
+        <source>前进五手</source>
+        <translation>5手進む</translation>
+    </message>
+    <message>
+        <source>到终局</source>
+        <translation>最後へ</translation>
+    </message>
+</context>
+</TS>
