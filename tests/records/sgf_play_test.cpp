@@ -188,7 +188,9 @@ TEST(SgfPlay, AFileCutShortIsReadAsFarAsItGoes) {
 }
 
 TEST(SgfPlay, AFileThatHoldsNoGame) {
-    const std::string Png("\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10", 24);
+    // The first bytes of a PNG file, NUL bytes among them.
+    constexpr char kPng[] = "\x89PNG\r\n\x1A\n\0\0\0\rIHDR\0\0\0\x10";
+    const std::string Png(kPng, sizeof kPng - 1);
     const struct {
         std::string Text;
         bool Forced;
