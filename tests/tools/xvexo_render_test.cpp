@@ -143,6 +143,26 @@ TEST(RenderCommand, DrawsTheStonesAStandardSgfRecordSetsUp) {
     EXPECT_GT(Count(R.Picture, CellOf(7, 7, 24), Dark), 200);
 }
 
+// A standard SGF record gets the labels the viewer gives it before the user chooses: rows counted
+// from the bottom, so its row 15 from the top is labelled 5, as row 5 of a tag record is.
+TEST(RenderCommand, AStandardSgfRecordIsLabelledInStandardCoordinates) {
+    QTemporaryDir Dir;
+    const auto Write = [&Dir](const char* Name, const char* Text) {
+        const QString Path = Dir.filePath(QLatin1String(Name));
+        QFile F(Path);
+        EXPECT_TRUE(F.open(QIODevice::WriteOnly));
+        F.write(Text);
+        return Path;
+    };
+    const TRun Sgf = Render({Write("game.sgf", "(;GM[1]FF[4]SZ[19];B[pd])\n")});
+    const TRun Tag = Render({Write("game.txt", "(;EV[x];B[pd])\n")});
+    ASSERT_EQ(Sgf.Exit, 0) << Sgf.Errors.toStdString();
+    ASSERT_EQ(Tag.Exit, 0) << Tag.Errors.toStdString();
+    const auto Label = [](int Row) { return QRect(19 * 24, (Row - 1) * 24, 20, 24); };
+    EXPECT_NE(Sgf.Picture.copy(Label(5)), Tag.Picture.copy(Label(5)));
+    EXPECT_EQ(Sgf.Picture.copy(Label(15)), Tag.Picture.copy(Label(5)));
+}
+
 TEST(RenderCommand, DrawsAReferenceDiagramAsTheWindowShowsIt) {
     // The first diagram of move 12: moves 13..16 numbered 1..4 and the letters A and B, at the
     // window's cell size 15 without a label margin.

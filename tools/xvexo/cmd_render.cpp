@@ -14,6 +14,7 @@
 #include "commands.h"
 #include "display/go_painter.h"
 #include "display/image_set_chooser.h"
+#include "display/main_view_model.h"
 #include "display/record_drawing.h"
 #include "display/reference_window_model.h"
 #include "gui_start.h"
@@ -121,7 +122,12 @@ int RunRender(const TArgs& Args) {
         const auto Edge = Store.Load("bedge");
         TQImageCanvas Canvas(1, 1, kPanelColour);
         TKelGoPB Painter(Canvas, *Base, *Edge);
-        if (S.Result.Shown) Painter.SetLines(S.Record->BoardSize);
+        if (S.Result.Shown) {
+            Painter.SetLines(S.Record->BoardSize);
+            // The labels the viewer gives a record before the user chooses: standard for
+            // standard SGF, as designed for the tag and NGF formats.
+            Painter.SetCoordinates(TXVexoViewModel::coordinatesOf(S.Record->FormatMode));
+        }
         LoadImageSet(Painter, Store, Painter.Lines() * Cell);
 
         // The viewer's board: every point event reaches the painter while the record is applied.
